@@ -1,0 +1,12 @@
+// GoogleTest main for tests that build real widgets: one QApplication for the
+// whole program, on the offscreen platform unless the caller chose another.
+#include <QApplication>
+#include <gtest/gtest.h>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -30,7 +30,7 @@ struct DEVICE_INFO_STRUCT {
 };
 
 // A new session forgets the device but keeps the system check's flags.
-inline void ResetDeviceInfo(DEVICE_INFO_STRUCT& info) {
+inline void ClearDeviceInfoKeepFlags(DEVICE_INFO_STRUCT& info) {
   uint8_t flags[6];
   for (int i = 0; i < 6; ++i) flags[i] = info.checkFlags[i];
   info = DEVICE_INFO_STRUCT{};

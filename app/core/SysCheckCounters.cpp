@@ -1,0 +1,15 @@
+#include "app/core/SysCheckCounters.h"
+
+#include <cstring>
+
+void CountAisReports(ReportCounters& counters, const char* formatter, char channel) {
+  if (std::strcmp(formatter, "VDO") == 0) {
+    counters.lastTxChannel = channel;
+    if (channel == 'A') ++counters.txA;
+    else if (channel == 'B') ++counters.txB;
+    return;
+  }
+  counters.lastRxChannel = channel;
+  if (channel == 'A') ++counters.rxA;
+  else ++counters.rxB;
+}

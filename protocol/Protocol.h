@@ -48,16 +48,6 @@ int32_t FieldToInt(std::string_view text);
 bool CopyAfterKey(char* destination, std::string_view key, int count, std::string_view text);
 bool IntAfterKey(int32_t& destination, std::string_view key, std::string_view text);
 
-struct TIMESTAMP_DATE {
-  int16_t year;
-  int8_t month;
-  int8_t day;
-};
-struct TIMESTAMP_TIME {
-  uint8_t hour;
-  uint8_t minute;
-  uint8_t second;
-};
-// "YYYY/MM/DD hh:mm:ss"
-std::string FormatTimestamp(const TIMESTAMP_DATE& date, const TIMESTAMP_TIME& time);
+// "YYYY/MM/DD hh:mm:ss" ("%04d/%02d/%02d %02d:%02d:%02d").
+std::string FormatTimestamp(int year, int month, int day, int hour, int minute, int second);
 int CompareInt(const int32_t* first, const int32_t* second);

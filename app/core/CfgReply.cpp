@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/core/TextToInt.h"
+#include "protocol/Protocol.h"
 
 CfgReply ParseCfgReply(std::string_view line) {
   CfgReply reply;
@@ -23,9 +23,9 @@ CfgReply ParseCfgReply(std::string_view line) {
     start = comma + 1;
   }
   if (count < 2 || fields[1].empty() || fields[1][0] != 'R') return CfgReply{};
-  reply.id = fields[3].empty() ? 0 : FieldToInt32(fields[3]);
-  reply.sub = fields[4].empty() ? 0 : FieldToInt32(fields[4]);
-  reply.value = fields[5].empty() ? 255 : FieldToInt32(fields[5]);
+  reply.id = fields[3].empty() ? 0 : FieldToInt(fields[3]);
+  reply.sub = fields[4].empty() ? 0 : FieldToInt(fields[4]);
+  reply.value = fields[5].empty() ? 255 : FieldToInt(fields[5]);
   std::string_view text = fields[6].substr(0, sizeof reply.text - 1);
   std::memcpy(reply.text, text.data(), text.size());
   return reply;

@@ -5,7 +5,7 @@
 #include "app/core/Cek.h"
 #include "app/core/ShipType.h"
 #include "app/core/TextEscape.h"
-#include "app/core/TextToInt.h"
+#include "protocol/Protocol.h"
 
 namespace {
 
@@ -38,11 +38,9 @@ std::optional<ConfigRefusal> RefuseReserved(const std::string& text, const char*
 }  // namespace
 
 std::string WithChecksum(const std::string& body) {
-  unsigned sum = 0;
-  for (size_t i = 1; i < body.size(); ++i) sum ^= static_cast<unsigned char>(body[i]);
-  char tail[8];
-  std::snprintf(tail, sizeof tail, "*%02X\r\n", sum & 0xFF);
-  return body + tail;
+  std::string line = body;
+  if (!AppendChecksum(line)) return std::string();
+  return line;
 }
 
 std::optional<char> FirstReservedChar(const std::string& text) {
@@ -57,7 +55,7 @@ std::variant<StaticDataWrite, ConfigRefusal> PlanStaticDataWrite(const StaticPag
   // must never block writing the rest.
   if (page.mmsiEditable) {
     if (!NineDigits(page.mmsiText)) return ConfigRefusal{kMmsiFailure, kPlainCaption};
-    uint32_t mmsi = static_cast<uint32_t>(FieldToInt32(page.mmsiText.substr(0, 9)));
+    uint32_t mmsi = static_cast<uint32_t>(FieldToInt(page.mmsiText.substr(0, 9)));
     if (mmsi >= 999999999u) return ConfigRefusal{kMmsiFailure, kPlainCaption};
     w.mid = mmsi;
   }
@@ -158,7 +156,7 @@ std::variant<std::vector<std::string>, ConfigRefusal> PlanEncryptionWrite(
   if (page.addressMode) {
     lines.push_back(WithChecksum("$PKVR,C,CFG,108,4,1,"));
     lines.push_back(WithChecksum(Format("$PKVR,C,CFG,108,5,%09ld,",
-                                        FieldToInt32(page.addressMmsi.substr(0, 9)), 0, 0)));
+                                        FieldToInt(page.addressMmsi.substr(0, 9)), 0, 0)));
   } else {
     lines.push_back(WithChecksum("$PKVR,C,CFG,108,4,0,"));
   }

@@ -4,20 +4,12 @@
 #include <string>
 
 #include "app/core/ShipType.h"
-#include "app/core/TextToInt.h"
+#include "protocol/Protocol.h"
 
 namespace {
 
 bool Contains(std::string_view line, std::string_view key) {
   return line.find(key) != std::string_view::npos;
-}
-
-// FieldToInt of the text right after the first occurrence of key.
-bool IntAfterKey(int32_t& out, std::string_view key, std::string_view line) {
-  size_t at = line.find(key);
-  if (at == std::string_view::npos) return false;
-  out = FieldToInt32(line.substr(at + key.size()));
-  return true;
 }
 
 // The field is cleared, then takes the bytes between key (sought from
@@ -45,17 +37,6 @@ int FirstEntryContaining(int32_t rate) {
 }
 
 }  // namespace
-
-bool LineChecksumOk(std::string_view line) {
-  if (line.empty() || (line[0] != '$' && line[0] != '!')) return false;
-  size_t star = line.find('*');
-  if (star == std::string_view::npos || star + 3 > line.size())
-    return false;
-  unsigned sum = 0;
-  for (size_t i = 1; i < star; ++i) sum ^= static_cast<unsigned char>(line[i]);
-  static const char kHex[] = "0123456789ABCDEF";
-  return line[star + 1] == kHex[sum >> 4] && line[star + 2] == kHex[sum & 0x0F];
-}
 
 DeviceDataUpdate ParseDeviceData(std::string_view line, DEVICE_INFO_STRUCT& info) {
   DeviceDataUpdate u;
@@ -134,7 +115,7 @@ DeviceDataUpdate ParseDeviceData(std::string_view line, DEVICE_INFO_STRUCT& info
     u.srmBoxes = true;
   }
   if (Contains(line, "[SYSTEM DATA END]")) u.systemDataEnd = true;
-  if (LineChecksumOk(line) && Contains(line, "$PKVR,R,CFG,")) {
+  if (VerifyChecksum(line) && Contains(line, "$PKVR,R,CFG,")) {
     CfgReply reply = ParseCfgReply(line.substr(line.find("$PKVR,R,CFG,")));
     if (reply.id != 0) u.cfgReply = reply;
   }

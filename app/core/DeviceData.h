@@ -33,6 +33,3 @@ struct DeviceDataUpdate {
 // without its terminator leaves the field empty.
 DeviceDataUpdate ParseDeviceData(std::string_view line, DEVICE_INFO_STRUCT& info);
 
-// True when line carries "*hh" and hh is the XOR of the bytes between the
-// start character and '*' in upper-case hexadecimal.
-bool LineChecksumOk(std::string_view line);

@@ -2,10 +2,12 @@
 #include "protocol/AisState.h"
 #include "protocol/VdmFields.h"
 
-// Step 3 of ProcessSentence: a parsed sentence that is not encapsulated discards
-// any half-assembled AIS message and the last decoded record.
+// A parsed sentence that is not encapsulated discards any half-assembled AIS
+// message and the last decoded record.
 void ClearAisAssembly(AisState& ais);
 
-// Steps 4-9 of ProcessSentence for a parsed VDM or VDO piece: assemble, de-armour,
-// decode and merge into the target table. True when the caller goes on with the line.
+// Takes a parsed sentence that begins with '!': assembles VDM/VDO pieces,
+// de-armours, decodes and merges the message into the target table. True when
+// the caller goes on with the line: a message completed and decoded, or a
+// sentence other than VDM/VDO (handled like a '$' sentence).
 bool ProcessAisSentence(AisState& ais, const char* formatter, const VDM_STRUCT& piece);

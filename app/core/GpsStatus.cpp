@@ -70,53 +70,53 @@ GpsPageUpdate GpsStatusModel::UpdateGpsStatus(const GpsSentenceInput& in) {
   bool redrawDue = false;
   const uint8_t bit = GpsTypeBitOf(in.formatter);
   if (bit != 0) {
-    redrawDue = (typesSeen_ & bit) != 0;
-    typesSeen_ |= bit;
+    redrawDue = (GpsTypesSeen & bit) != 0;
+    GpsTypesSeen |= bit;
   } else if (std::strcmp(in.formatter, "GSA") == 0) {
     for (int8_t id : in.gsaIds)
-      if (id > 0) satsInUse_.Add(id);
+      if (id > 0) SatsInUse.Add(id);
   } else if (std::strcmp(in.formatter, "GSV") == 0) {
     const int n = in.gsvCount < 0 ? 0 : (in.gsvCount > 4 ? 4 : in.gsvCount);
     for (int i = 0; i < n; ++i) {
       const auto id = static_cast<int8_t>(in.gsvPrn[i]);  // ids above 127 drop out here
       if (id < 0 || in.gsvSnr[i] < 0) continue;
-      satsInView_.Add(id, in.gsvElevation[i], static_cast<int16_t>(in.gsvAzimuth[i]), in.gsvSnr[i]);
+      SatsInView.Add(id, in.gsvElevation[i], static_cast<int16_t>(in.gsvAzimuth[i]), in.gsvSnr[i]);
     }
   }
 
   if (redrawDue) {
     up.redraw = BuildRedraw();
-    satsInUse_ = {};
-    satsInView_ = {};
+    SatsInUse = {};
+    SatsInView = {};
     // The sentence that ends a cycle also opens the next one, so a receiver
     // that starts every second with RMC redraws on every RMC.
-    typesSeen_ = bit;
+    GpsTypesSeen = bit;
   }
   return up;
 }
 
 GpsRedraw GpsStatusModel::BuildRedraw() const {
   GpsRedraw r;
-  for (int i = 0; i < satsInView_.count; ++i) {
-    const bool used = satsInUse_.Contains(satsInView_.prn[i]);
-    r.bars.push_back({std::to_string(satsInView_.prn[i]), satsInView_.snr[i], used});
+  for (int i = 0; i < SatsInView.count; ++i) {
+    const bool used = SatsInUse.Contains(SatsInView.prn[i]);
+    r.bars.push_back({std::to_string(SatsInView.prn[i]), SatsInView.snr[i], used});
     if (i < kSkyMarkerCount) {
       SkyMarkerState& m = r.markers[i];
-      m.prn = satsInView_.prn[i];
-      m.azimuth = satsInView_.azimuth[i];
-      m.elevation = satsInView_.elevation[i];
+      m.prn = SatsInView.prn[i];
+      m.azimuth = SatsInView.azimuth[i];
+      m.elevation = SatsInView.elevation[i];
       m.used = used;
       m.visible = HasSkyPosition(m.elevation, m.azimuth);
     }
   }
   while (r.bars.size() < static_cast<size_t>(kMinSignalBars)) r.bars.push_back({"---", 0, false});
-  r.inUse = std::to_string(satsInUse_.count);
-  r.inView = std::to_string(satsInView_.count);
+  r.inUse = std::to_string(SatsInUse.count);
+  r.inView = std::to_string(SatsInView.count);
   return r;
 }
 
 void GpsStatusModel::Reset() {
-  satsInUse_ = {};
-  satsInView_ = {};
-  typesSeen_ = 0;
+  SatsInUse = {};
+  SatsInView = {};
+  GpsTypesSeen = 0;
 }

@@ -87,22 +87,18 @@ struct GpsPageUpdate {
 // The chart as it stands before any cycle: 16 blue "---" bars.
 std::vector<SignalBar> EmptySignalBars();
 
-class GpsStatusModel {
- public:
+// One cycle's satellites and the sentence types seen in it.
+struct GpsStatusModel {
+  SatsInUseList SatsInUse;
+  SatsInViewList SatsInView;
+  uint8_t GpsTypesSeen = 0;
+
   GpsPageUpdate UpdateGpsStatus(const GpsSentenceInput& in);
   // Empties the cycle (connection start).
   void Reset();
 
-  const SatsInUseList& SatsInUse() const { return satsInUse_; }
-  const SatsInViewList& SatsInView() const { return satsInView_; }
-  uint8_t GpsTypesSeen() const { return typesSeen_; }
-
  private:
   GpsRedraw BuildRedraw() const;
-
-  SatsInUseList satsInUse_;
-  SatsInViewList satsInView_;
-  uint8_t typesSeen_ = 0;
 };
 
 // Longitude and latitude texts of the page, "N/A" for a position not available.

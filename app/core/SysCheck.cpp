@@ -22,7 +22,7 @@ SysCheckView ComputeSystemCheck(const SysCheckInputs& in) {
   const bool gpsFixed = std::fabs(in.ownLon) < 180.1f && std::fabs(in.ownLat) < 90.1f && in.ownTimeStampValid;
   v.gps = gpsFixed ? "Fixed" : "Lost";
 
-  const ReportCounters& c = in.counters;
+  const AisReportCounts& c = in.counters;
   v.txCntA = CountToText(c.txA);
   v.txCntB = CountToText(c.txB);
   v.rxCntA = CountToText(c.rxA);

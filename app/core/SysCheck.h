@@ -21,7 +21,7 @@ struct SysCheckInputs {
   uint32_t ownMmsi = 0;
   float ownLon = 181.0f, ownLat = 91.0f;
   bool ownTimeStampValid = false;
-  ReportCounters counters;
+  AisReportCounts counters;
 };
 
 struct SysCheckView {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-void CountAisReports(ReportCounters& counters, const char* formatter, char channel) {
+void CountAisReports(AisReportCounts& counters, const char* formatter, char channel) {
   if (std::strcmp(formatter, "VDO") == 0) {
     counters.lastTxChannel = channel;
     if (channel == 'A') ++counters.txA;

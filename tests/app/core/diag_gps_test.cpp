@@ -84,8 +84,8 @@ TEST(GpsCycle, AnyRepeatedTypeEndsTheCycleButGsaAndGsvNever) {
   EXPECT_FALSE(m.UpdateGpsStatus(Sentence("ZDA")).redraw);  // no bit of its own
   EXPECT_TRUE(m.UpdateGpsStatus(Sentence("GLL")).redraw);
   // The GLL that ended the cycle already counts in the new one.
-  EXPECT_EQ(m.GpsTypesSeen(), kSeenGLL);
-  EXPECT_EQ(m.SatsInView().count, 0);
+  EXPECT_EQ(m.GpsTypesSeen, kSeenGLL);
+  EXPECT_EQ(m.SatsInView.count, 0);
   EXPECT_TRUE(m.UpdateGpsStatus(Sentence("GLL")).redraw);
 }
 

@@ -4,7 +4,7 @@
 #include "app/core/SysCheckCounters.h"
 
 TEST(AisReportCounters, ChannelsCountAsTheDeviceReportsThem) {
-  ReportCounters c;
+  AisReportCounts c;
   CountAisReports(c, "VDM", 'A');
   CountAisReports(c, "VDM", 'B');
   CountAisReports(c, "VDM", static_cast<char>(128));  // empty channel

@@ -41,6 +41,8 @@ public:
     void Stop();
     // A write happened: watch for the output queue to empty.
     void NoteWrite();
+    // The input queue was read: bytes waiting are being taken care of.
+    void NoteRead();
     uint32_t EventMask() const { return eventMask_; }
     uint32_t SuspendTime() const { return suspendTime_; }
 
@@ -64,5 +66,6 @@ private:
     bool stop_ = false;
     std::shared_ptr<HandOver> pending_;
     std::atomic<bool> txPending_{false};
+    std::atomic<uint64_t> reads_{0};
     std::thread thread_;
 };

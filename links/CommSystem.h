@@ -54,7 +54,6 @@ public:
     virtual int GetModemLines(int fd, int& bits);
     virtual int QueueCounts(int fd, uint32_t& inQueue, uint32_t& outQueue);
     virtual int ErrorCounts(int fd, CommErrorCounts& counts);
-    virtual void Purge(int fd);
     // Byte count, or -errno.
     virtual ssize_t Read(int fd, void* buf, size_t count);
     virtual ssize_t Write(int fd, const void* buf, size_t count);

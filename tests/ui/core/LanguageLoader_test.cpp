@@ -1,0 +1,229 @@
+#include "ui/core/LanguageLoader.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "ui/core/IniFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Controls as a map from (name, kind, item) to text, built with the design texts.
+class FakeControls : public LanguageControls {
+ public:
+  using Key = std::tuple<std::string, LangTarget, int>;
+  std::map<Key, std::string> texts;
+  std::vector<Key> sets;
+
+  FakeControls() {
+    for (const auto& row : kLanguageRows) {
+      if (row.kind != LangTarget::Member) texts[{row.target, row.kind, row.item}] = row.designText;
+    }
+    texts[{"OpenPort", LangTarget::Caption, 0}] = "Connect";
+    texts[{"LabelMMSICantProg", LangTarget::Caption, 0}] = "";
+    texts[{"LabelConnectionStatus", LangTarget::Caption, 0}] = "";
+  }
+  std::optional<std::string> GetText(std::string_view c, LangTarget k, int i) override {
+    auto it = texts.find({std::string(c), k, i});
+    if (it == texts.end()) return std::nullopt;
+    return it->second;
+  }
+  void SetText(std::string_view c, LangTarget k, int i, const std::string& t) override {
+    sets.emplace_back(std::string(c), k, i);
+    texts[{std::string(c), k, i}] = t;
+  }
+  std::string Caption(const std::string& c) { return texts[{c, LangTarget::Caption, 0}]; }
+};
+
+std::string LangDir() { return std::string(KVOR_SOURCE_DIR) + "/Lang/"; }
+
+class TempFile {
+ public:
+  explicit TempFile(const std::string& bytes) {
+    char tmpl[] = "/tmp/kvor-lang-XXXXXX";
+    const int fd = mkstemp(tmpl);
+    close(fd);
+    path_ = tmpl;
+    std::ofstream(path_, std::ios::binary) << bytes;
+  }
+  ~TempFile() { std::remove(path_.c_str()); }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+MSG_TEXT_STRUCT Defaults() {
+  MSG_TEXT_STRUCT t;
+  InitDefaultTexts(t);
+  return t;
+}
+
+}  // namespace
+
+TEST(LanguageTable, CoversEveryKeyOnceInItsSection) {
+  std::set<std::pair<std::string, std::string>> pairs;
+  for (const auto& row : kLanguageRows) pairs.emplace(row.section, row.key);
+  EXPECT_EQ(pairs.size(), 111u);
+  MSG_TEXT_STRUCT t;
+  std::set<std::string*> members;
+  for (const auto& row : kLanguageRows) {
+    if (row.kind == LangTarget::Member) {
+      std::string* m = MessageMember(t, row.target);
+      ASSERT_NE(m, nullptr) << row.target;
+      EXPECT_TRUE(members.insert(m).second) << row.target << " read twice";
+    } else {
+      EXPECT_NE(row.designText, nullptr) << row.target;
+    }
+  }
+  EXPECT_EQ(members.size(), 22u);  // every keyed member
+}
+
+TEST(LanguageFiles, EveryShippedFileHoldsEveryKey) {
+  for (const auto& lang : kLanguages) {
+    const std::string path = std::string(KVOR_SOURCE_DIR) + "/" + lang.languageFile;
+    IniFile ini(path, lang.codePage);
+    ASSERT_TRUE(ini.Loaded()) << path;
+    for (const auto& row : kLanguageRows) {
+      EXPECT_TRUE(ini.ValueExists(row.section, row.key)) << path << " " << row.section << "/" << row.key;
+      EXPECT_FALSE(ini.ReadString(row.section, row.key, "").empty()) << path << " " << row.key;
+    }
+    EXPECT_TRUE(fs::exists(std::string(KVOR_SOURCE_DIR) + "/" + lang.readMeFile)) << lang.readMeFile;
+  }
+}
+
+TEST(LanguageFiles, EnglishChangesNothing) {
+  FakeControls controls;
+  const auto before = controls.texts;
+  MSG_TEXT_STRUCT texts = Defaults();
+  LoadLanguageFile(LangDir() + "Lang-EN.ini", "CP1252", controls, texts, {});
+  for (const auto& [key, text] : before) {
+    if (std::get<0>(key) == "LabelMMSICantProg" || std::get<0>(key) == "LabelConnectionStatus") continue;
+    EXPECT_EQ(controls.texts[key], text) << std::get<0>(key);
+  }
+  const MSG_TEXT_STRUCT d = Defaults();
+  for (const auto& row : kLanguageRows) {
+    if (row.kind != LangTarget::Member) continue;
+    MSG_TEXT_STRUCT copy = d;
+    EXPECT_EQ(*MessageMember(texts, row.target), *MessageMember(copy, row.target)) << row.target;
+  }
+  EXPECT_EQ(texts.CantBeProg1, "MMSI is ");
+}
+
+TEST(LanguageFiles, EachLanguageSwitchesEveryText) {
+  for (const auto& lang : kLanguages) {
+    if (lang.number == 0) continue;
+    FakeControls controls;
+    const auto before = controls.texts;
+    MSG_TEXT_STRUCT texts = Defaults();
+    LoadLanguageFile(std::string(KVOR_SOURCE_DIR) + "/" + lang.languageFile, lang.codePage,
+                     controls, texts, {});
+    IniFile ini(std::string(KVOR_SOURCE_DIR) + "/" + lang.languageFile);
+    for (const auto& row : kLanguageRows) {
+      const std::string want = ini.ReadString(row.section, row.key, "?");
+      if (row.kind == LangTarget::Member) {
+        EXPECT_EQ(*MessageMember(texts, row.target), want) << row.target;
+      } else {
+        EXPECT_EQ((controls.texts[FakeControls::Key{row.target, row.kind, row.item}]), want) << row.target;
+      }
+    }
+    // Most texts really are translated (names such as "GPS" and "Wi-Fi" stay).
+    int same = 0;
+    for (const auto& [key, text] : before) same += controls.texts[key] == text;
+    EXPECT_LT(same, 20) << lang.languageFile;
+  }
+}
+
+TEST(LanguageLoader, MissingKeysKeepThePreviousLanguage) {
+  FakeControls controls;
+  MSG_TEXT_STRUCT texts = Defaults();
+  LoadLanguageFile(LangDir() + "Lang-RU.ini", "CP1251", controls, texts, {});
+  const std::string russianSave = controls.Caption("btnSaveLog");
+  const std::string russianError = texts.Error;
+  TempFile tw("[TAB_DATA_LOG]\nClear=清除\n[tab_sys_check]\nCHA=頻道 A\n");
+  LoadLanguageFile(tw.Path(), "CP950", controls, texts, {});
+  EXPECT_EQ(controls.Caption("btnSaveLog"), russianSave);
+  EXPECT_EQ(controls.Caption("btnClearLog"), "清除");
+  EXPECT_EQ(texts.Error, russianError);
+  // One key, two targets; case-insensitive section and key.
+  EXPECT_EQ(controls.Caption("lblChkTxCntChA"), "頻道 A");
+  EXPECT_EQ(controls.Caption("lblChkRxCntChA"), "頻道 A");
+
+  FakeControls fresh;
+  fresh.texts[{"lblChkRxCntChA", LangTarget::Caption, 0}] = "own";
+  TempFile none("[OTHER]\nx=y\n");
+  LoadLanguageFile(none.Path(), "", fresh, texts, {});
+  EXPECT_EQ(fresh.Caption("lblChkTxCntChA"), "Channel A: ");
+  EXPECT_EQ(fresh.Caption("lblChkRxCntChA"), "own");
+}
+
+TEST(LanguageLoader, MissingFileAndMissingControls) {
+  FakeControls controls;
+  const auto before = controls.texts;
+  MSG_TEXT_STRUCT texts = Defaults();
+  LoadLanguageFile("/nonexistent/Lang/Lang-RU.ini", "CP1251", controls, texts, {});
+  EXPECT_EQ(controls.Caption("btnSaveLog"), "Save");
+  EXPECT_EQ(texts.QueryExit, "Are you sure to exit?");
+
+  // A window without some of the controls: those rows are skipped, the rest load.
+  FakeControls partial;
+  partial.texts.erase({"btnSaveLog", LangTarget::Caption, 0});
+  LoadLanguageFile(LangDir() + "Lang-CN.ini", "CP936", partial, texts, {});
+  EXPECT_EQ((partial.texts.count(FakeControls::Key{"btnSaveLog", LangTarget::Caption, 0})), 0u);
+  EXPECT_EQ(partial.Caption("btnClearLog"), "清除");
+}
+
+TEST(LanguageLoader, RefreshesFollowTheConnectionState) {
+  TempFile ru("[SYS_BUTTON]\nConnect=Подключить\nDisconnect=Отключить\n"
+              "[CONFIG_SERIAL_PORT]\nConnecting=Подключение...\nConnected=Подключено...\n"
+              "Disconnect=Отключено...\n[TAB_MMSI]\nCantBeProg1=\"MMSI \"\n");
+  struct Case {
+    LanguageContext ctx;
+    std::string openPort, status;
+  };
+  const Case cases[] = {
+      {{0, 0}, "Подключить", "Отключено..."},
+      {{1, 1}, "Отключить", "Подключение..."},
+      {{1, 2}, "Отключить", "Подключено..."},
+      {{7, 9}, "Connect", "unchanged"},  // stray tag and state select nothing
+  };
+  for (const auto& c : cases) {
+    FakeControls controls;
+    controls.texts[{"LabelConnectionStatus", LangTarget::Caption, 0}] = "unchanged";
+    MSG_TEXT_STRUCT texts = Defaults();
+    LoadLanguageFile(ru.Path(), "", controls, texts, c.ctx);
+    EXPECT_EQ(controls.Caption("OpenPort"), c.openPort);
+    EXPECT_EQ(controls.Caption("LabelConnectionStatus"), c.status);
+    EXPECT_EQ(controls.Caption("LabelMMSICantProg"), "MMSI ");
+  }
+}
+
+TEST(LanguageLoader, LegacyCodePageFile) {
+  // "Сохранить" in CP1251, as files from old installations are.
+  TempFile ru(std::string("[TAB_DATA_LOG]\r\nSave=\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC\r\n"));
+  FakeControls controls;
+  MSG_TEXT_STRUCT texts = Defaults();
+  LoadLanguageFile(ru.Path(), LanguageByNumber(3)->codePage, controls, texts, {});
+  EXPECT_EQ(controls.Caption("btnSaveLog"), "Сохранить");
+}
+
+TEST(LanguageLoader, UartNo3AndLanguageChoice) {
+  MSG_TEXT_STRUCT t = Defaults();
+  EXPECT_EQ(UartNo3Caption(2, t), "NMEA 2 Input");
+  EXPECT_EQ(UartNo3Caption(3, t), "NMEA 2 Input/Output");
+  EXPECT_FALSE(UartNo3Caption(4, t));
+  EXPECT_FALSE(UartNo3Caption(0, t));
+  EXPECT_EQ(LanguageForSetting(3).number, 3);
+  EXPECT_EQ(LanguageForSetting(-1).number, 0);
+  EXPECT_EQ(LanguageForSetting(4).number, 0);
+  EXPECT_EQ(LanguageByNumber(4), nullptr);
+  EXPECT_STREQ(LanguageForSetting(1).menuItem, "mnuLangTraChinese");
+  EXPECT_EQ(LanguageForSetting(2).fontCharset, 134);
+}

@@ -1,0 +1,22 @@
+#pragma once
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The user agreement. Created and translated with the other windows; the
+// program never shows it, and neither button records an answer.
+class TfrmAgreement : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TfrmAgreement(QWidget* parent = nullptr);
+
+  QLabel* StaticTextAgreement;
+  QPlainTextEdit* MemoAgreement;
+  QPushButton* ButtonAgree;
+  QPushButton* ButtonCancel;
+
+  void ButtonAgreeClick();
+  void ButtonCancelClick();
+};

@@ -1,0 +1,7 @@
+#pragma once
+#include <QImage>
+#include <cstddef>
+
+// Decodes a JPEG with libjpeg. A null image when the data is not a JPEG it
+// can read; a damaged file never aborts the program.
+QImage DecodeJpeg(const unsigned char* data, std::size_t size);

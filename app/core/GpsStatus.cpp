@@ -110,6 +110,8 @@ GpsRedraw GpsStatusModel::BuildRedraw() const {
     }
   }
   while (r.bars.size() < static_cast<size_t>(kMinSignalBars)) r.bars.push_back({"---", 0, false});
+  r.inUseCount = SatsInUse.count;
+  r.inViewCount = SatsInView.count;
   r.inUse = std::to_string(SatsInUse.count);
   r.inView = std::to_string(SatsInView.count);
   return r;

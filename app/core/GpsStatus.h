@@ -74,6 +74,7 @@ bool HasSkyPosition(int elevation, int azimuth);
 struct GpsRedraw {
   std::vector<SignalBar> bars;  // at least kMinSignalBars
   std::array<SkyMarkerState, kSkyMarkerCount> markers{};
+  int inUseCount = 0, inViewCount = 0;
   std::string inUse, inView;
 };
 

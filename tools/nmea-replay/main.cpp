@@ -1,4 +1,4 @@
-// nmea-replay [--records] [FILE...]: feeds recorded lines through the sentence
+// nmea-replay [--records] [--targets] [FILE...]: feeds recorded lines through the sentence
 // codec and prints one JSON object per input line (standard input without files).
 #include <cstdio>
 #include <cstring>
@@ -12,15 +12,17 @@
 #include "tools/nmea-replay/Json.h"
 #include "tools/nmea-replay/RecordJson.h"
 #include "tools/nmea-replay/SentenceJson.h"
+#include "tools/nmea-replay/TargetJson.h"
 
 namespace {
 
 void Usage(std::FILE* to) {
   std::fputs(
-      "usage: nmea-replay [--records] [FILE...]\n"
+      "usage: nmea-replay [--records] [--targets] [FILE...]\n"
       "Feeds each line (CR LF appended when missing) through the sentence codec and\n"
       "prints one JSON object per line, numbered from 1 across all input.\n"
-      "  --records  after the last line, print each group record as one JSON object\n",
+      "  --records  after the last line, print each group record as one JSON object\n"
+      "  --targets  after the last line, print each AIS target slot in use as one JSON object\n",
       to);
 }
 
@@ -62,11 +64,14 @@ void Replay(ProtocolState& state, std::istream& in, long& number) {
 
 int main(int argc, char** argv) {
   bool records = false;
+  bool targets = false;
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--records") {
       records = true;
+    } else if (arg == "--targets") {
+      targets = true;
     } else if (arg == "-h" || arg == "--help") {
       Usage(stdout);
       return 0;
@@ -97,6 +102,11 @@ int main(int argc, char** argv) {
   if (records) {
     std::string out;
     WriteGroupRecords(out, *state);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+  }
+  if (targets) {
+    std::string out;
+    WriteAisTargets(out, state->ais.targets);
     std::fwrite(out.data(), 1, out.size(), stdout);
   }
   return status;

@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+
+#include "protocol/AisState.h"
+
+// One JSON object per slot in use, in slot order, each on its own line.
+void WriteAisTargets(std::string& out, const AIS_TARGET_LIST_STRUCT& targets);

@@ -167,6 +167,9 @@ void LoadGnss(const GNSS_DATA_STRUCT& g, SENTENCE_STRUCT& r) {
     f.rmc.course = g.courseTrue;
     f.rmc.date = g.date;
     f.rmc.mode = g.mode;
+    // Not kept by the record: sent empty rather than as whatever the union last held.
+    f.rmc.magneticVariation = -100000.0f;
+    f.rmc.variationDirection = static_cast<char>(128);
   } else if (Is(r, "VTG")) {
     f.vtg.courseTrue = g.courseTrue;
     f.vtg.courseMagnetic = g.courseMagnetic;
@@ -425,7 +428,8 @@ void StoreProprietary(const SENTENCE_STRUCT& r, PROPRIETARY_DATA_STRUCT& p) {
     for (int i = 0; i < 4; ++i) {
       p.dbgIds[i] = f.dbg.ids[i];
       p.dbgValues[i] = f.dbg.values[i];
-      if (p.dbgIds[i] >= 0 && p.dbgIds[i] <= 999) p.dbgIdValid[i] = 1;
+      // 999 is the empty marker, not an id.
+      if (p.dbgIds[i] >= 0 && p.dbgIds[i] < 999) p.dbgIdValid[i] = 1;
     }
     p.dbgSubType = r.subType;
   } else if (Is(r, "TPS")) {

@@ -1,0 +1,301 @@
+// Start-up of the main window, its housekeeping timers, the close query and
+// the choice of connection medium.
+#include "app/MainForm.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextBlock>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "app/DeviceMonitor.h"
+#include "app/QtUiDispatcher.h"
+#include "ui/core/LanguageSetting.h"
+#include "ui/widgets/QtDialogs.h"
+
+namespace {
+
+std::unique_ptr<Dialogs> MakeDialogs(const TForm1Options& options) {
+  if (options.dialogs) return nullptr;
+  return std::make_unique<QtDialogs>();
+}
+
+std::string WithSlash(std::string dir) {
+  if (dir.empty() || dir.back() != '/') dir += '/';
+  return dir;
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : TForm1(TForm1Options{}, parent) {}
+
+TForm1::TForm1(const TForm1Options& options, QWidget* parent)
+    : QMainWindow(parent),
+      ownedDialogs_(MakeDialogs(options)),
+      dialogs(options.dialogs ? *options.dialogs : *ownedDialogs_),
+      Protocol(std::make_unique<ProtocolState>()),
+      sleepMs_(options.sleepMs),
+      liveTimers_(options.liveTimers) {
+  if (auto* qt = dynamic_cast<QtDialogs*>(ownedDialogs_.get())) qt->SetParent(this);
+  if (options.dispatcher) {
+    dispatcher_ = options.dispatcher;
+  } else {
+    ownedDispatcher_ = std::make_unique<QtUiDispatcher>(this);
+    dispatcher_ = ownedDispatcher_.get();
+  }
+  ports_ = options.ports ? options.ports : std::make_shared<SystemPortDiscovery>();
+
+  Timer1 = new TTimer(this, "Timer1", 1000, liveTimers_);
+  TimerConnection = new TTimer(this, "TimerConnection", 200, liveTimers_);
+  Timer2 = new TTimer(this, "Timer2", 1000, liveTimers_);
+  TimerUpdateSysChk = new TTimer(this, "TimerUpdateSysChk", 1000, liveTimers_);
+  Timer_WiFi_function = new TTimer(this, "Timer_WiFi_function", 1000, liveTimers_);
+  Timer1->OnTimer = [this] { Timer1Timer(); };
+  TimerConnection->OnTimer = [this] { TimerConnectionTimer(); };
+  Timer2->OnTimer = [this] { Timer2Timer(); };
+  TimerUpdateSysChk->OnTimer = [this] { TimerUpdateSysChkTimer(); };
+  Timer_WiFi_function->OnTimer = [this] { Timer_WiFi_functionTimer(); };
+
+  BuildFrame();
+
+  // 1. Start values.
+  ResetDeviceInfo();
+  ResetGpsCounters();
+  // 2.-5. Program folder, settings folder and file.
+  InitSettingsPaths(options.documentsDir, options.appDir);
+  // 6. Language and message texts.
+  LanguageIndex = 0;
+  LanguageIndex = ReadLanguageSetting(SettingsFile);
+  InitDefaultTexts(Texts);
+  OpenPort->setText(QString::fromStdString(Texts.Connect[0]));
+  // 7.-8. Serial component, port lists, connection pages, a clean session.
+  InitSerialPort();
+  InitConnectionPages();
+  ResetSession();
+  // 9. The AIS target table starts empty: a fresh ProtocolState is.
+  // 10. Ship types.
+  FillShipTypeList();
+  // 11. First pages.
+  PageControlMain->setCurrentIndex(0);
+  PageControlConf->setCurrentIndex(0);
+  PageControlDiagnosis->setCurrentIndex(0);
+  // 12.
+  UpdateCheckImages();
+  CreateSatelliteChart();
+  // 13.-15. Menus.
+  mnuOptionAction->setVisible(true);
+  mnuConnectionAction->setVisible(true);
+  LayoutConnectionGroups();
+  mnuLanguageAction->setVisible(false);
+  // 16.-17. Device-dependent pages stay hidden until the device reports them.
+  for (QWidget* tab : {TabSheetSRMText, TabSheetEncryption, TabSheetButtonSRM})
+    PageControlConf->setTabVisible(PageControlConf->indexOf(tab), false);
+  AlrReplied = 0;
+  SrmMode = 0;
+  // 18.-19. Wi-Fi page.
+  InitWiFiPage();
+  Edit_cover->setStyleSheet("background: #FFFBF0;");
+  Edit_cover->setFixedWidth(596);
+
+  WireFrame();
+  WireConfigPages();
+  WireDiagnosisPages();
+  WireWiFiPage();
+  WireLanguageAndReport();
+
+  // Device-change notices; the window runs without them where udev is absent.
+  if (options.deviceMonitor)
+    deviceMonitor_ = new DeviceMonitor(this, [this] { DeviceChangeNotice(); });
+  Timer2->Start();
+}
+
+TForm1::~TForm1() {
+  closing_ = true;
+  alive_.reset();
+  Timer1->Stop();
+  Timer2->Stop();
+  TimerConnection->Stop();
+  TimerUpdateSysChk->Stop();
+  Timer_WiFi_function->Stop();
+  // Nothing of either link may reach the window once it is gone.
+  EndTcpClient();
+  if (Comm) {
+    Comm->Close();
+    Comm.reset();
+  }
+}
+
+void TForm1::InitSettingsPaths(const std::string& documentsDir, const std::string& appDir) {
+  AppDir = WithSlash(appDir.empty() ? QCoreApplication::applicationDirPath().toStdString() : appDir);
+  std::string docs = documentsDir;
+  if (docs.empty())
+    docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  // No Documents folder at all: the home folder, then the working folder.
+  if (docs.empty()) docs = QDir::homePath().toStdString();
+  if (docs.empty()) docs = ".";
+  docs = WithSlash(docs);
+  SettingsDir = docs + "Kvor/VantrelCfg/";
+  std::error_code ec;
+  std::filesystem::create_directories(SettingsDir, ec);
+  if (!std::filesystem::is_directory(SettingsDir, ec)) SettingsDir = docs;
+  SettingsFile = SettingsDir + "KvorAisConfig.ini";
+}
+
+void TForm1::WireFrame() {
+  connect(mnuExit, &QAction::triggered, this, [this] { btnExitClick(); });
+  connect(btnExit, &QPushButton::clicked, this, [this] { btnExitClick(); });
+  connect(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
+  // The radio group would check the item before the question is asked;
+  // SelectConnectionMedium sets the check marks itself.
+  mnuConnectionGroup->setExclusive(false);
+  connect(mnuSerialPort, &QAction::triggered, this, [this] { mnuSerialPortClick(); });
+  connect(mnuWiFi, &QAction::triggered, this, [this] { mnuWiFiClick(); });
+  connect(OpenPort, &QPushButton::clicked, this, [this] { OpenPortClick(); });
+  connect(LabelConnectionStatus, &TLabel::DblClick, this, [this] { LabelConnectionStatusDblClick(); });
+  connect(cbxComPort, &QComboBox::currentTextChanged, this, [this] { cbxComPortChange(); });
+  connect(cbxBaudRate, &QComboBox::currentIndexChanged, this, [this] { cbxBaudRateChange(); });
+  connect(RadioButtonConnectionModeAuto, &QRadioButton::clicked, this,
+          [this] { RadioButtonConnectionModeAutoClick(); });
+  connect(RadioButtonConnectionModeManual, &QRadioButton::clicked, this,
+          [this] { RadioButtonConnectionModeAutoClick(); });
+}
+
+void TForm1::SleepMs(int ms) {
+  if (sleepMs_)
+    sleepMs_(ms);
+  else
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void TForm1::DeviceChangeNotice() {
+  DeviceChanged = 1;
+  reloadNeeded = 1;
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  ipControlShown = 1;
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* event) {
+  QMainWindow::keyReleaseEvent(event);
+  FormKeyUp(event->key());
+}
+
+void TForm1::Timer1Timer() {
+  ConnectionStep();
+  WiFiConnectionTick();
+  ++ConnectTick;
+}
+
+void TForm1::Timer2Timer() {
+  // A burst of notices rebuilds the lists once, on the second tick.
+  if (DeviceChanged == 1) {
+    ++DeviceChangeTicks;
+    if (DeviceChangeTicks >= 2) {
+      DeviceChanged = 0;
+      DeviceChangeTicks = 0;
+      EnumComPorts();
+      ProbeComPorts();
+      FillComPortCombo();
+      CheckConnectedPortPresent(DeviceConnected != 0);
+    }
+  }
+  if (ReportCountdown >= 1 && ReportCountdown < 255) --ReportCountdown;
+  CheckWiFiSetupLink();
+  if (Memo_WiFi->document()->blockCount() > 5000) {
+    Memo_WiFi->clear();
+    Memo_WiFiChange();
+  }
+  CheckWiFiTimeouts();
+  if (ReportCountdown == 0) {
+    ReportCountdown = 255;
+    if (PageControlConf->isTabVisible(PageControlConf->indexOf(TabSheetWiFi)))
+      RefreshWiFiBeforeReport();
+    WriteConfigReport();
+  }
+}
+
+bool TForm1::FormCloseQuery() {
+  if (dialogs.MessageBox(Texts.QueryExit, Texts.Exit_Caption, DialogButtons::OkCancel,
+                         DialogIcon::Question) != DialogResult::Ok)
+    return false;
+  if (Comm && Comm->IsOpen()) Comm->Close();
+  EndTcpClient();
+  std::string error;
+  WriteLanguageSetting(SettingsFile, LanguageIndex, &error);
+  return true;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (closing_ || FormCloseQuery()) {
+    closing_ = true;
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void TForm1::btnExitClick() { close(); }
+
+void TForm1::mnuAboutClick() { ShowAbout(); }
+
+void TForm1::mnuSerialPortClick() { SelectConnectionMedium(0, mnuSerialPort); }
+
+void TForm1::mnuWiFiClick() { SelectConnectionMedium(1, mnuWiFi); }
+
+void TForm1::SelectConnectionMedium(int medium, QAction* menuItem) {
+  // The menu item's own click toggles its mark; put the marks back first.
+  mnuSerialPort->setChecked(ConnectionMedium == 0);
+  mnuWiFi->setChecked(ConnectionMedium == 1);
+  if (medium == ConnectionMedium) return;
+  if (OpenPort->Tag == 1) {
+    if (dialogs.MessageBox(Texts.ConnectionChangeText, Texts.Warning, DialogButtons::OkCancel,
+                           DialogIcon::Warning) != DialogResult::Ok)
+      return;
+    ToggleConnection();
+  }
+  mnuSerialPort->setChecked(menuItem == mnuSerialPort);
+  mnuWiFi->setChecked(menuItem == mnuWiFi);
+  ConnectionMedium = static_cast<int8_t>(medium);
+  GroupBoxSerialConnectionMode->hide();
+  GroupBoxWiFiConnectionMode->hide();
+  if (medium == 0) {
+    GroupBoxSerialConnectionMode->show();
+  } else {
+    GroupBoxWiFiConnectionMode->show();
+    Timer_WiFi_function->Stop();
+    PageControlConf->setTabVisible(PageControlConf->indexOf(TabSheetWiFi), false);
+    if (ipControlShown == 1) UpdateIpAddressControl();
+  }
+}
+
+void TForm1::LayoutConnectionGroups() {
+  // Both groups share one layout cell, so they already have the same place.
+  GroupBoxSerialConnectionMode->hide();
+  GroupBoxWiFiConnectionMode->hide();
+  if (mnuSerialPort->isChecked())
+    GroupBoxSerialConnectionMode->show();
+  else if (mnuWiFi->isChecked())
+    GroupBoxWiFiConnectionMode->show();
+}
+
+void TForm1::InitConnectionPages() {
+  // The radio buttons choose the page; the tabs themselves are not shown.
+  PageControlDetectComPortMode->tabBar()->hide();
+  PageControlDetectComPortMode->setCurrentWidget(TabSheetManualDetectComPort);
+  lblFirmVer->clear();
+}

@@ -1,0 +1,583 @@
+#pragma once
+// The main window: the connection panel, the configuration and diagnosis
+// pages, and the connection to the transponder over a serial port or TCP.
+#include <QMainWindow>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/FormControls.h"
+#include "app/PortDiscovery.h"
+#include "app/PaintSatelliteChart.h"
+#include "app/core/CfgReply.h"
+#include "app/core/ConfigPages.h"
+#include "app/core/DeviceInfo.h"
+#include "app/core/GpsStatus.h"
+#include "app/core/SysCheckCounters.h"
+#include "links/Comm.h"
+#include "links/TCPIPClientThread.h"
+#include "links/UiDispatcher.h"
+#include "protocol/ProtocolState.h"
+#include "ui/core/Dialogs.h"
+#include "ui/core/MessageTexts.h"
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+class QWidget;
+class DeviceMonitor;
+QT_BEGIN_NAMESPACE
+class QChartView;
+class QBarSeries;
+QT_END_NAMESPACE
+
+// What a test (or another host) hands the window instead of the real thing.
+// Every member left empty means the real one.
+struct TForm1Options {
+  Dialogs* dialogs = nullptr;                 // not owned; Qt message boxes when null
+  std::shared_ptr<PortDiscovery> ports;       // the PC's ports when null
+  UiDispatcher* dispatcher = nullptr;         // not owned; the Qt event loop when null
+  std::string documentsDir;                   // the user's Documents folder when empty
+  std::string appDir;                         // the program's folder when empty
+  bool liveTimers = true;                     // false: timers only keep Enabled; tests tick
+  bool deviceMonitor = true;                  // false: no udev monitor
+  std::function<void(int ms)> sleepMs;        // a real sleep when empty
+};
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+  // Before `dialogs`, which may refer to it.
+  std::unique_ptr<Dialogs> ownedDialogs_;
+
+ public:
+  explicit TForm1(QWidget* parent = nullptr);
+  explicit TForm1(const TForm1Options& options, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // ---- start-up, housekeeping timers, close, medium --------------------
+  void Timer1Timer();
+  void Timer2Timer();
+  // The close query; true when the window may close (the port is closed
+  // and the language stored then).
+  bool FormCloseQuery();
+  void btnExitClick();
+  void mnuAboutClick();
+  void mnuSerialPortClick();
+  void mnuWiFiClick();
+  void SelectConnectionMedium(int medium, QAction* menuItem);
+  void LayoutConnectionGroups();
+  void InitConnectionPages();
+  // A device-change notice (from the udev monitor; tests call it).
+  void DeviceChangeNotice();
+
+  // ---- ports ------------------------------------------------------------
+  void InitSerialPort();
+  void EnumComPorts();
+  void ProbeComPorts();
+  void FillComPortCombo();
+  void CheckConnectedPortPresent(bool connected);
+  void cbxComPortChange();
+  void cbxBaudRateChange();
+  void RadioButtonConnectionModeAutoClick();
+  // The device path for the text of the port box: a listed name gives its
+  // path, any other text is taken as a path as it is.
+  std::string PortPathForText(const std::string& text) const;
+
+  // ---- serial connection and detection ----------------------------------
+  void OpenPortClick();
+  void ToggleConnection();
+  void ToggleSerialConnection();
+  void ResetSession();
+  void ConnectionStep();
+  void AutoDetectStep();
+  void ManualConnectStep();
+  void OpenComPort(const SerialPortInfo& port);
+  void SetAutoBaud(int index);
+  int CheckManualPort();
+  bool QueryDevice(int command);
+  void TimerConnectionTimer();
+  void SetConnectionStatus(const std::string& text);
+  void BlinkConnectionStatus();
+  void LabelConnectionStatusDblClick();
+
+  // ---- TCP connection ---------------------------------------------------
+  void ToggleTcpConnection();
+  void SetTcpConnectedUi(bool on);
+  void TcpDisconnectHandler();
+  bool ValidateTcpSettings();
+  void WiFiConnectionTick();
+
+  // ---- receive and send -------------------------------------------------
+  void SerialRxHandler(uint32_t count);
+  // The user-interface half of the TCP link's OnRead: the bytes it received.
+  void TcpRxHandler(const std::string& bytes);
+  bool SendRaw(const char* buffer, size_t length);
+  bool SendRaw(const std::string& bytes) { return SendRaw(bytes.data(), bytes.size()); }
+  // Appends "*", the checksum and CR LF, then sends.
+  bool SendSentence(std::string text);
+  bool SendRecordSentence(const char* talker, const char* formatter);
+
+  // Longest line handed on, per link; bytes kept at most without an LF.
+  static constexpr size_t kSerialLineLimit = 82;
+  static constexpr size_t kTcpLineLimit = 100;
+  static constexpr size_t kLineAccumulatorLimit = 1024;
+
+  // ---- state ------------------------------------------------------------
+  Dialogs& dialogs;
+  MSG_TEXT_STRUCT Texts;
+  std::unique_ptr<ProtocolState> Protocol;
+  std::unique_ptr<TComm> Comm;
+  std::unique_ptr<TTCPIPClientThread> TcpClient;
+
+  int32_t ConnectState = 0;  // 0 idle, 1 detecting, 2 connected
+  int32_t ConnectTick = 0;
+  std::vector<SerialPortInfo> ComPortList;
+  int32_t ComPortCount = 0;
+  std::vector<SerialPortInfo> OpenablePortList;
+  int32_t OpenablePortCount = 0;
+  uint8_t DeviceChanged = 0;
+  uint8_t DeviceDataEnd = 0;
+  uint8_t DeviceConnected = 0;
+  uint8_t ConnectFailed = 0;
+  std::string SerialLine;
+  std::string TcpLine;
+  uint8_t AlrReplied = 0;
+  uint8_t SrmButtonSupported = 0;
+  uint8_t SrmTextSupported = 0;
+  int32_t SrmMode = 0;  // 3 SRM text page, 4 SRM button page
+  int32_t LanguageIndex = 0;
+
+  std::string AppDir;        // with its trailing separator
+  std::string SettingsDir;   // with its trailing separator
+  std::string SettingsFile;
+  int8_t ConnectionMedium = 0;  // 0 serial port, 1 Wi-Fi (TCP)
+  int32_t ReportCountdown = 255;  // 255 idle; "Read Device" sets 1
+  int32_t DeviceChangeTicks = 0;
+  int32_t AutoPortIndex = 0;
+  int32_t AutoBaudIndex = 0;
+  int32_t ConnectTimeout = 0;
+
+  // ---- timers -------------------------------------------------------------
+  TTimer* Timer1;
+  TTimer* TimerConnection;
+  TTimer* Timer2;
+  TTimer* TimerUpdateSysChk;
+  TTimer* Timer_WiFi_function;
+
+  // ---- menus ------------------------------------------------------------
+  QMenu* mnuFile;
+  QAction* mnuExit;
+  QMenu* mnuOption;
+  QMenu* mnuConnection;
+  QAction* mnuConnectionAction;  // the Connection submenu's own item
+  QAction* mnuSerialPort;
+  QAction* mnuWiFi;
+  QActionGroup* mnuConnectionGroup;
+  QMenu* mnuLanguage;
+  QAction* mnuLanguageAction;
+  QAction* mnuLangEnglish;
+  QAction* mnuLangTraChinese;
+  QAction* mnuLangSimpChinese;
+  QAction* mnuLangRussian;
+  QActionGroup* mnuLanguageGroup;
+  QMenu* mnuHelp;
+  QAction* mnuAbout;
+  QAction* mnuOptionAction;
+
+  // ---- connection panel -------------------------------------------------
+  QGroupBox* GroupBoxSerialConnectionMode;
+  QRadioButton* RadioButtonConnectionModeAuto;
+  QRadioButton* RadioButtonConnectionModeManual;
+  QTabWidget* PageControlDetectComPortMode;
+  QWidget* TabSheetAutoConnectComPort;
+  QLabel* LabelAutoComPort;
+  TEdit* EditAutoDetectComPort;
+  QLabel* LabelAutoBaudRate;
+  TEdit* EditAutoDetectBaudRate;
+  QWidget* TabSheetManualDetectComPort;
+  QLabel* lblSerialPort;
+  QComboBox* cbxComPort;
+  QLabel* lblBaudRate;
+  QComboBox* cbxBaudRate;
+  QGroupBox* GroupBoxWiFiConnectionMode;
+  TLabeledEdit* LabelEditWiFi_TCP_IP;
+  TLabeledEdit* LabelEditWiFi_Port;
+  TSpeedButton* OpenPort;
+  TLabel* LabelConnectionStatus;
+  QLabel* lblFirmVer;
+  TSpeedButton* btnExit;
+
+  // ---- main pages -------------------------------------------------------
+  QTabWidget* PageControlMain;
+  QWidget* TabSheetConfig;
+  QWidget* TabSheetDiagnosis;
+  QTabWidget* PageControlConf;
+  QTabWidget* PageControlDiagnosis;
+  TSpeedButton* SpeedButtonSetting;
+  TSpeedButton* SpeedButtonReload;
+
+  // STATIC DATA
+  QWidget* TabSheetStatic;
+  QLabel* LabelMMSI;
+  TEdit* MaskEditMMSI;
+  QLabel* LabelMMSICantProg;
+  TLabeledEdit* lblEdtName;
+  TLabeledEdit* lblEdtCallSign;
+  QLabel* LabelShipType;
+  QComboBox* cbxShipType;
+  QLabel* stShipCargoType;
+  QGroupBox* GroupBoxDimension;
+  QSpinBox* CSpinEditA;
+  QSpinBox* CSpinEditB;
+  QSpinBox* CSpinEditC;
+  QSpinBox* CSpinEditD;
+  TSpeedButton* SpeedButtonStaticData;
+  QPlainTextEdit* MemoRecord;
+
+  // TRANSCEIVER
+  QWidget* TabSheetTransceiver;
+  QLabel* lblDscMonitoring;
+  QComboBox* ComboBoxDscMonitoring;
+  QLabel* lblGpsOutput;
+  QComboBox* ComboBoxGpsOutput;
+  QLabel* lblGsOffWarningMsg;
+  QLabel* LabelGPSMode;
+  QComboBox* ComboBoxTransceiver_GPSMode;
+  QLabel* LabelALRSentence;
+  QComboBox* ComboBoxALRSentence;
+  TSpeedButton* spbTransponder;
+
+  // BAUD RATE
+  QWidget* TabSheetBaudRate;
+  QLabel* LabelUartNo1;
+  QComboBox* cbx_NMEABaudRateNo1;
+  QLabel* LabelUartNo2;
+  QComboBox* cbx_NMEABaudRateNo2;
+  QLabel* LabelUartNo3;
+  QComboBox* cbx_NMEABaudRateNo3;
+  QLabel* LabelUartNo4;
+  QComboBox* cbx_NMEABaudRateNo4;
+  TSpeedButton* spbBaudRate;
+
+  // SRM TEXT (four texts) and SRM TEXT (the button's text)
+  QWidget* TabSheetSRMText;
+  TLabeledEdit* lblEdtSRMText1;
+  TLabeledEdit* lblEdtSRMText2;
+  TLabeledEdit* lblEdtSRMText3;
+  TLabeledEdit* lblEdtSRMText4;
+  TSpeedButton* spbSRMText;
+  QWidget* TabSheetButtonSRM;
+  TLabeledEdit* lblEdtSRMTextMsg14;
+  TSpeedButton* spbSRMButtonText;
+
+  // ENCRYPTION
+  QWidget* TabSheetEncryption;
+  QCheckBox* cbxEncrptionEnable;
+  QCheckBox* cbxEncryptionAddressMode;
+  QLabel* LabelEncryptionMMSINumber;
+  TEdit* MaskEditEncryptionAddressMMSI;
+  TLabeledEdit* LabeledEditEncryptionASCII;
+  TSpeedButton* spbConfigEncryption;
+
+  // Wi-Fi
+  QWidget* TabSheetWiFi;
+  TEdit* Edit_cover;
+  QLabel* Label_wifi_firmware_ver_AP;
+  QCheckBox* CheckBox_WiFi_Open;
+  TSpeedButton* SpeedButton_WiFi_FactoryDefault;
+  QGroupBox* GroupBox_ConfigureMode;
+  QRadioButton* RadioButton_AP;
+  QRadioButton* RadioButton_STA;
+  QTabWidget* PageControl_WiFiMode;
+  QWidget* TabSheet_AP;
+  QGroupBox* GroupBox_AccessPoint;
+  QLabel* Label_SSID;
+  TEdit* Edit_WiFi_SSID;
+  QLabel* Label_Password;
+  TEdit* Edit_WiFi_password;
+  QCheckBox* CheckBox_WiFi_NonePassword;
+  QLabel* Label_Channel;
+  QComboBox* ComboBox_WiFi_Channel;
+  QCheckBox* CheckBox_WiFi_AutoSelect;
+  QGroupBox* GroupBox_IP;  // the IP-address control goes in here
+  QGroupBox* GroupBox_Port;
+  TEdit* Edit_WiFi_Port;
+  QWidget* TabSheet_STA;
+  QGroupBox* GroupBox_STA;
+  TStringGrid* StringGridWiFiList;
+  TEdit* Edit_Hide_WiFi;
+  TSpeedButton* SpeedButton_WiFi_STA_connect;
+  TSpeedButton* SpeedButton_WiFi_Update;
+  TSpeedButton* SpeedButton_retry_dhcp_ip;
+  QLabel* Label_STA_Connect_Status;
+  QLabel* Label_ShowIP;
+  QLabel* Label_ShowPort;
+  TSpeedButton* spbWiFi;
+  QPlainTextEdit* Memo_WiFi;
+
+  // SYSTEM CHECK
+  QWidget* TabSheetSystemCheck;
+  QLabel* lblChkFwVer;
+  QLabel* lblValFwVer;
+  QLabel* ImageChkFwVer;
+  QLabel* lblChkProdSN;
+  QLabel* lblValProdSN;
+  QLabel* ImageChkProdSN;
+  QLabel* lblChkMMSI;
+  QLabel* lblValMMSI;
+  QLabel* ImageChkMMSI;
+  QLabel* lblChkGPS;
+  QLabel* lblValGps;
+  QLabel* ImageChkGps;
+  QLabel* lblChkTx;
+  QLabel* lblChkTxCntChA;
+  QLabel* lblValTxCntA;
+  QLabel* lblChkTxCntChB;
+  QLabel* lblValTxCntB;
+  QLabel* ImageChkTx;
+  QLabel* lblChkRx;
+  QLabel* lblChkRxCntChA;
+  QLabel* lblValRxCntA;
+  QLabel* lblChkRxCntChB;
+  QLabel* lblValRxCntB;
+  QLabel* ImageChkRx;
+  TSpeedButton* SpeedButtonClearCheck;
+
+  // GPS STATUS
+  QWidget* TabSheetGpsStatus;
+  TLabeledEdit* lblEdtGpsUtcDate;
+  TLabeledEdit* lblEdtGpsUtcTime;
+  TLabeledEdit* lblEdtGpsFixMode;
+  TLabeledEdit* lblEdtHdop;
+  TLabeledEdit* lblEdtGpsLat;
+  TLabeledEdit* lblEdtGpsLon;
+  TLabeledEdit* lblEdtGpsSOG;
+  TLabeledEdit* lblEdtGpsCOG;
+  TLabeledEdit* lblEdtGpsNoSV_InView;
+  TLabeledEdit* lblEdtGpsNoSV_InUse;
+  QFrame* PanelSatelliteMap;  // the sky plot goes in here
+  QLabel* ImageGpsMap;
+  QChartView* Chart1;
+  QBarSeries* Series1;
+  QLabel* lblSatelliteID;
+  QLabel* Label10;
+
+  // DATA LOG
+  QWidget* TabSheetDataLog;
+  QPlainTextEdit* MemoDataLog;
+  QCheckBox* cbxEnableLog;
+  QCheckBox* cbxAddTimeStamp;
+  TSpeedButton* btnClearLog;
+  TSpeedButton* btnSaveLog;
+  QLabel* Label11;
+  TEdit* EditSendCommand;
+  TSpeedButton* ButtonCustomSendCommand;
+
+  // ==== configuration pages and device data ====
+  // Wires the configuration pages' handlers; called once the controls exist.
+  void WireConfigPages();
+  // Fills cbxShipType from the ship-type table and selects the first row.
+  void FillShipTypeList();
+  // The constructor's start values: the six check flags cleared.
+  void ResetDeviceInfo();
+  // A new session: the device information cleared except its check flags.
+  void ClearSessionDeviceInfo();
+  // Arms the handshake (no line), or offers it a received line (CR LF included).
+  void DeviceHandshake();
+  void DeviceHandshake(const std::string& line);
+  void ParseDeviceData(const std::string& line);
+  CfgReply ParseCfgReply(const std::string& line);
+  void HandleCfgReply(const CfgReply& reply);
+  void SelectSrmMode();
+  void ShowSrmTabs();
+  // Shows the NMEA ports of the baud-rate tab by DeviceInfo.multipleBaudType.
+  void ShowNmeaPorts();
+  // After a stored SSD or VSD (the codec calls it through Protocol).
+  void ShowStaticVoyageData(const SENTENCE_STRUCT& record);
+  // A parsed CEK sentence in Protocol->incoming (the status dispatcher calls it).
+  void ParseCekSentence();
+  void cbxShipTypeChange();
+  void cbxShipCargoTypeClick();  // the user picked a row
+  void SpeedButtonSettingClick();  // Configure Device
+  void SpeedButtonReloadClick();   // Read Device
+  void PageControlConfChange();
+  void SpeedButtonStaticDataClick();
+  void spbTransponderClick();
+  void spbBaudRateClick();
+  void ComboBoxGpsOutputChange();
+  void ComboBoxALRSentenceChange();
+  void spbSRMTextClick();
+  void spbSRMButtonTextClick();
+  void spbConfigEncryptionClick();
+  void cbxEncrptionEnableClick();
+  void cbxEncryptionAddressModeClick();
+  void EnableEncryptionControls(bool on);
+  bool EncryptionEnabled();
+  void EnableAddressControls(bool on);
+
+  DEVICE_INFO_STRUCT DeviceInfo;
+  uint32_t CekSequence = 0;  // encryption-key sentences sent in this run
+  // A reported ship type that cbxShipType lacks; written back until the user picks a row.
+  std::optional<uint16_t> KeptShipType;
+
+ private:
+  void InitConfigPageControls();
+  void InitSrmAndEncryptionControls();
+  void ShowReportedShipType(int code);
+  bool ConfigDeviceConnected();
+  // Sends whole lines in order; at the first failure the link is closed,
+  // PortOpenError shown, and false returned.
+  bool SendConfigLines(const std::vector<std::string>& lines);
+  bool ShowRefusal(const ConfigRefusal& refusal);
+  void SetWiFiModulePresent(bool present);
+  void RunWiFiConfigure();
+  void StartWiFiReload();
+
+ public:
+  // ==== end configuration pages and device data ====
+
+  // ==== diagnosis pages ====
+  void WireDiagnosisPages();
+  // A received line (CR LF included) for the status sentences.
+  void DispatchStatusSentence(const std::string& line);
+  void UpdateCheckImages();
+  void CreateSatelliteChart();
+  // Satellite lists and AIS report counters zeroed.
+  void ResetGpsCounters();
+  // A received line (no CR LF) for MemoDataLog; called while logging is on.
+  void AppendDataLog(const std::string& line);
+  void TimerUpdateSysChkTimer();
+  // F1 / F12 and the like; key is a Qt::Key.
+  void FormKeyUp(int key);
+  // GPS status page: after a stored GNSS sentence, and after an AIS one that began with '!'.
+  void UpdateGpsStatus();
+  void CountAisReports();
+  void ShowFixMode(int mode);
+  void ShowHdop(float hdop);
+  void ShowPositionSpeedCourse(float lon, float lat, float sog, float cog);
+  void ShowSatelliteCounts(int inUse, int inView);
+  void SetSkyMarker(int index, int prn, int azimuth, int elevation, bool used);
+  // The signal chart's bars, in order (labels as shown).
+  void ShowSignalBars(const std::vector<SignalBar>& bars);
+  std::vector<SignalBar> SignalBars() const;
+  // System check.
+  void SetCheckImage(QLabel* image, bool passed);
+  void SpeedButtonClearCheckClick();
+  // One second after the clear button: ask the device again if still connected.
+  void ClearCheckRequeryTimer();
+  // Data log, custom command, page change, layout.
+  void btnClearLogClick();
+  void btnSaveLogClick();
+  void ButtonCustomSendCommandClick();
+  void PageControlMainChange();
+  void FormResize();
+  // The custom command took the Wi-Fi module over: no operation is current.
+  void SetWiFiOperationNone();
+
+  GpsStatusModel GpsStatus;  // SatsInUse, SatsInView and GpsTypesSeen of the cycle
+  AisReportCounts ReportCounters;
+  std::array<QImage, 2> ImageListSysChk;  // 0 fail, 1 pass
+  QImage ImageListGpsStatusEarth;
+  TPaintSatelliteChart* PaintSatelliteChart = nullptr;
+  TTimer* TimerClearCheck = nullptr;
+  // ==== end diagnosis pages ====
+
+  // ==== Wi-Fi page ====
+  void WireWiFiPage();
+  void InitWiFiPage();
+  void CheckWiFiSetupLink();
+  void CheckWiFiTimeouts();
+  void UpdateIpAddressControl();
+  bool UpdateWiFiTabVisibility();
+  // Runs after every change the receive path makes to Memo_WiFi. The memo
+  // holds the received bytes one to one as Latin-1: read it back with
+  // toLatin1().
+  void Memo_WiFiChange();
+  void Timer_WiFi_functionTimer();
+  // True while the progress window is open with its timer running.
+  bool ProcessingBarRunning();
+  void CloseProcessingBar();
+  // Flags of the Wi-Fi set-up state that the connection code sets or reads.
+  uint8_t ipControlShown = 0;
+  uint8_t reloadNeeded = 1;
+  uint8_t cmdMode = 0;
+  int32_t wifiStep = 0;
+  // ==== end Wi-Fi page ====
+
+  // ==== language, report, about ====
+  void WireLanguageAndReport();
+  // Creates the about box and the agreement window (the program's entry).
+  void CreateInformationWindows();
+  void ApplySavedLanguage();
+  void RefreshWiFiBeforeReport();
+  void WriteConfigReport();
+  void ShowAbout();
+  // ==== end language, report, about ====
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  void BuildFrame();
+  void BuildConnectionPanel(QWidget* parent);
+  void BuildStaticPage();
+  void BuildTransceiverPage();
+  void BuildBaudRatePage();
+  void BuildSrmPages();
+  void BuildEncryptionPage();
+  void BuildWiFiPage();
+  void BuildSystemCheckPage();
+  void BuildGpsPage();
+  void BuildDataLogPage();
+  void WireFrame();
+  void InitSettingsPaths(const std::string& documentsDir, const std::string& appDir);
+  // One received byte run of a link, cut into lines and handed on.
+  void HandleReceivedBytes(const char* data, size_t count, bool serial);
+  void HandleLine(std::string& line, bool serial);
+  void EndTcpClient();
+  void ReportSendFailure();
+  static void TcpReadCallback(void* context);
+  static void TcpDisconnectCallback(void* context);
+  void SleepMs(int ms);
+
+  std::unique_ptr<UiDispatcher> ownedDispatcher_;
+  UiDispatcher* dispatcher_;
+  std::shared_ptr<PortDiscovery> ports_;
+  DeviceMonitor* deviceMonitor_ = nullptr;
+  std::function<void(int)> sleepMs_;
+  bool liveTimers_;
+  bool closing_ = false;
+  // Posted work holds a weak reference: a window that is gone gets nothing.
+  std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+  // An over-long run on a link is skipped up to its next LF.
+  bool serialSkipping_ = false;
+  bool tcpSkipping_ = false;
+  // What the TCP client's callbacks see; lives until the thread is joined.
+  struct TcpLink {
+    TForm1* form;
+    UiDispatcher* dispatcher;
+    std::weak_ptr<int> alive;
+    uint64_t generation;
+    TTCPIPClientThread* client = nullptr;
+  };
+  std::unique_ptr<TcpLink> tcpLink_;
+  // Bumped whenever a TCP client ends; work posted by an older client is
+  // dropped, so nothing of a closed link arrives later.
+  uint64_t tcpGeneration_ = 0;
+};

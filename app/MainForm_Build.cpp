@@ -1,0 +1,845 @@
+// The window's controls, their captions, limits and form defaults, and the
+// layouts that place them.
+#include <QActionGroup>
+#include <QBarSeries>
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include "app/MainForm.h"
+
+namespace {
+
+template <class W>
+W* Named(W* w, const char* name) {
+  w->setObjectName(name);
+  if constexpr (std::is_base_of_v<TLabeledEdit, W>)
+    w->EditLabel->setObjectName(QString(name) + "_Label");
+  return w;
+}
+
+QLabel* NewLabel(QWidget* parent, const char* name, const QString& caption) {
+  return Named(new QLabel(caption, parent), name);
+}
+
+TSpeedButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
+  return Named(new TSpeedButton(caption, parent), name);
+}
+
+QComboBox* NewList(QWidget* parent, const char* name, const QStringList& items) {
+  auto* c = Named(new QComboBox(parent), name);
+  c->addItems(items);
+  if (!items.isEmpty()) c->setCurrentIndex(0);
+  return c;
+}
+
+TLabeledEdit* NewLabeledEdit(QWidget* parent, const char* name, const QString& caption) {
+  return Named(new TLabeledEdit(caption, parent), name);
+}
+
+// A nine-digit MMSI edit: digits only, at most nine.
+TEdit* NewMmsiEdit(QWidget* parent, const char* name) {
+  auto* e = Named(new TEdit(parent), name);
+  e->setMaxLength(9);
+  e->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), e));
+  e->setText("000000000");
+  return e;
+}
+
+TLabeledEdit* NewReadout(QWidget* parent, const char* name, const QString& caption) {
+  auto* e = NewLabeledEdit(parent, name, caption);
+  e->setReadOnly(true);
+  e->setFocusPolicy(Qt::ClickFocus);
+  return e;
+}
+
+QWidget* NewPage(QTabWidget* pages, const char* name, const QString& caption) {
+  auto* w = Named(new QWidget(pages), name);
+  pages->addTab(w, caption);
+  return w;
+}
+
+void AddRow(QFormLayout* form, TLabeledEdit* edit) { form->addRow(edit->EditLabel, edit); }
+
+const QStringList kNmeaRates = {"38400", "9600", "4800"};
+
+}  // namespace
+
+void TForm1::BuildFrame() {
+  setObjectName("Form1");
+  setWindowTitle("Kvor Vantrel");
+
+  // Menus. The Option menu is hidden in the form and shown by the
+  // constructor; the language menu stays hidden.
+  mnuFile = Named(menuBar()->addMenu("File(&F)"), "mnuFile");
+  mnuExit = Named(mnuFile->addAction("Exit(&X)"), "mnuExit");
+  mnuOption = Named(menuBar()->addMenu("Option(&O)"), "mnuOption");
+  mnuOptionAction = mnuOption->menuAction();
+  mnuOptionAction->setVisible(false);
+  mnuConnection = Named(mnuOption->addMenu("Connection (&C)"), "mnuConnection");
+  mnuConnectionAction = mnuConnection->menuAction();
+  mnuConnectionGroup = new QActionGroup(this);
+  mnuConnectionGroup->setExclusive(true);
+  mnuSerialPort = Named(mnuConnection->addAction("Serial Port"), "mnuSerialPort");
+  mnuWiFi = Named(mnuConnection->addAction("Wi-Fi"), "mnuWiFi");
+  for (QAction* a : {mnuSerialPort, mnuWiFi}) {
+    a->setCheckable(true);
+    mnuConnectionGroup->addAction(a);
+  }
+  mnuSerialPort->setChecked(true);
+  mnuLanguage = Named(mnuOption->addMenu("Language(&L)"), "mnuLanguage");
+  mnuLanguageAction = mnuLanguage->menuAction();
+  mnuLanguageGroup = new QActionGroup(this);
+  mnuLanguageGroup->setExclusive(true);
+  mnuLangEnglish = Named(mnuLanguage->addAction("English(&E)"), "mnuLangEnglish");
+  mnuLangTraChinese = Named(mnuLanguage->addAction("Traditional Chinese(&T)"), "mnuLangTraChinese");
+  mnuLangSimpChinese = Named(mnuLanguage->addAction("Simplified Chinese(&S)"), "mnuLangSimpChinese");
+  mnuLangRussian = Named(mnuLanguage->addAction("Russian(&R)"), "mnuLangRussian");
+  int tag = 0;
+  for (QAction* a : {mnuLangEnglish, mnuLangTraChinese, mnuLangSimpChinese, mnuLangRussian}) {
+    a->setCheckable(true);
+    a->setData(tag++);
+    mnuLanguageGroup->addAction(a);
+  }
+  mnuLangEnglish->setChecked(true);
+  mnuLangSimpChinese->setVisible(false);
+  mnuHelp = Named(menuBar()->addMenu("Help(&H)"), "mnuHelp");
+  mnuAbout = Named(mnuHelp->addAction("About(&A)"), "mnuAbout");
+
+  auto* central = new QWidget(this);
+  central->setObjectName("ClientArea");
+  setCentralWidget(central);
+  auto* outer = new QVBoxLayout(central);
+  outer->setContentsMargins(8, 8, 8, 8);
+  outer->setSpacing(8);
+
+  // Connection panel across the top.
+  auto* top = new QWidget(central);
+  BuildConnectionPanel(top);
+  outer->addWidget(top);
+
+  // Main pages.
+  PageControlMain = Named(new QTabWidget(central), "PageControlMain");
+  PageControlMain->setDocumentMode(true);
+  PageControlMain->setStyleSheet(
+      "QTabWidget#PageControlMain > QTabBar::tab { min-width: 200px; height: 30px; "
+      "font-weight: bold; }");
+  TabSheetConfig = NewPage(PageControlMain, "TabSheetConfig", "Configuration");
+  TabSheetDiagnosis = NewPage(PageControlMain, "TabSheetDiagnosis", "Diagnosis");
+  outer->addWidget(PageControlMain, 1);
+
+  auto* confLayout = new QVBoxLayout(TabSheetConfig);
+  confLayout->setContentsMargins(0, 6, 0, 0);
+  PageControlConf = Named(new QTabWidget(TabSheetConfig), "PageControlConf");
+  confLayout->addWidget(PageControlConf);
+  auto* diagLayout = new QVBoxLayout(TabSheetDiagnosis);
+  diagLayout->setContentsMargins(0, 6, 0, 0);
+  PageControlDiagnosis = Named(new QTabWidget(TabSheetDiagnosis), "PageControlDiagnosis");
+  diagLayout->addWidget(PageControlDiagnosis);
+
+  BuildStaticPage();
+  BuildTransceiverPage();
+  BuildEncryptionPage();
+  BuildBaudRatePage();
+  BuildSrmPages();
+  BuildWiFiPage();
+  BuildSystemCheckPage();
+  BuildGpsPage();
+  BuildDataLogPage();
+
+  // Configure Device and Read Device act on the current configuration tab.
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch(1);
+  SpeedButtonSetting = NewButton(central, "SpeedButtonSetting", "Configure Device");
+  SpeedButtonReload = NewButton(central, "SpeedButtonReload", "Read Device");
+  for (auto* b : {SpeedButtonSetting, SpeedButtonReload}) {
+    b->setMinimumSize(150, 32);
+    bottom->addWidget(b);
+  }
+  outer->addLayout(bottom);
+  resize(820, 700);
+  setMinimumSize(760, 640);
+}
+
+void TForm1::BuildConnectionPanel(QWidget* top) {
+  auto* row = new QHBoxLayout(top);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(12);
+
+  // Both groups share one cell: only one of them is ever shown.
+  auto* groups = new QGridLayout;
+  groups->setContentsMargins(0, 0, 0, 0);
+  GroupBoxSerialConnectionMode = Named(
+      new QGroupBox("Serial Port and Baud Rate Setting", top), "GroupBoxSerialConnectionMode");
+  auto* serial = new QVBoxLayout(GroupBoxSerialConnectionMode);
+  auto* modes = new QHBoxLayout;
+  RadioButtonConnectionModeAuto =
+      Named(new QRadioButton("Auto", GroupBoxSerialConnectionMode), "RadioButtonConnectionModeAuto");
+  RadioButtonConnectionModeManual = Named(new QRadioButton("Manual", GroupBoxSerialConnectionMode),
+                                          "RadioButtonConnectionModeManual");
+  RadioButtonConnectionModeManual->setChecked(true);
+  modes->addWidget(RadioButtonConnectionModeAuto);
+  modes->addWidget(RadioButtonConnectionModeManual);
+  modes->addStretch(1);
+  serial->addLayout(modes);
+
+  PageControlDetectComPortMode =
+      Named(new QTabWidget(GroupBoxSerialConnectionMode), "PageControlDetectComPortMode");
+  PageControlDetectComPortMode->setDocumentMode(true);
+  TabSheetAutoConnectComPort =
+      NewPage(PageControlDetectComPortMode, "TabSheetAutoConnectComPort", "Auto");
+  TabSheetManualDetectComPort =
+      NewPage(PageControlDetectComPortMode, "TabSheetManualDetectComPort", "Manual");
+  {
+    auto* g = new QGridLayout(TabSheetAutoConnectComPort);
+    g->setContentsMargins(0, 4, 0, 0);
+    LabelAutoComPort = NewLabel(TabSheetAutoConnectComPort, "LabelAutoComPort", "Serial Port");
+    EditAutoDetectComPort = Named(new TEdit(TabSheetAutoConnectComPort), "EditAutoDetectComPort");
+    LabelAutoBaudRate = NewLabel(TabSheetAutoConnectComPort, "LabelAutoBaudRate", "Baud Rate");
+    EditAutoDetectBaudRate = Named(new TEdit(TabSheetAutoConnectComPort), "EditAutoDetectBaudRate");
+    for (auto* e : {EditAutoDetectComPort, EditAutoDetectBaudRate}) {
+      e->setReadOnly(true);
+      e->setFocusPolicy(Qt::NoFocus);
+    }
+    g->addWidget(LabelAutoComPort, 0, 0);
+    g->addWidget(EditAutoDetectComPort, 0, 1);
+    g->addWidget(LabelAutoBaudRate, 0, 2);
+    g->addWidget(EditAutoDetectBaudRate, 0, 3);
+    g->setColumnStretch(1, 2);
+    g->setColumnStretch(3, 1);
+  }
+  {
+    auto* g = new QGridLayout(TabSheetManualDetectComPort);
+    g->setContentsMargins(0, 4, 0, 0);
+    lblSerialPort = NewLabel(TabSheetManualDetectComPort, "lblSerialPort", "Serial Port");
+    cbxComPort = Named(new QComboBox(TabSheetManualDetectComPort), "cbxComPort");
+    // A typed device path is used as it is.
+    cbxComPort->setEditable(true);
+    cbxComPort->setInsertPolicy(QComboBox::NoInsert);
+    cbxComPort->setMinimumContentsLength(12);
+    lblBaudRate = NewLabel(TabSheetManualDetectComPort, "lblBaudRate", "Baud Rate");
+    cbxBaudRate = Named(new QComboBox(TabSheetManualDetectComPort), "cbxBaudRate");
+    g->addWidget(lblSerialPort, 0, 0);
+    g->addWidget(cbxComPort, 0, 1);
+    g->addWidget(lblBaudRate, 0, 2);
+    g->addWidget(cbxBaudRate, 0, 3);
+    g->setColumnStretch(1, 2);
+    g->setColumnStretch(3, 1);
+  }
+  serial->addWidget(PageControlDetectComPortMode);
+  groups->addWidget(GroupBoxSerialConnectionMode, 0, 0);
+
+  GroupBoxWiFiConnectionMode =
+      Named(new QGroupBox("Wi-Fi Setting", top), "GroupBoxWiFiConnectionMode");
+  {
+    auto* g = new QGridLayout(GroupBoxWiFiConnectionMode);
+    LabelEditWiFi_TCP_IP = NewLabeledEdit(GroupBoxWiFiConnectionMode, "LabelEditWiFi_TCP_IP", "IP Address");
+    LabelEditWiFi_TCP_IP->setText("192.168.4.1");
+    LabelEditWiFi_TCP_IP->setMaxLength(15);
+    LabelEditWiFi_TCP_IP->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9.]{0,15}"), LabelEditWiFi_TCP_IP));
+    LabelEditWiFi_Port = NewLabeledEdit(GroupBoxWiFiConnectionMode, "LabelEditWiFi_Port", "Port");
+    LabelEditWiFi_Port->setText("3333");
+    LabelEditWiFi_Port->setMaxLength(5);
+    LabelEditWiFi_Port->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]{0,5}"), LabelEditWiFi_Port));
+    g->addWidget(LabelEditWiFi_TCP_IP->EditLabel, 0, 0);
+    g->addWidget(LabelEditWiFi_TCP_IP, 0, 1);
+    g->addWidget(LabelEditWiFi_Port->EditLabel, 0, 2);
+    g->addWidget(LabelEditWiFi_Port, 0, 3);
+    g->setColumnStretch(1, 3);
+    g->setColumnStretch(3, 1);
+    g->setRowStretch(1, 1);
+  }
+  GroupBoxWiFiConnectionMode->hide();
+  groups->addWidget(GroupBoxWiFiConnectionMode, 0, 0);
+  row->addLayout(groups, 1);
+
+  // Connect button and status on the right.
+  auto* side = new QGridLayout;
+  side->setVerticalSpacing(6);
+  OpenPort = NewButton(top, "OpenPort", "Connect");
+  OpenPort->setCheckable(true);
+  OpenPort->setMinimumSize(130, 36);
+  btnExit = NewButton(top, "btnExit", "EXIT");
+  btnExit->setMinimumSize(90, 36);
+  LabelConnectionStatus = Named(new TLabel("Disconnect...", top), "LabelConnectionStatus");
+  LabelConnectionStatus->setMinimumWidth(130);
+  LabelConnectionStatus->setAlignment(Qt::AlignCenter);
+  lblFirmVer = NewLabel(top, "lblFirmVer", "");
+  lblFirmVer->setMinimumWidth(240);
+  side->addWidget(OpenPort, 0, 0);
+  side->addWidget(btnExit, 0, 1);
+  side->addWidget(LabelConnectionStatus, 1, 0);
+  side->addWidget(lblFirmVer, 2, 0, 1, 2);
+  side->setRowStretch(3, 1);
+  row->addLayout(side);
+}
+
+void TForm1::BuildStaticPage() {
+  TabSheetStatic = NewPage(PageControlConf, "TabSheetStatic", "STATIC DATA");
+  QWidget* p = TabSheetStatic;
+  auto* v = new QVBoxLayout(p);
+  auto* form = new QFormLayout;
+  form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+
+  LabelMMSI = NewLabel(p, "LabelMMSI", "MMSI");
+  MaskEditMMSI = NewMmsiEdit(p, "MaskEditMMSI");
+  MaskEditMMSI->setMinimumWidth(120);
+  LabelMMSICantProg = NewLabel(p, "LabelMMSICantProg", "");
+  LabelMMSICantProg->setStyleSheet("color: #c00000;");
+  LabelMMSICantProg->hide();
+  auto* mmsiRow = new QHBoxLayout;
+  mmsiRow->addWidget(MaskEditMMSI);
+  mmsiRow->addWidget(LabelMMSICantProg);
+  mmsiRow->addStretch(1);
+  form->addRow(LabelMMSI, mmsiRow);
+
+  lblEdtName = NewLabeledEdit(p, "lblEdtName", "Ship Name");
+  lblEdtName->setMaxLength(20);
+  lblEdtName->SetUpperCaseOnly();
+  lblEdtName->setMinimumWidth(240);
+  AddRow(form, lblEdtName);
+  lblEdtCallSign = NewLabeledEdit(p, "lblEdtCallSign", "Call Sign");
+  lblEdtCallSign->setMaxLength(7);
+  lblEdtCallSign->SetUpperCaseOnly();
+  lblEdtCallSign->setMinimumWidth(120);
+  AddRow(form, lblEdtCallSign);
+
+  LabelShipType = NewLabel(p, "LabelShipType", "Ship Type");
+  cbxShipType = Named(new QComboBox(p), "cbxShipType");
+  cbxShipType->setMinimumContentsLength(30);
+  stShipCargoType = NewLabel(p, "stShipCargoType", "0");
+  stShipCargoType->setAlignment(Qt::AlignCenter);
+  stShipCargoType->setMinimumWidth(48);
+  stShipCargoType->setFrameShape(QFrame::StyledPanel);
+  stShipCargoType->setStyleSheet("background: #ffff00; color: black;");
+  auto* typeRow = new QHBoxLayout;
+  typeRow->addWidget(cbxShipType);
+  typeRow->addWidget(stShipCargoType);
+  typeRow->addStretch(1);
+  form->addRow(LabelShipType, typeRow);
+  v->addLayout(form);
+
+  GroupBoxDimension = Named(new QGroupBox("Ship's Dimension", p), "GroupBoxDimension");
+  auto* dims = new QGridLayout(GroupBoxDimension);
+  struct Dim {
+    QSpinBox** spin;
+    const char* name;
+    const char* caption;
+    int max;
+  } list[] = {{&CSpinEditA, "CSpinEditA", "A", 511},
+              {&CSpinEditB, "CSpinEditB", "B", 511},
+              {&CSpinEditC, "CSpinEditC", "C", 63},
+              {&CSpinEditD, "CSpinEditD", "D", 63}};
+  int col = 0;
+  for (auto& d : list) {
+    *d.spin = Named(new QSpinBox(GroupBoxDimension), d.name);
+    (*d.spin)->setRange(0, d.max);
+    (*d.spin)->setMinimumWidth(72);
+    auto* label = new QLabel(d.caption, GroupBoxDimension);
+    label->setBuddy(*d.spin);
+    dims->addWidget(label, 0, col++, Qt::AlignRight);
+    dims->addWidget(*d.spin, 0, col++);
+  }
+  dims->setColumnStretch(col, 1);
+  v->addWidget(GroupBoxDimension);
+
+  SpeedButtonStaticData = NewButton(p, "SpeedButtonStaticData", "Config");
+  SpeedButtonStaticData->hide();
+  MemoRecord = Named(new QPlainTextEdit(p), "MemoRecord");
+  MemoRecord->hide();
+  v->addStretch(1);
+}
+
+void TForm1::BuildTransceiverPage() {
+  TabSheetTransceiver = NewPage(PageControlConf, "TabSheetTransceiver", "TRANSCEIVER");
+  QWidget* p = TabSheetTransceiver;
+  auto* v = new QVBoxLayout(p);
+  auto* form = new QFormLayout;
+  form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  lblDscMonitoring = NewLabel(p, "lblDscMonitoring", "DSC Monitoring");
+  ComboBoxDscMonitoring = NewList(p, "ComboBoxDscMonitoring", {"OFF", "ON"});
+  form->addRow(lblDscMonitoring, ComboBoxDscMonitoring);
+  lblGpsOutput = NewLabel(p, "lblGpsOutput", "GPS Update Rate");
+  QStringList rates{"OFF"};
+  for (int s = 1; s <= 10; ++s) rates << QString("%1s").arg(s);
+  ComboBoxGpsOutput = NewList(p, "ComboBoxGpsOutput", rates);
+  form->addRow(lblGpsOutput, ComboBoxGpsOutput);
+  lblGsOffWarningMsg = NewLabel(
+      p, "lblGsOffWarningMsg",
+      "WARNING: All the input sentences will be filtered out (not forwarding).");
+  lblGsOffWarningMsg->setStyleSheet("color: #c00000;");
+  lblGsOffWarningMsg->setWordWrap(true);
+  lblGsOffWarningMsg->hide();
+  form->addRow(QString(), lblGsOffWarningMsg);
+  LabelGPSMode = NewLabel(p, "LabelGPSMode", "GPS Mode");
+  ComboBoxTransceiver_GPSMode =
+      NewList(p, "ComboBoxTransceiver_GPSMode", {"Altitude higher than 500m", "At sea level"});
+  form->addRow(LabelGPSMode, ComboBoxTransceiver_GPSMode);
+  LabelALRSentence = NewLabel(p, "LabelALRSentence", "ALR Sentence");
+  ComboBoxALRSentence = NewList(p, "ComboBoxALRSentence", {"OFF", "ON"});
+  form->addRow(LabelALRSentence, ComboBoxALRSentence);
+  v->addLayout(form);
+  v->addStretch(1);
+  spbTransponder = NewButton(p, "spbTransponder", "Config");
+  spbTransponder->hide();
+}
+
+void TForm1::BuildBaudRatePage() {
+  TabSheetBaudRate = NewPage(PageControlConf, "TabSheetBaudRate", "BAUD RATE");
+  QWidget* p = TabSheetBaudRate;
+  auto* v = new QVBoxLayout(p);
+  auto* form = new QFormLayout;
+  form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  LabelUartNo1 = NewLabel(p, "LabelUartNo1", "NMEA 1 Input");
+  cbx_NMEABaudRateNo1 = NewList(p, "cbx_NMEABaudRateNo1", kNmeaRates);
+  LabelUartNo2 = NewLabel(p, "LabelUartNo2", "NMEA 1 Output");
+  cbx_NMEABaudRateNo2 = NewList(p, "cbx_NMEABaudRateNo2", kNmeaRates);
+  LabelUartNo3 = NewLabel(p, "LabelUartNo3", "NMEA 2 Input");
+  cbx_NMEABaudRateNo3 = NewList(p, "cbx_NMEABaudRateNo3", kNmeaRates);
+  LabelUartNo4 = NewLabel(p, "LabelUartNo4", "NMEA 2 Output");
+  cbx_NMEABaudRateNo4 = NewList(p, "cbx_NMEABaudRateNo4", kNmeaRates);
+  for (auto* c : {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4})
+    c->setMinimumWidth(120);
+  form->addRow(LabelUartNo1, cbx_NMEABaudRateNo1);
+  form->addRow(LabelUartNo2, cbx_NMEABaudRateNo2);
+  form->addRow(LabelUartNo3, cbx_NMEABaudRateNo3);
+  form->addRow(LabelUartNo4, cbx_NMEABaudRateNo4);
+  for (QWidget* w : {static_cast<QWidget*>(LabelUartNo3), static_cast<QWidget*>(cbx_NMEABaudRateNo3),
+                     static_cast<QWidget*>(LabelUartNo4), static_cast<QWidget*>(cbx_NMEABaudRateNo4)})
+    w->hide();
+  v->addLayout(form);
+  v->addStretch(1);
+  spbBaudRate = NewButton(p, "spbBaudRate", "Config");
+  spbBaudRate->hide();
+}
+
+void TForm1::BuildSrmPages() {
+  TabSheetSRMText = NewPage(PageControlConf, "TabSheetSRMText", "SRM TEXT");
+  {
+    QWidget* p = TabSheetSRMText;
+    auto* v = new QVBoxLayout(p);
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    struct Row {
+      TLabeledEdit** edit;
+      const char* name;
+      const char* caption;
+      const char* text;
+    } rows[] = {{&lblEdtSRMText1, "lblEdtSRMText1", "SRM Text 1", "R.T.V."},
+                {&lblEdtSRMText2, "lblEdtSRMText2", "SRM Text 2", "FIRE1"},
+                {&lblEdtSRMText3, "lblEdtSRMText3", "SRM Text 3", "FIRE2"},
+                {&lblEdtSRMText4, "lblEdtSRMText4", "SRM Text 4 ", "FIRE3"}};
+    for (auto& r : rows) {
+      *r.edit = NewLabeledEdit(p, r.name, r.caption);
+      (*r.edit)->setMaxLength(16);
+      (*r.edit)->SetUpperCaseOnly();
+      (*r.edit)->setText(r.text);
+      (*r.edit)->setMinimumWidth(200);
+      AddRow(form, *r.edit);
+    }
+    v->addLayout(form);
+    v->addStretch(1);
+    spbSRMText = NewButton(p, "spbSRMText", "Config");
+    spbSRMText->hide();
+  }
+  TabSheetButtonSRM = NewPage(PageControlConf, "TabSheetButtonSRM", "SRM TEXT");
+  {
+    QWidget* p = TabSheetButtonSRM;
+    auto* v = new QVBoxLayout(p);
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    lblEdtSRMTextMsg14 = NewLabeledEdit(p, "lblEdtSRMTextMsg14", "SRM Text");
+    lblEdtSRMTextMsg14->setMaxLength(16);
+    lblEdtSRMTextMsg14->SetUpperCaseOnly();
+    lblEdtSRMTextMsg14->setText("MAYDAY");
+    lblEdtSRMTextMsg14->setMinimumWidth(200);
+    AddRow(form, lblEdtSRMTextMsg14);
+    v->addLayout(form);
+    v->addStretch(1);
+    spbSRMButtonText = NewButton(p, "spbSRMButtonText", "Config");
+    spbSRMButtonText->hide();
+  }
+}
+
+void TForm1::BuildEncryptionPage() {
+  TabSheetEncryption = NewPage(PageControlConf, "TabSheetEncryption", "ENCRYPTION");
+  QWidget* p = TabSheetEncryption;
+  auto* v = new QVBoxLayout(p);
+  cbxEncrptionEnable = Named(new QCheckBox("Encrption Enable", p), "cbxEncrptionEnable");
+  cbxEncrptionEnable->setChecked(true);
+  cbxEncryptionAddressMode =
+      Named(new QCheckBox("Security Address Mode", p), "cbxEncryptionAddressMode");
+  cbxEncryptionAddressMode->setChecked(true);
+  v->addWidget(cbxEncrptionEnable);
+  v->addWidget(cbxEncryptionAddressMode);
+  auto* form = new QFormLayout;
+  form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  LabelEncryptionMMSINumber = NewLabel(p, "LabelEncryptionMMSINumber", "MMSI");
+  MaskEditEncryptionAddressMMSI = NewMmsiEdit(p, "MaskEditEncryptionAddressMMSI");
+  MaskEditEncryptionAddressMMSI->setMinimumWidth(120);
+  form->addRow(LabelEncryptionMMSINumber, MaskEditEncryptionAddressMMSI);
+  LabeledEditEncryptionASCII = NewLabeledEdit(p, "LabeledEditEncryptionASCII", "Encryption Code");
+  LabeledEditEncryptionASCII->setMaxLength(16);
+  LabeledEditEncryptionASCII->setText("R.T.V.");
+  LabeledEditEncryptionASCII->setMinimumWidth(200);
+  AddRow(form, LabeledEditEncryptionASCII);
+  v->addLayout(form);
+  v->addStretch(1);
+  spbConfigEncryption = NewButton(p, "spbConfigEncryption", "Config");
+  spbConfigEncryption->hide();
+}
+
+void TForm1::BuildWiFiPage() {
+  TabSheetWiFi = NewPage(PageControlConf, "TabSheetWiFi", "Wi-Fi");
+  QWidget* p = TabSheetWiFi;
+  auto* v = new QVBoxLayout(p);
+
+  Edit_cover = Named(new TEdit(p), "Edit_cover");
+  Edit_cover->setReadOnly(true);
+  Edit_cover->setFrame(false);
+  Edit_cover->setFocusPolicy(Qt::NoFocus);
+  Edit_cover->setFixedHeight(4);
+  v->addWidget(Edit_cover);
+
+  auto* head = new QHBoxLayout;
+  CheckBox_WiFi_Open = Named(new QCheckBox("Wi-Fi Function", p), "CheckBox_WiFi_Open");
+  head->addWidget(CheckBox_WiFi_Open);
+  GroupBox_ConfigureMode = Named(new QGroupBox("Configure Mode", p), "GroupBox_ConfigureMode");
+  {
+    auto* h = new QHBoxLayout(GroupBox_ConfigureMode);
+    RadioButton_AP = Named(new QRadioButton("Access Point", GroupBox_ConfigureMode), "RadioButton_AP");
+    RadioButton_STA = Named(new QRadioButton("Client", GroupBox_ConfigureMode), "RadioButton_STA");
+    RadioButton_AP->setChecked(true);
+    h->addWidget(RadioButton_AP);
+    h->addWidget(RadioButton_STA);
+  }
+  head->addWidget(GroupBox_ConfigureMode);
+  head->addStretch(1);
+  SpeedButton_WiFi_FactoryDefault =
+      NewButton(p, "SpeedButton_WiFi_FactoryDefault", "Factory Reset");
+  head->addWidget(SpeedButton_WiFi_FactoryDefault);
+  v->addLayout(head);
+
+  Label_wifi_firmware_ver_AP = NewLabel(p, "Label_wifi_firmware_ver_AP", "");
+  v->addWidget(Label_wifi_firmware_ver_AP);
+
+  PageControl_WiFiMode = Named(new QTabWidget(p), "PageControl_WiFiMode");
+  TabSheet_AP = NewPage(PageControl_WiFiMode, "TabSheet_AP", "     Access Point");
+  TabSheet_STA = NewPage(PageControl_WiFiMode, "TabSheet_STA", "     Client");
+  v->addWidget(PageControl_WiFiMode, 1);
+
+  {
+    auto* apLayout = new QVBoxLayout(TabSheet_AP);
+    GroupBox_AccessPoint =
+        Named(new QGroupBox("Access Point Settings", TabSheet_AP), "GroupBox_AccessPoint");
+    auto* g = new QGridLayout(GroupBox_AccessPoint);
+    QWidget* b = GroupBox_AccessPoint;
+    Label_SSID = NewLabel(b, "Label_SSID", "SSID");
+    Edit_WiFi_SSID = Named(new TEdit(b), "Edit_WiFi_SSID");
+    Edit_WiFi_SSID->setMaxLength(32);
+    Label_Password = NewLabel(b, "Label_Password", "Password");
+    Edit_WiFi_password = Named(new TEdit(b), "Edit_WiFi_password");
+    Edit_WiFi_password->setMaxLength(63);
+    CheckBox_WiFi_NonePassword =
+        Named(new QCheckBox("No Password", b), "CheckBox_WiFi_NonePassword");
+    Label_Channel = NewLabel(b, "Label_Channel", "Channel");
+    ComboBox_WiFi_Channel = Named(new QComboBox(b), "ComboBox_WiFi_Channel");
+    for (int c = 1; c <= 13; ++c) ComboBox_WiFi_Channel->addItem(QString::number(c));
+    ComboBox_WiFi_Channel->setMinimumWidth(80);
+    CheckBox_WiFi_AutoSelect = Named(new QCheckBox("Auto selected", b), "CheckBox_WiFi_AutoSelect");
+    GroupBox_IP = Named(new QGroupBox("IP Address", b), "GroupBox_IP");
+    new QHBoxLayout(GroupBox_IP);
+    GroupBox_IP->setMinimumHeight(56);
+    GroupBox_Port = Named(new QGroupBox("Port", b), "GroupBox_Port");
+    {
+      auto* h = new QHBoxLayout(GroupBox_Port);
+      Edit_WiFi_Port = Named(new TEdit(GroupBox_Port), "Edit_WiFi_Port");
+      Edit_WiFi_Port->setMaxLength(5);
+      h->addWidget(Edit_WiFi_Port);
+    }
+    g->addWidget(Label_SSID, 0, 0);
+    g->addWidget(Edit_WiFi_SSID, 0, 1, 1, 2);
+    g->addWidget(Label_Password, 1, 0);
+    g->addWidget(Edit_WiFi_password, 1, 1);
+    g->addWidget(CheckBox_WiFi_NonePassword, 1, 2);
+    g->addWidget(Label_Channel, 2, 0);
+    g->addWidget(ComboBox_WiFi_Channel, 2, 1, Qt::AlignLeft);
+    g->addWidget(CheckBox_WiFi_AutoSelect, 2, 2);
+    auto* addr = new QHBoxLayout;
+    addr->addWidget(GroupBox_IP, 2);
+    addr->addWidget(GroupBox_Port, 1);
+    g->addLayout(addr, 3, 0, 1, 3);
+    g->setColumnStretch(1, 1);
+    apLayout->addWidget(GroupBox_AccessPoint);
+    apLayout->addStretch(1);
+  }
+  {
+    auto* staLayout = new QVBoxLayout(TabSheet_STA);
+    GroupBox_STA = Named(new QGroupBox("Available Networks", TabSheet_STA), "GroupBox_STA");
+    auto* g = new QGridLayout(GroupBox_STA);
+    QWidget* b = GroupBox_STA;
+    StringGridWiFiList = Named(new TStringGrid(0, 4, b), "StringGridWiFiList");
+    StringGridWiFiList->horizontalHeader()->hide();
+    StringGridWiFiList->verticalHeader()->hide();
+    StringGridWiFiList->verticalHeader()->setDefaultSectionSize(20);
+    StringGridWiFiList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGridWiFiList->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGridWiFiList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGridWiFiList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StringGridWiFiList->setMinimumSize(350, 170);
+    Edit_Hide_WiFi = Named(new TEdit(b), "Edit_Hide_WiFi");
+    Edit_Hide_WiFi->setMaxLength(32);
+    Edit_Hide_WiFi->setPlaceholderText("Hidden network");
+    SpeedButton_WiFi_STA_connect = NewButton(b, "SpeedButton_WiFi_STA_connect", "Connect");
+    SpeedButton_WiFi_Update = NewButton(b, "SpeedButton_WiFi_Update", "Refresh");
+    SpeedButton_retry_dhcp_ip = NewButton(b, "SpeedButton_retry_dhcp_ip", "Retry DHCP");
+    SpeedButton_retry_dhcp_ip->hide();
+    Label_STA_Connect_Status = NewLabel(b, "Label_STA_Connect_Status", "Disconnected");
+    Label_STA_Connect_Status->setStyleSheet("color: #c0c0c0;");
+    Label_ShowIP = NewLabel(b, "Label_ShowIP", "n/a");
+    Label_ShowPort = NewLabel(b, "Label_ShowPort", "n/a");
+    g->addWidget(StringGridWiFiList, 0, 0, 5, 1);
+    g->addWidget(SpeedButton_WiFi_Update, 0, 1);
+    g->addWidget(Edit_Hide_WiFi, 1, 1);
+    g->addWidget(SpeedButton_WiFi_STA_connect, 2, 1);
+    g->addWidget(SpeedButton_retry_dhcp_ip, 3, 1);
+    auto* status = new QFormLayout;
+    status->addRow("Status", Label_STA_Connect_Status);
+    status->addRow("IP", Label_ShowIP);
+    status->addRow("Port", Label_ShowPort);
+    g->addLayout(status, 4, 1);
+    g->setColumnStretch(0, 1);
+    staLayout->addWidget(GroupBox_STA);
+  }
+  GroupBox_STA->hide();
+
+  spbWiFi = NewButton(p, "spbWiFi", "Config");
+  spbWiFi->hide();
+  Memo_WiFi = Named(new QPlainTextEdit(p), "Memo_WiFi");
+  Memo_WiFi->setPlainText("Debug and Receive the command");
+  Memo_WiFi->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo_WiFi->setReadOnly(true);
+  Memo_WiFi->setMinimumSize(269, 138);
+  Memo_WiFi->hide();
+  v->addWidget(Memo_WiFi);
+}
+
+void TForm1::BuildSystemCheckPage() {
+  TabSheetSystemCheck = NewPage(PageControlDiagnosis, "TabSheetSystemCheck", "SYSTEM CHECK");
+  QWidget* p = TabSheetSystemCheck;
+  auto* v = new QVBoxLayout(p);
+  auto* g = new QGridLayout;
+  g->setHorizontalSpacing(16);
+  g->setVerticalSpacing(10);
+  auto image = [p](const char* name) {
+    auto* l = NewLabel(p, name, "");
+    l->setFixedSize(24, 24);
+    l->setScaledContents(true);
+    return l;
+  };
+  auto value = [p](const char* name) {
+    auto* l = NewLabel(p, name, "---------");
+    l->setMinimumWidth(160);
+    return l;
+  };
+  int r = 0;
+  lblChkFwVer = NewLabel(p, "lblChkFwVer", "Firmware Version");
+  lblValFwVer = value("lblValFwVer");
+  ImageChkFwVer = image("ImageChkFwVer");
+  g->addWidget(ImageChkFwVer, r, 0);
+  g->addWidget(lblChkFwVer, r, 1);
+  g->addWidget(lblValFwVer, r++, 2, 1, 4);
+  lblChkProdSN = NewLabel(p, "lblChkProdSN", "Product Serial No.");
+  lblValProdSN = value("lblValProdSN");
+  ImageChkProdSN = image("ImageChkProdSN");
+  g->addWidget(ImageChkProdSN, r, 0);
+  g->addWidget(lblChkProdSN, r, 1);
+  g->addWidget(lblValProdSN, r++, 2, 1, 4);
+  lblChkMMSI = NewLabel(p, "lblChkMMSI", "MMSI ");
+  lblValMMSI = value("lblValMMSI");
+  lblValMMSI->setText("000000000");
+  ImageChkMMSI = image("ImageChkMMSI");
+  g->addWidget(ImageChkMMSI, r, 0);
+  g->addWidget(lblChkMMSI, r, 1);
+  g->addWidget(lblValMMSI, r++, 2, 1, 4);
+  lblChkGPS = NewLabel(p, "lblChkGPS", "GPS");
+  lblValGps = value("lblValGps");
+  lblValGps->setText("Lost");
+  ImageChkGps = image("ImageChkGps");
+  g->addWidget(ImageChkGps, r, 0);
+  g->addWidget(lblChkGPS, r, 1);
+  g->addWidget(lblValGps, r++, 2, 1, 4);
+
+  lblChkTx = NewLabel(p, "lblChkTx", "TX position reports");
+  lblChkTxCntChA = NewLabel(p, "lblChkTxCntChA", "Channel A: ");
+  lblValTxCntA = NewLabel(p, "lblValTxCntA", "0");
+  lblChkTxCntChB = NewLabel(p, "lblChkTxCntChB", "Channel B: ");
+  lblValTxCntB = NewLabel(p, "lblValTxCntB", "0");
+  ImageChkTx = image("ImageChkTx");
+  g->addWidget(ImageChkTx, r, 0);
+  g->addWidget(lblChkTx, r, 1);
+  g->addWidget(lblChkTxCntChA, r, 2);
+  g->addWidget(lblValTxCntA, r, 3);
+  g->addWidget(lblChkTxCntChB, r, 4);
+  g->addWidget(lblValTxCntB, r++, 5);
+  lblChkRx = NewLabel(p, "lblChkRx", "RX position reports");
+  lblChkRxCntChA = NewLabel(p, "lblChkRxCntChA", "Channel A: ");
+  lblValRxCntA = NewLabel(p, "lblValRxCntA", "0");
+  lblChkRxCntChB = NewLabel(p, "lblChkRxCntChB", "Channel B: ");
+  lblValRxCntB = NewLabel(p, "lblValRxCntB", "0");
+  ImageChkRx = image("ImageChkRx");
+  g->addWidget(ImageChkRx, r, 0);
+  g->addWidget(lblChkRx, r, 1);
+  g->addWidget(lblChkRxCntChA, r, 2);
+  g->addWidget(lblValRxCntA, r, 3);
+  g->addWidget(lblChkRxCntChB, r, 4);
+  g->addWidget(lblValRxCntB, r++, 5);
+  for (QLabel* l : {lblValTxCntA, lblValTxCntB, lblValRxCntA, lblValRxCntB}) l->setMinimumWidth(60);
+  g->setColumnStretch(6, 1);
+  v->addLayout(g);
+  v->addStretch(1);
+  auto* h = new QHBoxLayout;
+  h->addStretch(1);
+  SpeedButtonClearCheck = NewButton(p, "SpeedButtonClearCheck", "Reset checks");
+  SpeedButtonClearCheck->setMinimumWidth(120);
+  h->addWidget(SpeedButtonClearCheck);
+  v->addLayout(h);
+}
+
+void TForm1::BuildGpsPage() {
+  TabSheetGpsStatus = NewPage(PageControlDiagnosis, "TabSheetGpsStatus", "GPS STATUS");
+  QWidget* p = TabSheetGpsStatus;
+  auto* v = new QVBoxLayout(p);
+  auto* top = new QHBoxLayout;
+  auto* form = new QGridLayout;
+  form->setHorizontalSpacing(8);
+  struct Row {
+    TLabeledEdit** edit;
+    const char* name;
+    const char* caption;
+  } rows[] = {{&lblEdtGpsUtcDate, "lblEdtGpsUtcDate", "UTC Date"},
+              {&lblEdtGpsUtcTime, "lblEdtGpsUtcTime", "UTC Time"},
+              {&lblEdtGpsFixMode, "lblEdtGpsFixMode", "Fix Mode"},
+              {&lblEdtHdop, "lblEdtHdop", "HDOP"},
+              {&lblEdtGpsLat, "lblEdtGpsLat", "Latitude"},
+              {&lblEdtGpsLon, "lblEdtGpsLon", "Longitude"},
+              {&lblEdtGpsSOG, "lblEdtGpsSOG", "SOG"},
+              {&lblEdtGpsCOG, "lblEdtGpsCOG", "COG"},
+              {&lblEdtGpsNoSV_InView, "lblEdtGpsNoSV_InView", "Satellites in view"},
+              {&lblEdtGpsNoSV_InUse, "lblEdtGpsNoSV_InUse", "Satellites in use"}};
+  int i = 0;
+  for (auto& r : rows) {
+    *r.edit = NewReadout(p, r.name, r.caption);
+    (*r.edit)->setMinimumWidth(120);
+    // Two columns of label and value.
+    const int row = i % 5, col = (i / 5) * 2;
+    form->addWidget((*r.edit)->EditLabel, row, col, Qt::AlignRight);
+    form->addWidget(*r.edit, row, col + 1);
+    ++i;
+  }
+  top->addLayout(form, 1);
+  PanelSatelliteMap = Named(new QFrame(p), "PanelSatelliteMap");
+  PanelSatelliteMap->setFixedSize(198, 200);
+  PanelSatelliteMap->setAutoFillBackground(true);
+  PanelSatelliteMap->setStyleSheet("QFrame#PanelSatelliteMap { background: white; }");
+  {
+    auto* l = new QVBoxLayout(PanelSatelliteMap);
+    l->setContentsMargins(0, 0, 0, 0);
+    ImageGpsMap = NewLabel(PanelSatelliteMap, "ImageGpsMap", "");
+    ImageGpsMap->setScaledContents(true);
+    ImageGpsMap->hide();
+    l->addWidget(ImageGpsMap);
+  }
+  top->addWidget(PanelSatelliteMap, 0, Qt::AlignTop);
+  v->addLayout(top);
+
+  Label10 = NewLabel(p, "Label10", "SNR (dB-Hz)");
+  v->addWidget(Label10);
+  auto* chart = new QChart;
+  chart->setObjectName("Chart1Chart");
+  chart->legend()->hide();
+  chart->setTitle(QString());
+  chart->setBackgroundBrush(Qt::white);
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  Series1 = new QBarSeries(chart);
+  Series1->setObjectName("Series1");
+  Series1->setLabelsVisible(true);
+  Series1->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+  chart->addSeries(Series1);
+  auto* axisX = new QBarCategoryAxis(chart);
+  axisX->setGridLineVisible(false);
+  axisX->setObjectName("Chart1AxisX");
+  auto* axisY = new QValueAxis(chart);
+  axisY->setRange(0, 58);
+  axisY->setLabelFormat("%d");
+  axisY->setObjectName("Chart1AxisY");
+  chart->addAxis(axisX, Qt::AlignBottom);
+  chart->addAxis(axisY, Qt::AlignLeft);
+  Series1->attachAxis(axisX);
+  Series1->attachAxis(axisY);
+  Chart1 = Named(new QChartView(chart, p), "Chart1");
+  Chart1->setMinimumHeight(160);
+  Chart1->setRenderHint(QPainter::Antialiasing);
+  v->addWidget(Chart1, 1);
+  lblSatelliteID = NewLabel(p, "lblSatelliteID", "Satellite ID");
+  lblSatelliteID->setAlignment(Qt::AlignCenter);
+  v->addWidget(lblSatelliteID);
+}
+
+void TForm1::BuildDataLogPage() {
+  TabSheetDataLog = NewPage(PageControlDiagnosis, "TabSheetDataLog", "DATA LOG");
+  QWidget* p = TabSheetDataLog;
+  auto* v = new QVBoxLayout(p);
+  MemoDataLog = Named(new QPlainTextEdit(p), "MemoDataLog");
+  MemoDataLog->setReadOnly(true);
+  MemoDataLog->setLineWrapMode(QPlainTextEdit::NoWrap);
+  MemoDataLog->setFont(QFont("Monospace"));
+  v->addWidget(MemoDataLog, 1);
+  auto* row = new QHBoxLayout;
+  cbxEnableLog = Named(new QCheckBox("Enable Log", p), "cbxEnableLog");
+  cbxAddTimeStamp = Named(new QCheckBox("Add Time Stamp", p), "cbxAddTimeStamp");
+  cbxAddTimeStamp->hide();
+  btnClearLog = NewButton(p, "btnClearLog", "Clear");
+  btnSaveLog = NewButton(p, "btnSaveLog", "Save");
+  row->addWidget(cbxEnableLog);
+  row->addStretch(1);
+  row->addWidget(btnClearLog);
+  row->addWidget(btnSaveLog);
+  v->addLayout(row);
+  Label11 = NewLabel(p, "Label11", "Enter command below");
+  v->addWidget(Label11);
+  auto* cmd = new QHBoxLayout;
+  EditSendCommand = Named(new TEdit(p), "EditSendCommand");
+  EditSendCommand->setMaxLength(84);
+  ButtonCustomSendCommand = NewButton(p, "ButtonCustomSendCommand", "Send Command");
+  cmd->addWidget(EditSendCommand, 1);
+  cmd->addWidget(ButtonCustomSendCommand);
+  v->addLayout(cmd);
+}

@@ -1,0 +1,148 @@
+// The serial component, the lists of present and openable ports, and the
+// port and baud-rate selectors.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <algorithm>
+
+#include "app/MainForm.h"
+
+namespace {
+
+// Baud-rate texts by the component's setting, and the rates offered.
+const char* const kBaudTexts[] = {"110",   "300",   "600",   "1200",   "2400",
+                                  "4800",  "9600",  "14400", "19200",  "38400",
+                                  "56000", "57600", "115200", "128000", "256000"};
+const TBaudRate kOfferedBauds[] = {br115200};
+constexpr int kOfferedBaudCount = 1;
+
+TBaudRate OfferedBaud(int index) {
+  return kOfferedBauds[std::clamp(index, 0, kOfferedBaudCount - 1)];
+}
+
+}  // namespace
+
+void TForm1::InitSerialPort() {
+  Comm = std::make_unique<TComm>(*dispatcher_);
+  Comm->SetDeviceName(std::string());
+  Comm->SetBaudRate(br115200);
+  Comm->SetParity(paNone);
+  Comm->SetDataBits(da8);
+  Comm->SetStopBits(sb10);
+  Comm->OnRxChar = [this](TThreadComm*, uint32_t count) { SerialRxHandler(count); };
+  EnumComPorts();
+  ProbeComPorts();
+  FillComPortCombo();
+  cbxBaudRate->blockSignals(true);
+  cbxBaudRate->clear();
+  for (int i = 0; i < kOfferedBaudCount; ++i) cbxBaudRate->addItem(kBaudTexts[kOfferedBauds[i]]);
+  cbxBaudRate->setCurrentIndex(0);
+  cbxBaudRate->blockSignals(false);
+  if (ComPortCount > 0)
+    cbxComPort->setCurrentIndex(0);
+  else
+    cbxComPort->setEditText("N/A");
+  if (ComPortCount > 0) Comm->SetDeviceName(ComPortList.front().path);
+}
+
+void TForm1::EnumComPorts() {
+  ComPortList = ports_->Enumerate();
+  // The lists hold 256 ports, as the selector and the detection expect.
+  if (ComPortList.size() > 256) ComPortList.resize(256);
+  ComPortCount = static_cast<int32_t>(ComPortList.size());
+}
+
+void TForm1::ProbeComPorts() {
+  OpenablePortList.clear();
+  OpenablePortCount = 0;
+  for (const auto& port : ComPortList) {
+    // The port of our own open connection is in use by us, not openable.
+    if (Comm && Comm->IsOpen() && Comm->DeviceName() == port.path) continue;
+    if (ports_->Probe(port.path)) OpenablePortList.push_back(port);
+  }
+  OpenablePortCount = static_cast<int32_t>(OpenablePortList.size());
+}
+
+void TForm1::FillComPortCombo() {
+  std::string remembered;
+  if (DeviceConnected == 1) remembered = cbxComPort->currentText().toStdString();
+  cbxComPort->blockSignals(true);
+  cbxComPort->clear();
+  for (const auto& port : ComPortList) {
+    cbxComPort->addItem(QString::fromStdString(port.name), QString::fromStdString(port.path));
+    if (!port.friendlyName.empty())
+      cbxComPort->setItemData(cbxComPort->count() - 1, QString::fromStdString(port.friendlyName),
+                              Qt::ToolTipRole);
+  }
+  if (ComPortList.empty()) {
+    cbxComPort->addItem("N/A");
+    cbxComPort->setCurrentIndex(0);
+  } else {
+    const int found = remembered.empty() ? -1 : cbxComPort->findText(QString::fromStdString(remembered));
+    cbxComPort->setCurrentIndex(found >= 0 ? found : 0);
+  }
+  cbxComPort->blockSignals(false);
+  cbxComPortChange();
+}
+
+std::string TForm1::PortPathForText(const std::string& text) const {
+  for (const auto& port : ComPortList)
+    if (port.name == text) return port.path;
+  return text;
+}
+
+void TForm1::CheckConnectedPortPresent(bool connected) {
+  if (!connected || !Comm) return;
+  const std::string& open = Comm->DeviceName();
+  const bool present = std::any_of(ComPortList.begin(), ComPortList.end(),
+                                   [&](const SerialPortInfo& p) { return p.path == open; });
+  if (!present && mnuSerialPort->isChecked()) ToggleConnection();
+}
+
+void TForm1::cbxComPortChange() {
+  if (!Comm || Comm->IsOpen()) return;
+  const std::string text = cbxComPort->currentText().toStdString();
+  if (text == "N/A") return;
+  Comm->SetDeviceName(PortPathForText(text));
+}
+
+void TForm1::cbxBaudRateChange() {
+  if (!Comm) return;
+  const int index = cbxBaudRate->currentIndex();
+  if (index < 0) return;
+  // The component refuses a change of rate while the port is in a bad state;
+  // keep the old rate then.
+  try {
+    Comm->SetBaudRate(OfferedBaud(index));
+  } catch (const ECommError&) {
+  }
+}
+
+void TForm1::SetAutoBaud(int index) {
+  cbxBaudRate->setCurrentIndex(std::clamp(index, 0, kOfferedBaudCount - 1));
+  try {
+    Comm->SetBaudRate(OfferedBaud(index));
+  } catch (const ECommError&) {
+  }
+  EditAutoDetectBaudRate->setText(cbxBaudRate->currentText());
+}
+
+void TForm1::RadioButtonConnectionModeAutoClick() {
+  EnumComPorts();
+  ProbeComPorts();
+  FillComPortCombo();
+  if (RadioButtonConnectionModeAuto->isChecked()) {
+    PageControlDetectComPortMode->setCurrentWidget(TabSheetAutoConnectComPort);
+    EditAutoDetectComPort->clear();
+    EditAutoDetectBaudRate->clear();
+  } else {
+    PageControlDetectComPortMode->setCurrentWidget(TabSheetManualDetectComPort);
+    if (ComPortCount < 1)
+      cbxComPort->setEditText("N/A");
+    else
+      cbxComPort->setCurrentIndex(0);
+    cbxBaudRate->setCurrentIndex(0);
+  }
+}

@@ -1,0 +1,125 @@
+// Every byte exchanged with the transponder: received bytes cut into lines
+// and handed on in a fixed order; one send operation for both media.
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "app/MainForm.h"
+#include "protocol/Protocol.h"
+
+void TForm1::SerialRxHandler(uint32_t count) {
+  if (!Comm || count == 0) return;
+  char buffer[5000];
+  uint32_t want = count < sizeof buffer - 1 ? count : sizeof buffer - 1;
+  int n = 0;
+  try {
+    n = Comm->ReadData(buffer, want);
+  } catch (const ECommError&) {
+    return;
+  }
+  if (n <= 0) return;
+  HandleReceivedBytes(buffer, static_cast<size_t>(n), true);
+}
+
+void TForm1::TcpRxHandler(const std::string& bytes) {
+  HandleReceivedBytes(bytes.data(), bytes.size(), false);
+}
+
+void TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
+  std::string& line = serial ? SerialLine : TcpLine;
+  bool& skipping = serial ? serialSkipping_ : tcpSkipping_;
+  for (size_t i = 0; i < count; ++i) {
+    const char c = data[i];
+    if (c == '\0' || c == '\r') continue;
+    if (c == '\n') {
+      if (skipping) {
+        skipping = false;
+        line.clear();
+        continue;
+      }
+      HandleLine(line, serial);
+      line.clear();
+      // A handler may have closed the link (and the window may be closing):
+      // what is left of this read belongs to no session.
+      if (closing_) return;
+      continue;
+    }
+    if (skipping) continue;
+    line.push_back(c);
+    if (line.size() >= kLineAccumulatorLimit) {
+      // An endless run without LF: an over-long line, logged and dropped;
+      // the rest of it up to the next LF is skipped.
+      HandleLine(line, serial);
+      line.clear();
+      skipping = true;
+      if (closing_) return;
+    }
+  }
+}
+
+void TForm1::HandleLine(std::string& line, bool serial) {
+  if (cbxEnableLog->isChecked()) AppendDataLog(line);
+  if (serial) {
+    Memo_WiFi->appendPlainText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+    Memo_WiFiChange();
+    if (cmdMode == 0 && line == "+ok") {
+      Memo_WiFi->clear();
+      cmdMode = 1;
+      wifiStep = 0;
+      Memo_WiFiChange();
+    }
+  }
+  if (line.size() > (serial ? kSerialLineLimit : kTcpLineLimit)) return;
+  const std::string full = line + "\r\n";
+  DispatchStatusSentence(full);
+  DeviceHandshake(full);
+  ParseDeviceData(full);
+}
+
+bool TForm1::SendRaw(const char* buffer, size_t length) {
+  if (mnuSerialPort->isChecked()) {
+    if (!Comm || !Comm->IsOpen()) return false;
+    // Done only when every byte went out.
+    size_t sent = 0;
+    try {
+      while (sent < length) {
+        const int n = Comm->WriteData(buffer + sent, static_cast<uint32_t>(length - sent));
+        if (n <= 0) return false;
+        sent += static_cast<size_t>(n);
+      }
+    } catch (const ECommError&) {
+      return false;
+    }
+    return true;
+  }
+  if (mnuWiFi->isChecked()) {
+    if (!TcpClient || length == 0) return false;
+    // A failed send ends the link; its disconnect notice tidies the window.
+    return TcpClient->SendData(buffer, static_cast<int>(length));
+  }
+  return false;
+}
+
+bool TForm1::SendSentence(std::string text) {
+  if (!AppendChecksum(text)) return false;
+  return SendRaw(text);
+}
+
+bool TForm1::SendRecordSentence(const char* talker, const char* formatter) {
+  std::string sentence;
+  if (!BuildSentence(*Protocol, sentence, formatter, talker)) return false;
+  if (SendRaw(sentence)) return true;
+  // Ports that do not open are expected while trying them in turn.
+  const bool autoDetecting = RadioButtonConnectionModeAuto->isChecked() &&
+                             mnuSerialPort->isChecked() && ConnectState == 1 && !DeviceConnected;
+  if (autoDetecting) return false;
+  // On TCP the link's end is its own notice; nothing more to say.
+  if (mnuWiFi->isChecked()) return false;
+  ReportSendFailure();
+  return false;
+}
+
+void TForm1::ReportSendFailure() {
+  if (OpenPort->Down()) ToggleConnection();
+  dialogs.MessageBox(Texts.PortOpenError, Texts.Error, DialogButtons::Ok, DialogIcon::Error);
+}

@@ -199,6 +199,16 @@ struct SimLink {
   }
 };
 
+// Boxes, with a look at what was sent before each one.
+struct RigDialogs : RecordingDialogs {
+  std::function<void()> onShow;
+  DialogResult MessageBox(const std::string& text, const std::string& caption,
+                          DialogButtons buttons, DialogIcon icon) override {
+    if (onShow) onShow();
+    return RecordingDialogs::MessageBox(text, caption, buttons, icon);
+  }
+};
+
 struct WiFiRig {
   WIFI_DATA_STRUCT wifi;
   WIFI_GENERATE_REPORT_DATA report;
@@ -206,7 +216,7 @@ struct WiFiRig {
   MSG_TEXT_STRUCT texts;
   FakePage page;
   FakeHost host;
-  RecordingDialogs dialogs;
+  RigDialogs dialogs;
   FakeProgress progress;
   FakePrompt prompt;
   SimLink link;

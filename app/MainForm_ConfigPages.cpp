@@ -1,0 +1,214 @@
+// Configure Device, Read Device, the change of configuration tab, and the
+// transceiver and baud-rate tabs.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include "app/MainForm.h"
+#include "app/core/ConfigRecords.h"
+
+#include <QRegularExpressionValidator>
+
+namespace {
+
+const char kPlainCaption[] = "Kvor AIS Configuration";
+
+void FillIfEmpty(QComboBox* box, const QStringList& items) {
+  if (box->count() == 0) box->addItems(items);
+}
+
+}  // namespace
+
+void TForm1::WireConfigPages() {
+  Protocol->showStaticVoyageData = [this](const SENTENCE_STRUCT& record) {
+    ShowStaticVoyageData(record);
+  };
+  InitConfigPageControls();
+
+  connect(SpeedButtonSetting, &QPushButton::clicked, this, [this] { SpeedButtonSettingClick(); });
+  connect(SpeedButtonReload, &QPushButton::clicked, this, [this] { SpeedButtonReloadClick(); });
+  connect(PageControlConf, &QTabWidget::currentChanged, this, [this] { PageControlConfChange(); });
+  connect(SpeedButtonStaticData, &QPushButton::clicked, this, [this] { SpeedButtonStaticDataClick(); });
+  connect(spbTransponder, &QPushButton::clicked, this, [this] { spbTransponderClick(); });
+  connect(spbBaudRate, &QPushButton::clicked, this, [this] { spbBaudRateClick(); });
+  connect(spbSRMText, &QPushButton::clicked, this, [this] { spbSRMTextClick(); });
+  connect(spbSRMButtonText, &QPushButton::clicked, this, [this] { spbSRMButtonTextClick(); });
+  connect(spbConfigEncryption, &QPushButton::clicked, this, [this] { spbConfigEncryptionClick(); });
+  connect(cbxShipType, &QComboBox::currentIndexChanged, this, [this] { cbxShipTypeChange(); });
+  // Only a row the user picks replaces a reported type that the list lacks.
+  connect(cbxShipType, &QComboBox::activated, this, [this] { cbxShipCargoTypeClick(); });
+  connect(ComboBoxGpsOutput, &QComboBox::currentIndexChanged, this, [this] { ComboBoxGpsOutputChange(); });
+  connect(ComboBoxALRSentence, &QComboBox::activated, this, [this] { ComboBoxALRSentenceChange(); });
+  connect(cbxEncrptionEnable, &QCheckBox::clicked, this, [this] { cbxEncrptionEnableClick(); });
+  connect(cbxEncryptionAddressMode, &QCheckBox::clicked, this, [this] { cbxEncryptionAddressModeClick(); });
+}
+
+void TForm1::InitConfigPageControls() {
+  // Static data
+  MaskEditMMSI->setMaxLength(9);
+  MaskEditMMSI->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), MaskEditMMSI));
+  for (TLabeledEdit* edit : {lblEdtName, lblEdtCallSign}) edit->SetUpperCaseOnly();
+  lblEdtName->setMaxLength(20);
+  lblEdtCallSign->setMaxLength(7);
+  LabelMMSICantProg->setVisible(false);
+  CSpinEditA->setRange(0, 511);
+  CSpinEditB->setRange(0, 511);
+  CSpinEditC->setRange(0, 63);
+  CSpinEditD->setRange(0, 63);
+  if (cbxShipType->count() == 0) FillShipTypeList();
+  cbxShipTypeChange();
+
+  // Transceiver
+  FillIfEmpty(ComboBoxDscMonitoring, {"OFF", "ON"});
+  QStringList outputs{"OFF"};
+  for (int s = 1; s <= 10; ++s) outputs << QString("%1s").arg(s);
+  FillIfEmpty(ComboBoxGpsOutput, outputs);
+  FillIfEmpty(ComboBoxTransceiver_GPSMode, {"Altitude higher than 500m", "At sea level"});
+  FillIfEmpty(ComboBoxALRSentence, {"OFF", "ON"});
+  ComboBoxALRSentence->setCurrentIndex(1);  // "ON" until the device reports its setting
+  lblGsOffWarningMsg->setText("WARNING: All the input sentences will be filtered out (not forwarding).");
+  ComboBoxGpsOutputChange();
+
+  // Baud rates: ports 3 and 4 only for device types that have them
+  for (QComboBox* box : {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4}) {
+    FillIfEmpty(box, {"38400", "9600", "4800"});
+    box->setCurrentIndex(0);
+  }
+  LabelUartNo1->setText("NMEA 1 Input");
+  LabelUartNo2->setText("NMEA 1 Output");
+  for (QWidget* w : std::initializer_list<QWidget*>{LabelUartNo3, cbx_NMEABaudRateNo3, LabelUartNo4,
+                                                    cbx_NMEABaudRateNo4})
+    w->setVisible(false);
+
+  InitSrmAndEncryptionControls();
+
+  // Every write runs from Configure Device; the tabs' own buttons stay hidden.
+  for (QWidget* w : std::initializer_list<QWidget*>{SpeedButtonStaticData, spbTransponder, spbBaudRate,
+                                                    spbSRMText, spbSRMButtonText, spbConfigEncryption})
+    w->setVisible(false);
+  SpeedButtonSetting->setText("Configure Device");
+  SpeedButtonReload->setText("Read Device");
+}
+
+bool TForm1::ConfigDeviceConnected() {
+  // SEAM(wifi): the Wi-Fi page's CheckDeviceConnected takes this place once it exists.
+  if (OpenPort->Tag == 1 && DeviceDataEnd == 1) return true;
+  dialogs.MessageBox("Please connect device first!", kPlainCaption, DialogButtons::Ok);
+  return false;
+}
+
+bool TForm1::SendConfigLines(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    if (SendRaw(line)) continue;
+    // Stop at once: the rest would leave the device half configured.
+    if (OpenPort->Down()) ToggleConnection();
+    dialogs.MessageBox(Texts.PortOpenError, Texts.Error, DialogButtons::Ok, DialogIcon::Error);
+    return false;
+  }
+  return true;
+}
+
+bool TForm1::ShowRefusal(const ConfigRefusal& refusal) {
+  dialogs.MessageBox(refusal.text, refusal.caption, DialogButtons::Ok,
+                     refusal.caption == "Warning" ? DialogIcon::Warning : DialogIcon::None);
+  return false;
+}
+
+void TForm1::SpeedButtonSettingClick() {
+  if (!ConfigDeviceConnected()) return;
+  QWidget* tab = PageControlConf->currentWidget();
+  if (tab == TabSheetWiFi) {
+    if (CheckBox_WiFi_Open->isChecked())
+      RunWiFiConfigure();
+    else
+      dialogs.MessageBox("Please Enable Wi-Fi first!", kPlainCaption, DialogButtons::Ok);
+    return;
+  }
+  if (dialogs.MessageBox("Do you want to configure the device?", "Configuration",
+                         DialogButtons::OkCancel, DialogIcon::Question) != DialogResult::Ok)
+    return;
+  if (tab == TabSheetStatic) SpeedButtonStaticDataClick();
+  else if (tab == TabSheetTransceiver) spbTransponderClick();
+  else if (tab == TabSheetEncryption) spbConfigEncryptionClick();
+  else if (tab == TabSheetBaudRate) spbBaudRateClick();
+  else if (tab == TabSheetSRMText) spbSRMTextClick();
+  else if (tab == TabSheetButtonSRM) spbSRMButtonTextClick();
+}
+
+void TForm1::SpeedButtonReloadClick() {
+  if (!ConfigDeviceConnected()) return;
+  if (PageControlConf->currentWidget() == TabSheetWiFi && !CheckBox_WiFi_Open->isChecked()) {
+    dialogs.MessageBox("Please Enable Wi-Fi first!", kPlainCaption, DialogButtons::Ok);
+    return;
+  }
+  QueryDevice(17);
+  ReportCountdown = 1;
+}
+
+void TForm1::PageControlConfChange() {
+  QWidget* tab = PageControlConf->currentWidget();
+  if (OpenPort->Tag == 1 && (tab == TabSheetSRMText || tab == TabSheetButtonSRM))
+    SendRaw(SrmQuerySentence());
+  UpdateIpAddressControl();
+  if (PageControlMain->currentWidget() == TabSheetConfig && tab == TabSheetWiFi &&
+      LabelConnectionStatus->text().toStdString() == Texts.Connected && reloadNeeded)
+    StartWiFiReload();
+}
+
+void TForm1::spbTransponderClick() {
+  TransceiverPageValues page;
+  page.dscIndex = ComboBoxDscMonitoring->currentIndex();
+  page.gpsOutputIndex = ComboBoxGpsOutput->currentIndex();
+  page.gpsModeIndex = ComboBoxTransceiver_GPSMode->currentIndex();
+  page.alrIndex = ComboBoxALRSentence->currentIndex();
+  page.alrReplied = AlrReplied != 0;
+  TransceiverWrite write = PlanTransceiverWrite(page);
+  auto dbg = BuildDbgLine(*Protocol, write.dbg);
+  if (!dbg || !SendConfigLines({*dbg})) return;
+  ComboBoxALRSentence->setCurrentIndex(write.alrIndex);
+  SendConfigLines({write.alrSentence});
+}
+
+void TForm1::spbBaudRateClick() {
+  QComboBox* lists[] = {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4};
+  BaudRatePageValues page;
+  for (int i = 0; i < 4; ++i) page.index[i] = lists[i]->currentIndex();
+  page.type = DeviceInfo.multipleBaudType;
+  auto plan = PlanBaudRateWrite(page);
+  if (auto* unselected = std::get_if<BaudListUnselected>(&plan)) {
+    lists[unselected->list]->setCurrentIndex(0);
+    return;
+  }
+  if (auto* refusal = std::get_if<ConfigRefusal>(&plan)) {
+    ShowRefusal(*refusal);
+    return;
+  }
+  if (auto line = BuildDbgLine(*Protocol, std::get<DbgEntries>(plan))) SendConfigLines({*line});
+  spbBaudRate->SetDown(false);
+}
+
+void TForm1::ComboBoxGpsOutputChange() {
+  lblGsOffWarningMsg->setVisible(ComboBoxGpsOutput->currentIndex() == 0);
+}
+
+void TForm1::ComboBoxALRSentenceChange() {
+  // Until the device has reported its ALR setting the list stays at "ON".
+  if (!AlrReplied) ComboBoxALRSentence->setCurrentIndex(1);
+}
+
+void TForm1::SetWiFiModulePresent(bool present) {
+  // SEAM(wifi): modulePresent of the Wi-Fi set-up state, once TForm1 holds it.
+  (void)present;
+  UpdateWiFiTabVisibility();
+}
+
+void TForm1::RunWiFiConfigure() {
+  // The Wi-Fi page wires its hidden "Config" button to spbWiFiClick.
+  spbWiFi->click();
+}
+
+void TForm1::StartWiFiReload() {
+  // SEAM(wifi): EnableWiFiPageControls(true) and StartLoadWiFiSettings, once they exist.
+}

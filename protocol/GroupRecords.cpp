@@ -65,6 +65,9 @@ void StoreGnss(const SENTENCE_STRUCT& r, GNSS_DATA_STRUCT& g) {
     g.status = f.gll.status;
     g.mode = f.gll.mode;
     g.positionValid = f.gll.status == 'A' ? 1 : 0;
+    // GLL carries no date, so it never sets time-valid; but its empty time must
+    // not stand under a valid flag.
+    if (!TimeOfDay(f.gll.time)) SetTimeValid(g, false);
   } else if (Is(r, "GBS")) {
     g.utcTime = f.gbs.time;
     g.latitudeError = f.gbs.latitudeError;
@@ -74,6 +77,7 @@ void StoreGnss(const SENTENCE_STRUCT& r, GNSS_DATA_STRUCT& g) {
     g.missedDetectionProbability = f.gbs.missedDetectionProbability;
     g.bias = f.gbs.bias;
     g.biasStdDev = f.gbs.biasStdDev;
+    if (!TimeOfDay(f.gbs.time)) SetTimeValid(g, false);
     if (f.gbs.latitudeError > -99999.0f && f.gbs.longitudeError > -99999.0f &&
         f.gbs.altitudeError > -99999.0f) {
       g.gbsValid[0] = g.gbsValid[1] = 1;

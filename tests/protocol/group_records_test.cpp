@@ -43,6 +43,12 @@ TEST(GnssStore, ValidFlagsFollowEachSentence) {
   EXPECT_EQ(s->gnss.courseValid, 0);
   EXPECT_EQ(s->gnss.positionValid, 0);
   EXPECT_EQ(s->gnss.timeValid[0], 0);  // no date
+
+  ASSERT_TRUE(Feed(*s, "$GPZDA,201530.00,04,07,2002,00,00"));
+  ASSERT_TRUE(Feed(*s, "$GPGLL,4916.45,N,12311.12,W,201531.00,A,A"));
+  EXPECT_EQ(s->gnss.timeValid[0], 1);
+  ASSERT_TRUE(Feed(*s, "$GPGLL,4916.45,N,12311.12,W,,A,A"));
+  EXPECT_EQ(s->gnss.timeValid[0], 0);
 }
 
 TEST(GnssStore, SatellitesOfTheLastGsvAndGsa) {

@@ -139,3 +139,41 @@ TEST(FormatSentence, UnknownFormatterAndOversizeLinesAreRefused) {
   EXPECT_EQ(Body(out), "$ECSSD,ABCDEFG,NAME OF TWENTY CHARS,511,511,63,63,1,SS");
   EXPECT_LE(out.size(), 99u);
 }
+
+TEST(ParseSentence, MutatedLinesNeverMisbehave) {
+  // Damaged traffic, checksums made valid again so the parsers themselves are reached.
+  const char* bodies[] = {
+      "$GPGGA,213950.00,5250.53669,N,00542.34920,E,1,09,1.03,-6.0,M,45.8,M,,",
+      "$GPGSV,3,1,10,03,39,230,23,08,31,170,31,10,08,058,31,11,65,149,31",
+      "!AIVDM,2,1,9,B,55R3Vn82=ILTQ3KKS>1<D60Dq@E918U<F222221J1`?164vc03S1CCAD,0",
+      "$PKVR,R,MOB,0A1B2C,1,FF,05,A1B2",
+      "$ECSSD,CALL,NAME,10,20,3,4,0,AI",
+      "$GPZDA,201530.00,04,07,2002,00,00",
+  };
+  const char alphabet[] = ",*$!P .-0123456789AEKNQRSVWZ\r\n";
+  uint32_t seed = 12345;
+  auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+  auto state = FreshState();
+  for (int round = 0; round < 20000; ++round) {
+    std::string body = bodies[round % std::size(bodies)];
+    for (int edits = 1 + next() % 4; edits > 0; --edits) {
+      const std::size_t at = next() % body.size();
+      const char c = alphabet[next() % (sizeof alphabet - 1)];
+      switch (next() % 3) {
+        case 0: body[at] = c; break;
+        case 1: body.insert(body.begin() + static_cast<std::ptrdiff_t>(at), c); break;
+        default: if (body.size() > 1) body.erase(at, 1); break;
+      }
+    }
+    std::string line = body + "*00\r\n";
+    if (body.find('*') == std::string::npos) line = WithChecksum(body);
+    (void)ProcessSentence(*state, line);
+  }
+  std::string out;
+  for (const char* formatter : {"RMC", "GSA", "GBS", "HDT", "SSD", "VSD", "ALR", "ACK", "DBG", "MOB", "BTH"}) {
+    if (BuildSentence(*state, out, formatter, "GP")) {
+      EXPECT_LE(out.size(), 99u);
+      EXPECT_TRUE(VerifyChecksum(out)) << out;
+    }
+  }
+}

@@ -1,0 +1,118 @@
+#pragma once
+#include <QObject>
+
+#include <functional>
+#include <map>
+
+#include "wifi/core/WiFiPage.h"
+#include "wifi/widgets/IpAddressEdit.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+class QWidget;
+
+// The Wi-Fi page's widgets, wherever the window keeps them.
+struct WiFiPageWidgets {
+  QCheckBox* CheckBox_WiFi_Open = nullptr;
+  QPushButton* SpeedButton_WiFi_FactoryDefault = nullptr;
+  QGroupBox* GroupBox_ConfigureMode = nullptr;
+  QRadioButton* RadioButton_AP = nullptr;
+  QRadioButton* RadioButton_STA = nullptr;
+  QTabWidget* PageControl_WiFiMode = nullptr;
+  QWidget* TabSheet_AP = nullptr;
+  QWidget* TabSheet_STA = nullptr;
+  QGroupBox* GroupBox_AccessPoint = nullptr;
+  QGroupBox* GroupBox_STA = nullptr;
+  QLineEdit* Edit_WiFi_SSID = nullptr;
+  QLineEdit* Edit_WiFi_password = nullptr;
+  QCheckBox* CheckBox_WiFi_NonePassword = nullptr;
+  QComboBox* ComboBox_WiFi_Channel = nullptr;
+  QCheckBox* CheckBox_WiFi_AutoSelect = nullptr;
+  QLineEdit* Edit_WiFi_Port = nullptr;
+  QLabel* Label_ShowIP = nullptr;
+  QLabel* Label_ShowPort = nullptr;
+  QLabel* Label_STA_Connect_Status = nullptr;
+  QLabel* Label_wifi_firmware_ver_AP = nullptr;
+  QPushButton* SpeedButton_WiFi_STA_connect = nullptr;
+  QPushButton* SpeedButton_WiFi_Update = nullptr;
+  QPushButton* SpeedButton_retry_dhcp_ip = nullptr;
+  QTableWidget* StringGridWiFiList = nullptr;
+  QLineEdit* Edit_Hide_WiFi = nullptr;
+  QPlainTextEdit* Memo_WiFi = nullptr;
+  IpAddressEdit* IpAddressHandle = nullptr;
+};
+
+// The page interface of the Wi-Fi set-up over real widgets.
+class QtWiFiPage : public WiFiPage {
+ public:
+  explicit QtWiFiPage(const WiFiPageWidgets& w);
+
+  std::string Text(WiFiControl c) const override;
+  void SetText(WiFiControl c, const std::string& text) override;
+  bool Checked(WiFiControl c) const override;
+  void SetChecked(WiFiControl c, bool checked) override;
+  bool Enabled(WiFiControl c) const override;
+  void SetEnabled(WiFiControl c, bool enabled) override;
+  bool Visible(WiFiControl c) const override;
+  void SetVisible(WiFiControl c, bool visible) override;
+  void SetFontColour(WiFiControl c, uint32_t bgr) override;
+  void SetBackground(WiFiControl c, WiFiBackground b) override;
+  void SetBold(WiFiControl c, bool bold) override;
+  void SetFocus(WiFiControl c) override;
+  void SetMaxLength(WiFiControl c, int bytes) override;
+  int ChannelIndex() const override;
+  void SetChannelIndex(int index) override;
+  bool ApTabShown() const override;
+  void ShowModeTab(bool accessPoint) override;
+  int RowCount() const override;
+  void SetRowCount(int rows) override;
+  std::string Cell(int col, int row) const override;
+  void SetCell(int col, int row, const std::string& text) override;
+  int SelectedRow() const override;
+  void SelectRow(int row) override;
+  void SetupNetworkGrid() override;
+  void RefreshNetworkGrid() override;
+  void IpClear() override;
+  void IpSet(uint32_t address) override;
+  uint32_t IpGet(int* filledFields) const override;
+  bool IpIsBlank() const override;
+  void IpFocus(int field) override;
+  void IpShow(bool shown) override;
+  void IpRecreate(bool enabled) override;
+  void MemoAppend(const std::string& line) override;
+  void MemoDeleteFirst() override;
+  void MemoClear() override;
+
+  QWidget* Widget(WiFiControl c) const;
+
+ private:
+  WiFiPageWidgets w_;
+  std::map<WiFiControl, QWidget*> map_;
+};
+
+// Text edits whose contents go out inside one AT command line: no control
+// characters, and at most `bytes` bytes of UTF-8.
+void LimitCommandText(QLineEdit* edit, int bytes);
+
+// Runs `handler` in place of a press on a button, so the handler decides
+// the button's state (a mouse-down handler).
+class PressFilter : public QObject {
+  Q_OBJECT
+ public:
+  PressFilter(QAbstractButton* button, std::function<void()> handler);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::function<void()> handler_;
+};

@@ -172,6 +172,14 @@ TEST(AisDecoderPublished, StaticDataReportPartsAAndB) {
   EXPECT_EQ(r.U32(f::kDimensions), (0u << 21) | (15u << 12) | (0u << 6) | 5u);
 }
 
+TEST(AisDecoderPublished, AidToNavigationOfTwoSentences) {
+  const Decoded d = Decode("E4eHJhPR37q0000000000000000KUOSc=rq4h00000a@20", 4);
+  EXPECT_EQ(d.record.Type(), 21);
+  EXPECT_EQ(d.Reader().U32(ais_aton::kMmsi), 316021442u);
+  EXPECT_STREQ(d.Reader().Text(ais_aton::kName), "DFO2@@@@@@@@@@@@@@@@");
+  EXPECT_STREQ(d.Reader().Text(ais_aton::kNameExtension), "");  // 272 bits: no extension
+}
+
 // A class A position report with chosen raw values.
 ArmouredText PositionReport(int rot, int64_t lon, int64_t lat, int heading) {
   AisBitWriter w;

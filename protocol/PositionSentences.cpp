@@ -253,7 +253,7 @@ bool ParseRMC(char* line, SENTENCE_STRUCT& record) {
 namespace {
 // A unit field holds exactly one character; the blank stands for none.
 bool UnitField(const char* field, char& unit) {
-  if (std::strlen(field) != 1) return false;
+  if (field[0] == '\0' || field[1] != '\0') return false;
   unit = IsEmptyField(field) ? static_cast<char>(128) : field[0];
   return true;
 }

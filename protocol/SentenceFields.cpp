@@ -99,14 +99,16 @@ const char* FieldReader::Take(char delimiter) {
   return field;
 }
 
-int32_t FieldToInt(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && IsSpace(text[i])) ++i;
+namespace {
+// Text up to `end`, or up to the NUL when `end` is null.
+int32_t ToInt(const char* p, const char* end) {
+  auto more = [&p, end] { return end ? p < end : *p != '\0'; };
+  while (more() && IsSpace(*p)) ++p;
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (more() && (*p == '+' || *p == '-')) negative = *p++ == '-';
   int64_t value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = value * 10 + (text[i] - '0');
+  for (; more() && *p >= '0' && *p <= '9'; ++p) {
+    value = value * 10 + (*p - '0');
     if (value > int64_t{1} << 32) value = int64_t{1} << 32;  // saturate, never overflow
   }
   if (negative) value = -value;
@@ -114,6 +116,10 @@ int32_t FieldToInt(std::string_view text) {
   if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
   return static_cast<int32_t>(value);
 }
+}  // namespace
+
+int32_t FieldToInt(std::string_view text) { return ToInt(text.data(), text.data() + text.size()); }
+int32_t FieldToInt(const char* text) { return ToInt(text, nullptr); }
 
 double FieldToDouble(const char* text) {
   const char* p = text;
@@ -122,8 +128,13 @@ double FieldToDouble(const char* text) {
   const char* digits = (*p == '-') ? p + 1 : p;
   // Numbers only: no "nan" or "inf" from the wire.
   if (!((*digits >= '0' && *digits <= '9') || *digits == '.')) return 0.0;
+  const char* end = p;
+  while ((*end >= '0' && *end <= '9') || *end == '.' || *end == '-' || *end == '+' || *end == 'e' ||
+         *end == 'E') {
+    ++end;
+  }
   double value = 0.0;
-  const auto result = std::from_chars(p, p + std::strlen(p), value, std::chars_format::general);
+  const auto result = std::from_chars(p, end, value, std::chars_format::general);
   if (result.ec != std::errc()) return 0.0;
   constexpr double kMax = std::numeric_limits<float>::max();
   if (value > kMax) return kMax;

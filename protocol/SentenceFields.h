@@ -47,7 +47,7 @@ class FieldReader {
 inline bool IsEmptyField(const char* field) { return field[0] == ' '; }
 
 int32_t FieldToInt(std::string_view text);
-inline int32_t FieldToInt(const char* text) { return FieldToInt(std::string_view(text)); }
+int32_t FieldToInt(const char* text);  // NUL-terminated field
 // Decimal text to a number; 0 when the text holds none. Locale-free.
 double FieldToDouble(const char* text);
 inline float NumberField(const char* field, float empty) {

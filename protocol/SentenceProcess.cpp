@@ -11,7 +11,8 @@ bool ProcessSentence(ProtocolState& state, std::string& line) {
   StoreSentence(state, record);
   const bool encapsulated = std::strcmp(record.formatter, "VDM") == 0 ||
                             std::strcmp(record.formatter, "VDO") == 0;
-  // Only VDM and VDO pieces are assembled; any other sentence, ABM and BBM
+  // Only VDM and VDO pieces are assembled (assembly, de-armouring, decoding and
+  // the target table sit behind AisProcess.h); any other sentence, ABM and BBM
   // included, ends a half-assembled message.
   if (record.start == '!' && encapsulated) {
     return ProcessAisSentence(state.ais, record.formatter, record.fields.vdm);

@@ -118,13 +118,14 @@ uint32_t GetPayloadBits(const PayloadBits& bits, int start, int width) {
   if (start < 0 || width < 1 || width > 32) return 0;
   const int first = start / 8;
   if (first >= PayloadBits::kCapacity) return 0;
-  uint8_t window[5] = {0, 0, 0, 0, 0};
-  const int available = PayloadBits::kCapacity - first;
-  std::memcpy(window, bits.payload + first, available < 5 ? available : 5);
-
-  const int shift = start % 8;
-  uint64_t value = (uint64_t{window[0]} << 32) | (uint64_t{window[1]} << 24) | (uint64_t{window[2]} << 16) |
-                   (uint64_t{window[3]} << 8) | window[4];
-  value <<= shift;  // the field now starts at bit 39 of the 40-bit window
-  return static_cast<uint32_t>((value >> (40 - width)) & ((uint64_t{1} << width) - 1));
+  // Five bytes from the field's first byte, as a 40-bit value; past the buffer they are 0.
+  const uint8_t* p = bits.payload + first;
+  uint64_t window = 0;
+  if (first + 5 <= PayloadBits::kCapacity) {
+    window = (uint64_t{p[0]} << 32) | (uint64_t{p[1]} << 24) | (uint64_t{p[2]} << 16) | (uint64_t{p[3]} << 8) | p[4];
+  } else {
+    for (int i = 0; i < 5; ++i) window = (window << 8) | (first + i < PayloadBits::kCapacity ? p[i] : 0);
+  }
+  window <<= start % 8;  // the field now starts at bit 39
+  return static_cast<uint32_t>((window >> (40 - width)) & ((uint64_t{1} << width) - 1));
 }

@@ -24,6 +24,7 @@
 #include "protocol/ProtocolState.h"
 #include "ui/core/Dialogs.h"
 #include "ui/core/MessageTexts.h"
+#include "wifi/core/WiFiData.h"
 
 class QAction;
 class QActionGroup;
@@ -511,11 +512,33 @@ class TForm1 : public QMainWindow {
   // True while the progress window is open with its timer running.
   bool ProcessingBarRunning();
   void CloseProcessingBar();
+  // Configure Device and Read Device on the Wi-Fi tab (after the connection
+  // check): apply or connect; false from Read Device when Wi-Fi is off.
+  void WiFiConfigureDevice();
+  bool WiFiReadDevice();
+  void EnableWiFiPageControls(bool enabled);
+  void StartLoadWiFiSettings();
+  void FillWiFiReportData();
+
+  // The Wi-Fi set-up state, the report record and the last scan's networks.
+  WIFI_DATA_STRUCT WiFiData;
+  WIFI_GENERATE_REPORT_DATA WiFiReportData;
+  AP_LIST_STRUCT ApList;
   // Flags of the Wi-Fi set-up state that the connection code sets or reads.
-  uint8_t ipControlShown = 0;
-  uint8_t reloadNeeded = 1;
-  uint8_t cmdMode = 0;
-  int32_t wifiStep = 0;
+  uint8_t& ipControlShown = WiFiData.ipControlShown;
+  uint8_t& reloadNeeded = WiFiData.reloadNeeded;
+  uint8_t& cmdMode = WiFiData.cmdMode;
+  int32_t& wifiStep = WiFiData.step;
+  // The set-up logic (operations, steps, parsers); owned by wifiParts_.
+  class WiFiSetup* WiFi = nullptr;
+  class IpAddressEdit* IpAddressHandle = nullptr;
+
+ private:
+  struct WiFiParts;
+  std::shared_ptr<WiFiParts> wifiParts_;
+  bool syncingMemo_ = false;
+
+ public:
   // ==== end Wi-Fi page ====
 
   // ==== language, report, about ====

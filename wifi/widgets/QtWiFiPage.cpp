@@ -237,7 +237,14 @@ void QtWiFiPage::IpRecreate(bool enabled) {
   w_.IpAddressHandle->setEnabled(enabled);
 }
 
-void QtWiFiPage::MemoAppend(const std::string& line) { w_.Memo_WiFi->appendPlainText(Q(line)); }
+// The memo holds the received bytes one to one, as Latin-1.
+void QtWiFiPage::MemoAppend(const std::string& line) {
+  if (skipAppend_) {
+    skipAppend_ = false;
+    return;
+  }
+  w_.Memo_WiFi->appendPlainText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+}
 
 void QtWiFiPage::MemoDeleteFirst() {
   QTextCursor cursor(w_.Memo_WiFi->document()->firstBlock());

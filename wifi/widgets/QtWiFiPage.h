@@ -93,9 +93,12 @@ class QtWiFiPage : public WiFiPage {
   void MemoClear() override;
 
   QWidget* Widget(WiFiControl c) const;
+  // The next line appended is already in the memo widget (the receive path put it there).
+  void SkipNextMemoAppend() { skipAppend_ = true; }
 
  private:
   WiFiPageWidgets w_;
+  bool skipAppend_ = false;
   std::map<WiFiControl, QWidget*> map_;
 };
 

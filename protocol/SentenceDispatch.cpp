@@ -108,6 +108,15 @@ void TakeFormatter(const std::string& line, std::size_t from, char (&formatter)[
   for (std::size_t i = 0; i < 3 && from + i < line.size(); ++i) formatter[i] = line[from + i];
 }
 
+// A talker or formatter that would add a field or end the sentence early.
+bool AddressSafe(const char* text, std::size_t capacity) {
+  for (std::size_t i = 0; i < capacity && text[i] != '\0'; ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c <= ' ' || c >= 0x7F || c == ',' || c == '*' || c == '$' || c == '!') return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool ParseSentence(std::string& line, SENTENCE_STRUCT& record) {
@@ -152,7 +161,8 @@ bool ParseSentence(std::string& line, SENTENCE_STRUCT& record) {
 bool FormatSentence(std::string& out, const SENTENCE_STRUCT& record) {
   out.clear();
   const Builder builder = FindBuilder(FormatterKey(record.formatter));
-  if (builder == nullptr || !builder(out, record) || !AppendChecksum(out) ||
+  if (builder == nullptr || !AddressSafe(record.talker, sizeof record.talker) || !builder(out, record) ||
+      !AppendChecksum(out) ||
       out.size() + 1 > kSendBuffer) {
     out.clear();
     return false;

@@ -135,6 +135,9 @@ TEST(FormatSentence, UnknownFormatterAndOversizeLinesAreRefused) {
   EXPECT_FALSE(FormatSentence(out, r));  // would exceed the 100-byte send buffer
   EXPECT_TRUE(out.empty());
   ssd.sourceId[2] = '\0';
+  std::strcpy(r.talker, ",A");  // as a damaged line can leave it
+  EXPECT_FALSE(FormatSentence(out, r));
+  std::strcpy(r.talker, "EC");
   EXPECT_TRUE(FormatSentence(out, r));
   EXPECT_EQ(Body(out), "$ECSSD,ABCDEFG,NAME OF TWENTY CHARS,511,511,63,63,1,SS");
   EXPECT_LE(out.size(), 99u);

@@ -7,6 +7,9 @@
 // NULs, so pass a copy you no longer need. Built lines are written into a
 // std::string; a line longer than the 100-byte send buffer (99 characters and the
 // NUL) is refused with false and the string left empty.
+//
+// The field cursor (FieldCursor) and the field converters are in
+// protocol/SentenceFields.h. All of it runs on the user-interface thread.
 #include <cstdint>
 #include <string>
 #include <string_view>

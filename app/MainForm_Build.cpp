@@ -141,7 +141,7 @@ void TForm1::BuildFrame() {
   PageControlMain = Named(new QTabWidget(central), "PageControlMain");
   PageControlMain->setDocumentMode(true);
   PageControlMain->setStyleSheet(
-      "QTabWidget#PageControlMain > QTabBar::tab { min-width: 200px; height: 30px; "
+      "QTabWidget#PageControlMain > QTabBar::tab { min-width: 355px; height: 30px; "
       "font-weight: bold; }");
   TabSheetConfig = NewPage(PageControlMain, "TabSheetConfig", "Configuration");
   TabSheetDiagnosis = NewPage(PageControlMain, "TabSheetDiagnosis", "Diagnosis");

@@ -37,8 +37,11 @@ void TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
         line.clear();
         continue;
       }
-      HandleLine(line, serial);
+      // Taken out first: a message box inside a consumer runs the event
+      // loop, and a nested read then starts its own line.
+      std::string finished = std::move(line);
       line.clear();
+      HandleLine(finished, serial);
       // A handler may have closed the link (and the window may be closing):
       // what is left of this read belongs to no session.
       if (closing_) return;
@@ -49,9 +52,10 @@ void TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
     if (line.size() >= kLineAccumulatorLimit) {
       // An endless run without LF: an over-long line, logged and dropped;
       // the rest of it up to the next LF is skipped.
-      HandleLine(line, serial);
+      std::string finished = std::move(line);
       line.clear();
       skipping = true;
+      HandleLine(finished, serial);
       if (closing_) return;
     }
   }

@@ -1,0 +1,384 @@
+// Serial connection and detection against devices played over ptys.
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <algorithm>
+
+#include "conn_fixture.h"
+
+using namespace conn;
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+namespace {
+
+std::vector<std::string> ManualTick0(int command = 16) {
+  std::vector<std::string> lines{kPassThroughExit};
+  for (auto& l : QueryLines(command)) lines.push_back(l);
+  return lines;
+}
+
+class SerialTest : public FormTest {
+ protected:
+  void ConnectManual(PtyDevice& dev) {
+    form->RadioButtonConnectionModeManual->setChecked(true);
+    form->RadioButtonConnectionModeAutoClick();
+    form->cbxComPort->setCurrentIndex(form->cbxComPort->findText(QString::fromStdString(dev.Name())));
+    form->OpenPortClick();
+  }
+};
+
+TEST_F(SerialTest, ManualConnectQueriesUntilTheDumpEndsThenShowsConnected) {
+  PtyDevice dev;
+  Make({dev.path});
+  ConnectManual(dev);
+  ASSERT_TRUE(form->Comm->IsOpen());
+  EXPECT_EQ(form->Comm->DeviceName(), dev.path);
+  EXPECT_EQ(form->OpenPort->Tag, 1);
+  EXPECT_EQ(form->OpenPort->text().toStdString(), "Disconnect");
+  EXPECT_EQ(form->ConnectState, 1);
+  EXPECT_EQ(form->ConnectTick, 1);
+  EXPECT_TRUE(form->Timer1->Enabled());
+  EXPECT_TRUE(form->TimerConnection->Enabled());
+  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connecting...");
+  EXPECT_FALSE(form->cbxComPort->isEnabled());
+  EXPECT_FALSE(form->GroupBoxSerialConnectionMode->isEnabled());
+  EXPECT_THAT(dev.Received(), ElementsAreArray(ManualTick0()));
+
+  // Tick 1 only leaves the pass-through; tick 2 asks again.
+  Tick();
+  EXPECT_THAT(dev.Received(), ElementsAre(kPassThroughExit));
+  Tick();
+  EXPECT_THAT(dev.Received(), ElementsAreArray(ManualTick0()));
+
+  // The dump's end, split over two reads.
+  dev.Write("[DEVICE DA");
+  Pump(30);
+  dev.Write("TA END]\r\n");
+  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  EXPECT_EQ(form->ConnectState, 2);
+  EXPECT_THAT(dev.Received(), ElementsAre("$AIAIQ,VSD*3C\r\n", "$AIAIQ,SSD*39\r\n"));
+
+  // Connected: no more requests; the status shows it on the next blink.
+  Tick();
+  EXPECT_TRUE(dev.Received().empty());
+  form->TimerConnectionTimer();
+  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connected...");
+  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_FALSE(form->TimerConnection->Enabled());
+  EXPECT_TRUE(form->TimerUpdateSysChk->Enabled());
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  // Disconnect.
+  form->OpenPortClick();
+  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(form->OpenPort->text().toStdString(), "Connect");
+  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
+  EXPECT_FALSE(form->TimerUpdateSysChk->Enabled());
+  EXPECT_TRUE(form->cbxComPort->isEnabled());
+  EXPECT_EQ(form->reloadNeeded, 1);
+}
+
+TEST_F(SerialTest, SilentDeviceTimesOutOnTick21AndTheNextTickCloses) {
+  PtyDevice dev;
+  Make({dev.path});
+  ConnectManual(dev);
+  for (int tick = 1; tick <= 20; ++tick) Tick();
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(form->ConnectTick, 21);
+  Tick();
+  EXPECT_THAT(Captions(), ElementsAre("Error: Serial port connection time out!"));
+  EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
+  EXPECT_EQ(form->ConnectFailed, 1);
+  EXPECT_TRUE(form->Comm->IsOpen());
+  Tick();
+  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(form->ConnectFailed, 0);
+  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+
+  // A new attempt starts cleanly.
+  dev.Received();
+  form->OpenPortClick();
+  EXPECT_TRUE(form->Comm->IsOpen());
+  EXPECT_THAT(dev.Received(), ElementsAreArray(ManualTick0()));
+}
+
+TEST_F(SerialTest, ManualPortHeldByAnotherProgramWarnsFirst) {
+  PtyDevice dev;
+  dev.Hold();
+  Make({dev.path});
+  EXPECT_EQ(form->ComPortCount, 1);
+  EXPECT_EQ(form->OpenablePortCount, 0);
+
+  dialogs.answers = {DialogResult::Cancel};
+  ConnectManual(dev);
+  EXPECT_THAT(Captions(),
+              ElementsAre("Warning: Note! Any force connect this serial port may cause "
+                          "unpredictable mistakes. Continue?"));
+  EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::OkCancel);
+  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_TRUE(form->cbxComPort->isEnabled());
+
+  // OK tries the port, which does not open.
+  dialogs.shown.clear();
+  dialogs.answers = {DialogResult::Ok};
+  ConnectManual(dev);
+  EXPECT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(Captions()[1], "Error: Serial port open error! Please check!");
+  EXPECT_FALSE(form->Comm->IsOpen());
+  Tick();
+  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_FALSE(form->Timer1->Enabled());
+}
+
+TEST_F(SerialTest, TypedPathIsOpenedAsItIs) {
+  PtyDevice dev;
+  Make({});
+  EXPECT_EQ(form->cbxComPort->currentText().toStdString(), "N/A");
+  form->cbxComPort->setEditText(QString::fromStdString(dev.path));
+  dialogs.answers = {DialogResult::Ok};  // not in the list: the warning
+  form->OpenPortClick();
+  ASSERT_TRUE(form->Comm->IsOpen());
+  EXPECT_EQ(form->Comm->DeviceName(), dev.path);
+  EXPECT_THAT(dev.Received(), ElementsAreArray(ManualTick0()));
+}
+
+TEST_F(SerialTest, AutomaticDetectionTriesOpenablePortsInTurn) {
+  PtyDevice a, held, c;
+  held.Hold();
+  Make({a.path, held.path, c.path});
+  ASSERT_EQ(form->OpenablePortCount, 2);
+  form->RadioButtonConnectionModeAuto->setChecked(true);
+  form->RadioButtonConnectionModeAutoClick();
+  EXPECT_EQ(form->PageControlDetectComPortMode->currentWidget(), form->TabSheetAutoConnectComPort);
+
+  form->OpenPortClick();
+  const auto first = NaturalLess(a.Name(), c.Name()) ? &a : &c;  // sorted by name
+  const auto second = first == &a ? &c : &a;
+  EXPECT_EQ(form->Comm->DeviceName(), first->path);
+  EXPECT_EQ(form->EditAutoDetectComPort->text().toStdString(), first->Name());
+  EXPECT_EQ(form->EditAutoDetectBaudRate->text().toStdString(), "115200");
+  EXPECT_THAT(first->Received(), ElementsAreArray(QueryLines(16)));  // tick 0
+  Tick();                                                            // tick 1: nothing
+  EXPECT_TRUE(first->Received().empty());
+  Tick();  // tick 2: again
+  EXPECT_THAT(first->Received(), ElementsAreArray(QueryLines(16)));
+  Tick();  // tick 3: the next port
+  EXPECT_EQ(form->Comm->DeviceName(), second->path);
+  EXPECT_EQ(form->EditAutoDetectComPort->text().toStdString(), second->Name());
+  EXPECT_THAT(second->Received(), ElementsAreArray(QueryLines(16)));
+  EXPECT_TRUE(held.Received().empty());
+  Tick(3);  // tick 6: round again
+  EXPECT_EQ(form->Comm->DeviceName(), first->path);
+
+  // The device sits on the second port.
+  Tick(3);
+  ASSERT_EQ(form->Comm->DeviceName(), second->path);
+  second->Received();
+  second->Write("Firmware:V1.0\r\n[DEVICE DATA END]\r\n");
+  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  Tick(3);
+  EXPECT_EQ(form->Comm->DeviceName(), second->path);
+  EXPECT_THAT(second->Received(), ElementsAre("$AIAIQ,VSD*3C\r\n", "$AIAIQ,SSD*39\r\n"));
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(SerialTest, AutomaticDetectionFailures) {
+  {
+    // No openable port at all.
+    PtyDevice held;
+    held.Hold();
+    Make({held.path});
+    form->RadioButtonConnectionModeAuto->setChecked(true);
+    form->OpenPortClick();
+    EXPECT_EQ(form->EditAutoDetectComPort->text().toStdString(), "N/A");
+    EXPECT_THAT(Captions(), ElementsAre("Warning: All serial ports are occupied or no existing!"));
+    EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Warning);
+    Tick();
+    EXPECT_EQ(form->OpenPort->Tag, 0);
+    EXPECT_FALSE(form->Timer1->Enabled());
+  }
+  dialogs.shown.clear();
+  {
+    // Two silent ports: the attempt ends when the tick passes 20.
+    PtyDevice a, b;
+    Make({a.path, b.path});
+    form->RadioButtonConnectionModeAuto->setChecked(true);
+    form->OpenPortClick();
+    Tick(20);
+    EXPECT_TRUE(dialogs.shown.empty());
+    Tick();
+    EXPECT_THAT(Captions(), ElementsAre("Error: Serial port detecting failed!"));
+    Tick();
+    EXPECT_FALSE(form->Comm->IsOpen());
+    EXPECT_EQ(form->OpenPort->Tag, 0);
+  }
+}
+
+TEST_F(SerialTest, EightOpenablePortsAreEachTriedOnce) {
+  std::vector<std::unique_ptr<PtyDevice>> devs;
+  std::vector<std::string> paths;
+  for (int i = 0; i < 8; ++i) {
+    devs.push_back(std::make_unique<PtyDevice>());
+    paths.push_back(devs.back()->path);
+  }
+  Make(paths);
+  form->RadioButtonConnectionModeAuto->setChecked(true);
+  form->OpenPortClick();
+  EXPECT_EQ(form->ConnectTimeout, 26);
+  Tick(26);
+  EXPECT_TRUE(dialogs.shown.empty());
+  // Two requests each; the first port comes round again on ticks 24 and 26.
+  std::sort(devs.begin(), devs.end(),
+            [](const auto& x, const auto& y) { return NaturalLess(x->Name(), y->Name()); });
+  EXPECT_EQ(devs[0]->Received().size(), 20u);
+  for (size_t i = 1; i < devs.size(); ++i) EXPECT_EQ(devs[i]->Received().size(), 10u) << i;
+  Tick();
+  EXPECT_THAT(Captions(), ElementsAre("Error: Serial port detecting failed!"));
+}
+
+TEST_F(SerialTest, SecondClickWhileDetectingClosesWithoutMessage) {
+  PtyDevice dev;
+  Make({dev.path});
+  ConnectManual(dev);
+  Tick(3);
+  form->OpenPortClick();
+  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_EQ(form->ConnectState, 0);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(SerialTest, StatusDoubleClickCompletesTheHandshakeOnlyWhileConnecting) {
+  PtyDevice dev;
+  Make({dev.path});
+  form->LabelConnectionStatusDblClick();
+  EXPECT_EQ(form->DeviceConnected, 0);
+  EXPECT_EQ(form->DeviceDataEnd, 0);
+
+  ConnectManual(dev);
+  dev.Received();
+  form->LabelConnectionStatusDblClick();
+  EXPECT_EQ(form->DeviceDataEnd, 1);
+  EXPECT_EQ(form->DeviceConnected, 1);
+  EXPECT_THAT(dev.Received(), ElementsAre("$AIAIQ,VSD*3C\r\n", "$AIAIQ,SSD*39\r\n"));
+}
+
+TEST_F(SerialTest, ConnectionStatusBlinksRedThenBlack) {
+  PtyDevice dev;
+  Make({dev.path});
+  ConnectManual(dev);
+  std::string pattern;
+  for (int i = 0; i < 8; ++i) {
+    form->TimerConnectionTimer();
+    pattern += form->LabelConnectionStatus->styleSheet().contains("ff0000") ? 'R' : 'B';
+  }
+  EXPECT_EQ(pattern, "RRBBBBBR");  // tags 1..7, 0
+  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connecting...");
+}
+
+TEST_F(SerialTest, PortUnpluggedWhileConnectedClosesOnTheSecondTimer2Tick) {
+  PtyDevice dev, other;
+  Make({dev.path, other.path});
+  ConnectManual(dev);
+  dev.Write("[DEVICE DATA END]\r\n");
+  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  form->TimerConnectionTimer();
+  const int before = ports->enumerations;
+
+  // A burst of notices: the lists are rebuilt once, on the second tick.
+  ports->SetPaths({other.path});
+  form->DeviceChangeNotice();
+  form->Timer2Timer();
+  form->DeviceChangeNotice();
+  form->DeviceChangeNotice();
+  EXPECT_EQ(ports->enumerations, before);
+  EXPECT_TRUE(form->Comm->IsOpen());
+  form->Timer2Timer();
+  EXPECT_EQ(ports->enumerations, before + 1);
+  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
+  EXPECT_EQ(form->ComPortCount, 1);
+  form->Timer2Timer();
+  form->Timer2Timer();
+  EXPECT_EQ(ports->enumerations, before + 1);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(SerialTest, ChangingMediumWhileConnectedAsksFirst) {
+  PtyDevice dev;
+  Make({dev.path});
+  ConnectManual(dev);
+  dev.Write("[DEVICE DATA END]\r\n");
+  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+
+  // The medium already chosen: nothing, not even a question.
+  form->mnuSerialPort->trigger();
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_TRUE(form->mnuSerialPort->isChecked());
+
+  dialogs.answers = {DialogResult::Cancel};
+  form->mnuWiFi->trigger();
+  EXPECT_THAT(Captions(), ElementsAre("Warning: Device is connected. Do you want to disconnect?"));
+  EXPECT_TRUE(form->Comm->IsOpen());
+  EXPECT_TRUE(form->mnuSerialPort->isChecked());
+  EXPECT_FALSE(form->mnuWiFi->isChecked());
+  EXPECT_EQ(form->ConnectionMedium, 0);
+  EXPECT_FALSE(form->GroupBoxSerialConnectionMode->isHidden());
+  EXPECT_TRUE(form->GroupBoxWiFiConnectionMode->isHidden());
+
+  dialogs.answers = {DialogResult::Ok};
+  form->mnuWiFi->trigger();
+  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_FALSE(form->mnuSerialPort->isChecked());
+  EXPECT_TRUE(form->mnuWiFi->isChecked());
+  EXPECT_EQ(form->ConnectionMedium, 1);
+  EXPECT_TRUE(form->GroupBoxSerialConnectionMode->isHidden());
+  EXPECT_FALSE(form->GroupBoxWiFiConnectionMode->isHidden());
+  EXPECT_FALSE(form->PageControlConf->isTabVisible(form->PageControlConf->indexOf(form->TabSheetWiFi)));
+
+  // And back, with nothing open: no question.
+  dialogs.shown.clear();
+  form->mnuSerialPort->trigger();
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(form->ConnectionMedium, 0);
+  EXPECT_TRUE(form->mnuSerialPort->isChecked());
+  EXPECT_FALSE(form->mnuWiFi->isChecked());
+}
+
+TEST_F(SerialTest, FailedSendWhileConnectedIsReportedAndCloses) {
+  PtyDevice dev;
+  Make({dev.path});
+  ConnectManual(dev);
+  dev.Write("[DEVICE DATA END]\r\n");
+  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  // The device end goes away: writes to the port fail.
+  close(dev.master);
+  dev.master = -1;
+  EXPECT_FALSE(form->QueryDevice(17));
+  EXPECT_THAT(Captions(), ElementsAre("Error: Serial port open error! Please check!"));
+  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_EQ(form->OpenPort->Tag, 0);
+}
+
+TEST_F(SerialTest, FailedSendWhileAutoDetectingIsSilent) {
+  Make({});
+  form->RadioButtonConnectionModeAuto->setChecked(true);
+  form->OpenPort->Tag = 1;
+  form->ConnectState = 1;
+  EXPECT_FALSE(form->SendRecordSentence("P", "TST"));
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+}  // namespace

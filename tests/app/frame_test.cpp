@@ -1,0 +1,203 @@
+// The window's start-up state, its housekeeping timer, the settings folder
+// and the port lists.
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <fstream>
+
+#include "conn_fixture.h"
+#include "ui/core/LanguageSetting.h"
+
+using namespace conn;
+using ::testing::ElementsAre;
+
+namespace {
+
+using FrameTest = FormTest;
+
+TEST_F(FrameTest, StartsIdleWithTheFormDefaults) {
+  Make();
+  EXPECT_EQ(form->windowTitle().toStdString(), "Kvor Vantrel");
+  EXPECT_TRUE(form->Timer2->Enabled());
+  for (TTimer* t : {form->Timer1, form->TimerConnection, form->TimerUpdateSysChk, form->Timer_WiFi_function})
+    EXPECT_FALSE(t->Enabled()) << t->objectName().toStdString();
+  EXPECT_EQ(form->Timer1->Interval(), 1000);
+  EXPECT_EQ(form->TimerConnection->Interval(), 200);
+  EXPECT_EQ(form->ConnectionMedium, 0);
+  EXPECT_TRUE(form->mnuSerialPort->isChecked());
+  EXPECT_FALSE(form->mnuWiFi->isChecked());
+  EXPECT_TRUE(form->mnuOption->menuAction()->isVisible());
+  EXPECT_FALSE(form->mnuLanguage->menuAction()->isVisible());
+  EXPECT_TRUE(form->RadioButtonConnectionModeManual->isChecked());
+  EXPECT_EQ(form->PageControlDetectComPortMode->currentWidget(), form->TabSheetManualDetectComPort);
+  EXPECT_FALSE(form->GroupBoxSerialConnectionMode->isHidden());
+  EXPECT_TRUE(form->GroupBoxWiFiConnectionMode->isHidden());
+  EXPECT_EQ(form->LabelEditWiFi_Port->text().toStdString(), "3333");
+  EXPECT_EQ(form->OpenPort->text().toStdString(), "Connect");
+  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
+  EXPECT_TRUE(form->lblFirmVer->text().isEmpty());
+  EXPECT_EQ(form->cbxBaudRate->count(), 1);
+  EXPECT_EQ(form->cbxBaudRate->currentText().toStdString(), "115200");
+  EXPECT_EQ(form->ReportCountdown, 255);
+  for (QWidget* tab : {form->TabSheetSRMText, form->TabSheetEncryption, form->TabSheetButtonSRM})
+    EXPECT_FALSE(form->PageControlConf->isTabVisible(form->PageControlConf->indexOf(tab)))
+        << tab->objectName().toStdString();
+  EXPECT_EQ(form->PageControlMain->currentWidget(), form->TabSheetConfig);
+  EXPECT_EQ(form->PageControlConf->currentWidget(), form->TabSheetStatic);
+  EXPECT_EQ(form->PageControlDiagnosis->currentWidget(), form->TabSheetSystemCheck);
+  EXPECT_EQ(form->Comm->BaudRate(), br115200);
+  EXPECT_FALSE(form->Comm->IsOpen());
+}
+
+TEST_F(FrameTest, ControlsCarryTheirNames) {
+  Make();
+  const char* names[] = {"cbxComPort", "OpenPort", "LabelConnectionStatus", "PageControlMain",
+                         "PageControlConf", "PageControlDiagnosis", "TabSheetWiFi", "Memo_WiFi",
+                         "MaskEditMMSI", "lblEdtName", "cbx_NMEABaudRateNo4", "lblEdtSRMTextMsg14",
+                         "LabeledEditEncryptionASCII", "StringGridWiFiList", "lblValRxCntB",
+                         "lblEdtGpsNoSV_InUse", "MemoDataLog", "EditSendCommand",
+                         "GroupBoxWiFiConnectionMode", "LabelEditWiFi_TCP_IP", "mnuSerialPort"};
+  for (const char* n : names) {
+    auto found = form->findChildren<QObject*>(n);
+    EXPECT_EQ(found.size(), 1) << n;
+  }
+  EXPECT_EQ(form->lblEdtName->maxLength(), 20);
+  EXPECT_EQ(form->lblEdtCallSign->maxLength(), 7);
+  EXPECT_EQ(form->EditSendCommand->maxLength(), 84);
+  EXPECT_EQ(form->lblEdtSRMText1->text().toStdString(), "R.T.V.");
+  EXPECT_EQ(form->lblEdtSRMText4->EditLabel->text().toStdString(), "SRM Text 4 ");
+}
+
+TEST_F(FrameTest, ReportFollowsReadDeviceOnTheNextTickOnce) {
+  Make();
+  form->ReportCountdown = 1;
+  form->Timer2Timer();
+  EXPECT_EQ(form->ReportCountdown, 255);
+  const size_t asked = dialogs.saveRequests.size();
+  form->Timer2Timer();
+  form->Timer2Timer();
+  EXPECT_EQ(dialogs.saveRequests.size(), asked);
+  EXPECT_EQ(form->ReportCountdown, 255);
+}
+
+TEST_F(FrameTest, SettingsLiveUnderTheDocumentsFolder) {
+  Make();
+  EXPECT_EQ(form->SettingsDir, (docs / "Kvor/VantrelCfg/").string());
+  EXPECT_TRUE(std::filesystem::is_directory(form->SettingsDir));
+  EXPECT_EQ(form->SettingsFile, form->SettingsDir + "KvorAisConfig.ini");
+
+  // The stored language comes back; the close query writes it again.
+  form->LanguageIndex = 3;
+  dialogs.answers = {DialogResult::Ok};
+  ASSERT_TRUE(form->FormCloseQuery());
+  EXPECT_EQ(ReadLanguageSetting(form->SettingsFile), 3);
+  form.reset();
+  Make();
+  EXPECT_EQ(form->LanguageIndex, 3);
+
+  // Cancel changes nothing.
+  form->LanguageIndex = 1;
+  dialogs.answers = {DialogResult::Cancel};
+  EXPECT_FALSE(form->FormCloseQuery());
+  EXPECT_EQ(ReadLanguageSetting(form->SettingsFile), 3);
+}
+
+TEST_F(FrameTest, SettingsFallBackToTheDocumentsFolder) {
+  // "Kvor" exists as a file: the folder cannot be made.
+  std::ofstream(docs / "Kvor") << "x";
+  Make();
+  EXPECT_EQ(form->SettingsDir, docs.string() + "/");
+}
+
+TEST_F(FrameTest, PortListsFollowTheDevices) {
+  PtyDevice a, b, held;
+  held.Hold();
+  Make({b.path, held.path, a.path});
+  std::vector<std::string> shown;
+  for (int i = 0; i < form->cbxComPort->count(); ++i)
+    shown.push_back(form->cbxComPort->itemText(i).toStdString());
+  std::vector<std::string> names{a.Name(), b.Name(), held.Name()};
+  std::sort(names.begin(), names.end(), NaturalLess);
+  EXPECT_EQ(shown, names);
+  EXPECT_EQ(form->cbxComPort->currentIndex(), 0);
+  EXPECT_EQ(form->ComPortCount, 3);
+  EXPECT_EQ(form->OpenablePortCount, 2);
+  for (const auto& p : form->OpenablePortList) EXPECT_NE(p.path, held.path);
+  EXPECT_EQ(form->Comm->DeviceName(), form->ComPortList.front().path);
+
+  // Changing the selection while closed changes the port to open.
+  form->cbxComPort->setCurrentIndex(2);
+  EXPECT_EQ(form->Comm->DeviceName(), form->ComPortList[2].path);
+
+  // No port left: "N/A" and both lists empty.
+  ports->SetPaths({});
+  form->RadioButtonConnectionModeAutoClick();
+  EXPECT_EQ(form->ComPortCount, 0);
+  EXPECT_EQ(form->OpenablePortCount, 0);
+  EXPECT_EQ(form->cbxComPort->currentText().toStdString(), "N/A");
+}
+
+TEST_F(FrameTest, RebuildWhileConnectedKeepsTheSelectedPort) {
+  PtyDevice a, b;
+  const bool aFirst = NaturalLess(a.Name(), b.Name());
+  PtyDevice& late = aFirst ? b : a;    // sorts last
+  PtyDevice& early = aFirst ? a : b;   // appears later and sorts first
+  Make({late.path});
+  form->OpenPortClick();
+  late.Write("[DEVICE DATA END]\r\n");
+  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  ports->SetPaths({late.path, early.path});
+  form->DeviceChangeNotice();
+  form->Timer2Timer();
+  form->Timer2Timer();
+  EXPECT_EQ(form->ComPortCount, 2);
+  EXPECT_EQ(form->cbxComPort->currentText().toStdString(), late.Name());
+  EXPECT_TRUE(form->Comm->IsOpen());
+  EXPECT_EQ(form->Comm->DeviceName(), late.path);
+  // Changing the selector while open leaves the open port alone.
+  form->cbxComPort->setCurrentIndex(form->cbxComPort->findText(QString::fromStdString(early.Name())));
+  EXPECT_EQ(form->Comm->DeviceName(), late.path);
+}
+
+TEST(PortDiscoveryTest, NamesSortNaturallyAndRepeatsGo) {
+  EXPECT_TRUE(NaturalLess("ttyUSB2", "ttyUSB10"));
+  EXPECT_FALSE(NaturalLess("ttyUSB10", "ttyUSB2"));
+  EXPECT_TRUE(NaturalLess("ttyACM9", "ttyUSB0"));
+  EXPECT_TRUE(NaturalLess("ttyS007", "ttyS8"));
+  EXPECT_FALSE(NaturalLess("a", "a"));
+  EXPECT_TRUE(NaturalLess("a", "a1"));
+  std::vector<SerialPortInfo> ports = PortsFromList("/dev/ttyUSB10::/tmp/sim/port:/dev/ttyUSB2:/dev/ttyUSB10");
+  SortAndDedupPorts(ports);
+  ASSERT_EQ(ports.size(), 3u);
+  EXPECT_EQ(ports[0].name, "port");
+  EXPECT_EQ(ports[1].path, "/dev/ttyUSB2");
+  EXPECT_EQ(ports[2].name, "ttyUSB10");
+}
+
+TEST(PortDiscoveryTest, ProbeSeesHeldAndMissingPorts) {
+  PtyDevice dev;
+  EXPECT_TRUE(ProbeSerialPort(dev.path));
+  EXPECT_TRUE(ProbeSerialPort(dev.path));  // the probe let go of it
+  dev.Hold();
+  EXPECT_FALSE(ProbeSerialPort(dev.path));
+  EXPECT_FALSE(ProbeSerialPort("/dev/kvor-no-such-port"));
+}
+
+TEST(PortDiscoveryTest, EnvironmentAddsPorts) {
+  PtyDevice dev;
+  setenv("KVOR_SERIAL_PORTS", (dev.path + ":/tmp/kvor-missing").c_str(), 1);
+  SystemPortDiscovery system;
+  const auto ports = system.Enumerate();
+  unsetenv("KVOR_SERIAL_PORTS");
+  bool found = false;
+  for (const auto& p : ports) found |= p.path == dev.path && p.name == dev.Name();
+  EXPECT_TRUE(found);
+  for (size_t i = 1; i < ports.size(); ++i) EXPECT_FALSE(NaturalLess(ports[i].name, ports[i - 1].name));
+}
+
+}  // namespace

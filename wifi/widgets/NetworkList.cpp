@@ -36,12 +36,12 @@ QPixmap Lock() {
   g.setRenderHint(QPainter::Antialiasing);
   g.setPen(QPen(QColor(0x60, 0x60, 0x60), 2));
   g.setBrush(Qt::NoBrush);
-  g.drawArc(QRectF(10, 6, 10, 12), 0, 180 * 16);
-  g.drawLine(QPointF(10, 12), QPointF(10, 15));
-  g.drawLine(QPointF(20, 12), QPointF(20, 15));
+  g.drawArc(QRectF(11, 9, 8, 9), 0, 180 * 16);
+  g.drawLine(QPointF(11, 13.5), QPointF(11, 16));
+  g.drawLine(QPointF(19, 13.5), QPointF(19, 16));
   g.setPen(Qt::NoPen);
   g.setBrush(QColor(0xD4, 0xA0, 0x17));
-  g.drawRoundedRect(QRectF(7, 14, 16, 11), 2, 2);
+  g.drawRoundedRect(QRectF(8, 15, 14, 9), 2, 2);
   return p;
 }
 

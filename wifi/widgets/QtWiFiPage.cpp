@@ -140,11 +140,8 @@ void QtWiFiPage::SetVisible(WiFiControl c, bool visible) {
 }
 
 void QtWiFiPage::SetFontColour(WiFiControl c, uint32_t bgr) {
-  if (QWidget* w = Widget(c)) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, FromBgr(bgr));
-    w->setPalette(p);
-  }
+  // A style sheet, since one may already colour the widget.
+  if (QWidget* w = Widget(c)) w->setStyleSheet("color: " + FromBgr(bgr).name() + ";");
 }
 
 void QtWiFiPage::SetBackground(WiFiControl c, WiFiBackground b) {

@@ -113,6 +113,7 @@ TEST_F(WiFiFormTest, ClientModeListsTheScannedNetworks) {
   EXPECT_EQ(form->StringGridWiFiList->item(4, 0)->text(), "Cafe, Upstairs");
   EXPECT_EQ(form->StringGridWiFiList->currentRow(), 1);  // the linked network
   EXPECT_EQ(form->Label_STA_Connect_Status->text(), "Connected");
+  EXPECT_TRUE(form->Label_STA_Connect_Status->styleSheet().contains("#0000ff"));  // blue
   EXPECT_EQ(form->Label_ShowIP->text(), "192.168.1.57");
   EXPECT_TRUE(form->SpeedButton_retry_dhcp_ip->isVisibleTo(form->TabSheetWiFi));
   form->StringGridWiFiList->setCurrentCell(0, 0);

@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QTextBlock>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -158,9 +159,8 @@ void TForm1::WireFrame() {
   connect(mnuExit, &QAction::triggered, this, [this] { btnExitClick(); });
   connect(btnExit, &QPushButton::clicked, this, [this] { btnExitClick(); });
   connect(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
-  // The radio group would check the item before the question is asked;
-  // SelectConnectionMedium sets the check marks itself.
-  mnuConnectionGroup->setExclusive(false);
+  // The radio group checks the clicked item before the question is asked;
+  // SelectConnectionMedium puts the marks where they belong.
   connect(mnuSerialPort, &QAction::triggered, this, [this] { mnuSerialPortClick(); });
   connect(mnuWiFi, &QAction::triggered, this, [this] { mnuWiFiClick(); });
   connect(OpenPort, &QPushButton::clicked, this, [this] { OpenPortClick(); });
@@ -284,7 +284,12 @@ void TForm1::SelectConnectionMedium(int medium, QAction* menuItem) {
 }
 
 void TForm1::LayoutConnectionGroups() {
-  // Both groups share one layout cell, so they already have the same place.
+  // Both groups share one layout cell; the same height keeps the pages
+  // below from moving when the medium changes.
+  const int height = std::max(GroupBoxSerialConnectionMode->sizeHint().height(),
+                              GroupBoxWiFiConnectionMode->sizeHint().height());
+  GroupBoxSerialConnectionMode->setMinimumHeight(height);
+  GroupBoxWiFiConnectionMode->setMinimumHeight(height);
   GroupBoxSerialConnectionMode->hide();
   GroupBoxWiFiConnectionMode->hide();
   if (mnuSerialPort->isChecked())

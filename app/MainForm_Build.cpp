@@ -392,6 +392,7 @@ void TForm1::BuildTransceiverPage() {
       "WARNING: All the input sentences will be filtered out (not forwarding).");
   lblGsOffWarningMsg->setStyleSheet("color: #c00000;");
   lblGsOffWarningMsg->setWordWrap(true);
+  lblGsOffWarningMsg->setMinimumWidth(460);
   lblGsOffWarningMsg->hide();
   form->addRow(QString(), lblGsOffWarningMsg);
   LabelGPSMode = NewLabel(p, "LabelGPSMode", "GPS Mode");

@@ -8,6 +8,7 @@
 
 #include "app/MainForm.h"
 #include "app/core/ConfigRecords.h"
+#include "wifi/core/WiFiSetup.h"
 
 #include <QRegularExpressionValidator>
 
@@ -93,7 +94,7 @@ void TForm1::InitConfigPageControls() {
 }
 
 bool TForm1::ConfigDeviceConnected() {
-  // SEAM(wifi): the Wi-Fi page's CheckDeviceConnected takes this place once it exists.
+  if (WiFi) return WiFi->CheckDeviceConnected();
   if (OpenPort->Tag == 1 && DeviceDataEnd == 1) return true;
   dialogs.MessageBox("Please connect device first!", kPlainCaption, DialogButtons::Ok);
   return false;
@@ -120,10 +121,7 @@ void TForm1::SpeedButtonSettingClick() {
   if (!ConfigDeviceConnected()) return;
   QWidget* tab = PageControlConf->currentWidget();
   if (tab == TabSheetWiFi) {
-    if (CheckBox_WiFi_Open->isChecked())
-      RunWiFiConfigure();
-    else
-      dialogs.MessageBox("Please Enable Wi-Fi first!", kPlainCaption, DialogButtons::Ok);
+    WiFiConfigureDevice();  // no question asked on this tab
     return;
   }
   if (dialogs.MessageBox("Do you want to configure the device?", "Configuration",
@@ -139,10 +137,7 @@ void TForm1::SpeedButtonSettingClick() {
 
 void TForm1::SpeedButtonReloadClick() {
   if (!ConfigDeviceConnected()) return;
-  if (PageControlConf->currentWidget() == TabSheetWiFi && !CheckBox_WiFi_Open->isChecked()) {
-    dialogs.MessageBox("Please Enable Wi-Fi first!", kPlainCaption, DialogButtons::Ok);
-    return;
-  }
+  if (PageControlConf->currentWidget() == TabSheetWiFi && !WiFiReadDevice()) return;
   QueryDevice(17);
   ReportCountdown = 1;
 }
@@ -153,8 +148,10 @@ void TForm1::PageControlConfChange() {
     SendRaw(SrmQuerySentence());
   UpdateIpAddressControl();
   if (PageControlMain->currentWidget() == TabSheetConfig && tab == TabSheetWiFi &&
-      LabelConnectionStatus->text().toStdString() == Texts.Connected && reloadNeeded)
-    StartWiFiReload();
+      LabelConnectionStatus->text().toStdString() == Texts.Connected && reloadNeeded) {
+    EnableWiFiPageControls(true);
+    StartLoadWiFiSettings();
+  }
 }
 
 void TForm1::spbTransponderClick() {
@@ -199,16 +196,6 @@ void TForm1::ComboBoxALRSentenceChange() {
 }
 
 void TForm1::SetWiFiModulePresent(bool present) {
-  // SEAM(wifi): modulePresent of the Wi-Fi set-up state, once TForm1 holds it.
-  (void)present;
+  WiFiData.modulePresent = present ? 1 : 0;
   UpdateWiFiTabVisibility();
-}
-
-void TForm1::RunWiFiConfigure() {
-  // The Wi-Fi page wires its hidden "Config" button to spbWiFiClick.
-  spbWiFi->click();
-}
-
-void TForm1::StartWiFiReload() {
-  // SEAM(wifi): EnableWiFiPageControls(true) and StartLoadWiFiSettings, once they exist.
 }

@@ -201,6 +201,10 @@ void TForm1::WireWiFiPage() {
       Edit_WiFi_SSID, [s](int k, bool c, bool sh) { return s->Edit_WiFi_SSIDKeyDown(k, c, sh); }));
   Edit_Hide_WiFi->installEventFilter(new MemoKeyFilter(
       Edit_Hide_WiFi, [s](int k, bool c, bool sh) { return s->Edit_Hide_WiFiKeyDown(k, c, sh); }));
+  new EventHook(this, QEvent::WindowActivate, [s] {
+    s->FormOnActivate();
+    return false;
+  });
   LimitCommandText(Edit_Hide_WiFi, static_cast<int>(kMaxSsidBytes));
   Edit_WiFi_Port->setValidator(
       new QRegularExpressionValidator(QRegularExpression("[0-9]{0,5}"), Edit_WiFi_Port));

@@ -91,26 +91,6 @@ TEST(StaticDataWrite, UnknownReportedShipTypeIsWrittenBack) {
   EXPECT_EQ(lines->back(), L("$ECVSD,99,00.0,0,,000000.00,00,00,0,*5B"));
 }
 
-TEST(TransceiverWrite, DebugEntriesAndAlrSentence) {
-  auto state = std::make_unique<ProtocolState>();
-  TransceiverPageValues page;  // GPS output OFF, altitude mode, DSC off
-  TransceiverWrite w = PlanTransceiverWrite(page);
-  EXPECT_EQ(BuildDbgLine(*state, w.dbg), L("$PDBG,101,0,050,1,,,703,4*15"));
-  // Before the device has reported ALR, the list snaps to "ON" and 0 is sent.
-  EXPECT_EQ(w.alrIndex, 1);
-  EXPECT_EQ(w.alrSentence, L("$PKVR,C,CFG,108,6,0,*21"));
-
-  page.dscIndex = 1;
-  page.gpsOutputIndex = 5;
-  page.gpsModeIndex = 1;
-  page.alrReplied = true;
-  page.alrIndex = 0;
-  w = PlanTransceiverWrite(page);
-  EXPECT_EQ(BuildDbgLine(*state, w.dbg), L("$PDBG,101,1,050,2,051,5,703,5*17"));
-  EXPECT_EQ(w.alrIndex, 0);
-  EXPECT_EQ(w.alrSentence, L("$PKVR,C,CFG,108,6,1,*20"));
-}
-
 TEST(BaudRateWrite, DeviceTypes) {
   auto state = std::make_unique<ProtocolState>();
   auto dbg = [&](BaudRatePageValues page) {
@@ -149,44 +129,13 @@ TEST(BaudRateWrite, UnselectedListAndUnknownType) {
   EXPECT_EQ(std::get<ConfigRefusal>(plan).caption, "Warning");
 }
 
-TEST(SrmWrite, DefaultsAndEscaping) {
-  EXPECT_EQ(PlanSrmTextWrite({"R.T.V.", "A,B", "FIRE2", "FIRE3"}),
-            (Lines{L("$PKVR,C,CFG,30,5,0,R.T.V.*66"), L("$PKVR,C,CFG,30,5,1,A^2CB*35"),
-                   L("$PKVR,C,CFG,30,5,2,FIRE2*30"), L("$PKVR,C,CFG,30,5,3,FIRE3*30")}));
-  EXPECT_EQ(PlanSrmButtonTextWrite("MAYDAY"), L("$PKVR,C,CFG,30,3,14,MAYDAY*22"));
-  EXPECT_EQ(SrmQuerySentence(), L("$PKVR,Q,CFG,30,0,0,*0F"));
+TEST(SrmWrite, NoTextCanBreakTheSentence) {
   // Every byte that could break the sentence is escaped: nothing but the
   // final '*' and the CR LF, and a single '$'.
   std::string line = PlanSrmButtonTextWrite("$*!,\\^~\r\n");
   EXPECT_EQ(line.find('*'), line.size() - 5);
   EXPECT_EQ(line.rfind('$'), 0u);
   EXPECT_TRUE(VerifyChecksum(line));
-}
-
-TEST(EncryptionWrite, SequencesAcrossPresses) {
-  EncryptionPageValues page;
-  page.addressMode = false;
-  page.key = "AB";
-  page.ownMmsi = 211000001;
-  uint32_t sequence = 0;
-  auto first = std::get<Lines>(PlanEncryptionWrite(page, sequence));
-  EXPECT_EQ(first, (Lines{L("$PKVR,C,CFG,108,3,1,*25"), L("$PKVR,C,CFG,108,4,0,*23"),
-                          L("$AICEK,1,1,0,211000001,4142,C*06")}));
-  auto second = std::get<Lines>(PlanEncryptionWrite(page, sequence));
-  EXPECT_EQ(second.back(), L("$AICEK,1,1,1,211000001,4142,C*07"));
-  EXPECT_EQ(sequence, 2u);
-
-  page.addressMode = true;
-  page.addressMmsi = "000000123";
-  auto withAddress = std::get<Lines>(PlanEncryptionWrite(page, sequence));
-  ASSERT_EQ(withAddress.size(), 4u);
-  EXPECT_EQ(withAddress[1], L("$PKVR,C,CFG,108,4,1,*22"));
-  EXPECT_EQ(withAddress[2], L("$PKVR,C,CFG,108,5,000000123,*22"));
-
-  page.enabled = false;
-  EXPECT_EQ(std::get<Lines>(PlanEncryptionWrite(page, sequence)),
-            (Lines{L("$PKVR,C,CFG,108,3,0,*24")}));
-  EXPECT_EQ(sequence, 3u);
 }
 
 TEST(EncryptionWrite, AddressMmsiMustHaveNineDigits) {

@@ -547,8 +547,34 @@ class TForm1 : public QMainWindow {
   void CreateInformationWindows();
   void ApplySavedLanguage();
   void RefreshWiFiBeforeReport();
+  // Offers the report once the event queue is reached (and after a running
+  // Wi-Fi reload has ended); RunConfigReport is the report itself.
   void WriteConfigReport();
+  void RunConfigReport();
   void ShowAbout();
+  // The language menu's items; the language is the item's Tag (data()).
+  void mnuLangTraChineseClick(QAction* item);
+  void LoadLanguageFile(const std::string& path, const std::string& codePage);
+
+  class TfrmAbout* frmAbout = nullptr;
+  class TfrmAgreement* frmAgreement = nullptr;
+  // The old font character set of the language; Qt renders Unicode, so it is only kept.
+  int32_t FontCharset = 238;
+  // Opens the saved report; the local time {year, month, day, hour, minute,
+  // second} it is stamped with. Tests replace both.
+  std::function<void(const std::string& path)> OpenReportFile;
+  std::function<std::array<int, 6>()> ReportClock;
+
+ private:
+  void WireReport();
+  void PostConfigReport();
+  // The Wi-Fi page's report record and its reload (operation 8) for the report.
+  struct WIFI_GENERATE_REPORT_DATA& ReportWiFiData();
+  void StartReportWiFiReload(std::function<void()> afterClose);
+  enum class ReportStep { Idle, WaitingForWiFi, Posted };
+  ReportStep reportStep_ = ReportStep::Idle;
+
+ public:
   // ==== end language, report, about ====
 
  protected:

@@ -1,0 +1,189 @@
+// The configuration report offered after "Read Device": the Wi-Fi settings
+// loaded again first, the question, the save dialog, the file and its viewer.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QGroupBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <QUrl>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/MainForm.h"
+#include "ui/core/ConfigReport.h"
+#include "ui/core/Maker.h"
+#include "ui/widgets/About.h"
+#include "wifi/core/WiFiData.h"
+
+namespace {
+
+std::string Text(const QString& s) { return s.toStdString(); }
+// Device texts are bytes, shown as Latin-1 like everywhere in the window.
+std::string DeviceText(const char* bytes) { return QString::fromLatin1(bytes).toStdString(); }
+
+bool TabShown(QTabWidget* tabs, QWidget* page) { return tabs->isTabVisible(tabs->indexOf(page)); }
+
+// What the report shows, from the device information and the page controls.
+CONFIG_REPORT_DATA CollectReportData(TForm1& f, const WIFI_GENERATE_REPORT_DATA& wifi) {
+  CONFIG_REPORT_DATA d;
+  d.versionLabel = f.frmAbout ? Text(f.frmAbout->Label6->text()) : kVersionText;
+  if (f.ReportClock) {
+    const auto t = f.ReportClock();
+    d.time = {t[0], t[1], t[2], t[3], t[4], t[5]};
+  }
+  const DEVICE_INFO_STRUCT& info = f.DeviceInfo;
+  d.serialNumber = DeviceText(info.serialNumber);
+  d.firmwareText = DeviceText(info.firmwareText);
+  d.name = DeviceText(info.name);
+  d.callSign = DeviceText(info.callSign);
+  d.mmsi = info.mmsi;
+  d.shipType = Text(f.cbxShipType->currentText());
+  d.dimA = info.dimA;
+  d.dimB = info.dimB;
+  d.dimC = info.dimC;
+  d.dimD = info.dimD;
+
+  d.dscMonitor = DeviceText(info.dscMonitor);
+  d.gpsOutputOn = info.gpsOutputOn;
+  d.gpsReportInterval = info.gpsReportInterval;
+  d.gpsDynModel = info.gpsDynModel;
+  for (int i = 0; i < 2; ++i) {
+    d.gpsModeItems[i] = Text(f.ComboBoxTransceiver_GPSMode->itemText(i));
+    d.alrItems[i] = Text(f.ComboBoxALRSentence->itemText(i));
+  }
+  // Until the device has said otherwise, its ALR output is on.
+  if (f.AlrReplied == 0) f.ComboBoxALRSentence->setCurrentIndex(1);
+  d.alrIndex = f.ComboBoxALRSentence->currentIndex();
+
+  d.multipleBaudType = info.multipleBaudType;
+  for (int i = 0; i < 4; ++i) d.nmeaPortBaud[i] = info.nmeaPortBaud[i];
+
+  d.srmTextShown = TabShown(f.PageControlConf, f.TabSheetSRMText);
+  TLabeledEdit* srm[] = {f.lblEdtSRMText1, f.lblEdtSRMText2, f.lblEdtSRMText3, f.lblEdtSRMText4};
+  for (int i = 0; i < 4; ++i) {
+    d.srmTextLabels[i] = Text(srm[i]->EditLabel->text());
+    d.srmTexts[i] = Text(srm[i]->text());
+  }
+  d.srmButtonShown = TabShown(f.PageControlConf, f.TabSheetButtonSRM);
+  d.srmButtonLabel = Text(f.lblEdtSRMTextMsg14->EditLabel->text());
+  d.srmButtonText = Text(f.lblEdtSRMTextMsg14->text());
+
+  d.encryptionShown = TabShown(f.PageControlConf, f.TabSheetEncryption);
+  d.encryptionEnableCaption = Text(f.cbxEncrptionEnable->text());
+  d.encryptionEnabled = f.cbxEncrptionEnable->isChecked();
+  d.encryptionAddressCaption = Text(f.cbxEncryptionAddressMode->text());
+  d.encryptionAddressMode = f.cbxEncryptionAddressMode->isChecked();
+  d.encryptionMmsiCaption = Text(f.LabelEncryptionMMSINumber->text());
+  d.encryptionMmsiText = Text(f.MaskEditEncryptionAddressMMSI->text());
+  d.encryptionAsciiLabel = Text(f.LabeledEditEncryptionASCII->EditLabel->text());
+  d.encryptionAsciiText = Text(f.LabeledEditEncryptionASCII->text());
+
+  d.wifiShown = TabShown(f.PageControlConf, f.TabSheetWiFi);
+  d.wifiCaptions.wifiOpen = Text(f.CheckBox_WiFi_Open->text());
+  d.wifiCaptions.modeGroup = Text(f.GroupBox_ConfigureMode->title());
+  d.wifiCaptions.accessPoint = Text(f.RadioButton_AP->text());
+  d.wifiCaptions.client = Text(f.RadioButton_STA->text());
+  d.wifiCaptions.channel = Text(f.Label_Channel->text());
+  d.wifiCaptions.autoSelect = Text(f.CheckBox_WiFi_AutoSelect->text());
+  d.wifiCaptions.ipGroup = Text(f.GroupBox_IP->title());
+  d.wifiCaptions.portGroup = Text(f.GroupBox_Port->title());
+  d.wifiCaptions.ssid = Text(f.Label_SSID->text());
+  d.wifiCaptions.password = Text(f.Label_Password->text());
+  const WIFI_GENERATE_REPORT_DATA& w = wifi;
+  d.wifiFirmwareVersion = w.firmwareVersion;
+  d.wifiEnabled = w.enabled;
+  d.wifiMode = w.mode;
+  d.wifiIpAddress = w.ipAddress;
+  d.wifiPort = w.port;
+  d.wifiSsid = w.ssid;
+  d.wifiSecurity = w.security;
+  d.wifiKey = w.key;
+  d.wifiChannel = w.channel;
+  d.wifiLinked = w.linked;
+  d.wifiDbm = w.dbm;
+  return d;
+}
+
+}  // namespace
+
+void TForm1::WireReport() {
+  OpenReportFile = [](const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  };
+  ReportClock = [] {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return std::array<int, 6>{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+  };
+}
+
+void TForm1::RefreshWiFiBeforeReport() {
+  WIFI_GENERATE_REPORT_DATA& report = ReportWiFiData();
+  const bool apPageOnScreen = PageControlMain->currentWidget() == TabSheetConfig &&
+                              PageControlConf->currentWidget() == TabSheetWiFi &&
+                              RadioButton_AP->isChecked();
+  report.reportLoad = apPageOnScreen ? 0 : 1;
+  reportStep_ = ReportStep::WaitingForWiFi;
+  std::weak_ptr<int> alive = alive_;
+  StartReportWiFiReload([this, alive] {
+    if (!alive.expired() && reportStep_ == ReportStep::WaitingForWiFi) PostConfigReport();
+  });
+}
+
+void TForm1::WriteConfigReport() {
+  if (reportStep_ == ReportStep::Posted) return;
+  // The Wi-Fi lines are to be current: while the reload runs, its progress
+  // window's end brings the report.
+  if (reportStep_ == ReportStep::WaitingForWiFi && ProcessingBarRunning()) return;
+  PostConfigReport();
+}
+
+void TForm1::PostConfigReport() {
+  reportStep_ = ReportStep::Posted;
+  // Not inside Timer2's tick: the Wi-Fi time-outs it counts keep running
+  // while the report's boxes are open.
+  std::weak_ptr<int> alive = alive_;
+  QTimer::singleShot(0, this, [this, alive] {
+    if (!alive.expired()) RunConfigReport();
+  });
+}
+
+void TForm1::RunConfigReport() {
+  reportStep_ = ReportStep::Idle;
+  WIFI_GENERATE_REPORT_DATA& wifiReport = ReportWiFiData();
+  if (dialogs.MessageBox("Do you want to save report?", "Save", DialogButtons::OkCancel,
+                         DialogIcon::Question) != DialogResult::Ok) {
+    wifiReport.reportLoad = 0;
+    return;
+  }
+  MemoRecord->clear();
+  const CONFIG_REPORT_DATA data = CollectReportData(*this, wifiReport);
+  const std::string text = BuildConfigReport(data);
+  wifiReport.reportLoad = 0;
+  MemoRecord->setPlainText(QString::fromStdString(text).remove('\r'));
+
+  auto chosen = dialogs.SaveFileName("Report File (*.TXT)", ReportFileName(DeviceInfo.mmsi), "");
+  if (!chosen || chosen->empty()) return;
+  std::string path = *chosen;
+  // The dialog's default extension.
+  if (std::filesystem::path(path).extension().empty()) path += ".TXT";
+  if (std::filesystem::exists(path) &&
+      dialogs.MessageBox("File already exists. Do you want to overwrite?", "Warning",
+                         DialogButtons::YesNo, DialogIcon::Warning) != DialogResult::Yes) {
+    return;
+  }
+  std::string error;
+  if (!SaveConfigReport(path, text, &error)) {
+    dialogs.MessageBox(error, "Error", DialogButtons::Ok, DialogIcon::Error);
+    return;
+  }
+  if (OpenReportFile) OpenReportFile(path);
+}
+

@@ -32,6 +32,11 @@ void TForm1::InitSerialPort() {
   Comm->SetDataBits(da8);
   Comm->SetStopBits(sb10);
   Comm->OnRxChar = [this](TThreadComm*, uint32_t count) { SerialRxHandler(count); };
+  // A hang-up is how a port goes away here: count it as a device change,
+  // so the lists are rebuilt and a vanished port's connection is closed.
+  Comm->OnError = [this](TThreadComm*, int errors) {
+    if (errors & CE_IOE) DeviceChangeNotice();
+  };
   EnumComPorts();
   ProbeComPorts();
   FillComPortCombo();

@@ -366,6 +366,8 @@ TEST_F(SerialTest, FailedSendWhileConnectedIsReportedAndCloses) {
   // The device end goes away: writes to the port fail.
   close(dev.master);
   dev.master = -1;
+  // The hang-up counts as a device change.
+  EXPECT_TRUE(WaitFor([&] { return form->DeviceChanged == 1; }));
   EXPECT_FALSE(form->QueryDevice(17));
   EXPECT_THAT(Captions(), ElementsAre("Error: Serial port open error! Please check!"));
   EXPECT_FALSE(form->Comm->IsOpen());

@@ -54,6 +54,7 @@ std::vector<std::string> WifiModuleSim::Enter() {
 std::vector<std::string> WifiModuleSim::Receive(const std::string& line) {
   received_.push_back(line);
   std::vector<std::string> out;
+  if (faults.silent) return out;
   if (!faults.strayBefore.empty() && !strayDone_ && StartsWith(line, faults.strayBefore)) {
     strayDone_ = true;
     out.push_back("+EVT=STRAY");

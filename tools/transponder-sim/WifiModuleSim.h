@@ -37,6 +37,7 @@ class WifiModuleSim {
 
   struct Faults {
     bool neverOk = false;         // no reply is ever "+ok"
+    bool silent = false;          // takes commands but answers nothing (a hung module)
     std::string loseReplyTo;      // the reply to the first command starting so is lost
     std::string strayBefore;      // a stray line goes out before the echo of this command
     int slowLinkPolls = 0;        // link queries answered "not linked" after a join

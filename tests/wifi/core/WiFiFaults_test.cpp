@@ -299,3 +299,77 @@ TEST(WiFiFaults, SelectedRowBeyondTheList) {
   EXPECT_EQ(r.prompt.asked, 0);
   EXPECT_FALSE(r.host.timer);
 }
+
+// Each operation that can hang, with its counter's length and message.
+struct HangCase {
+  const char* name;
+  std::function<void(WiFiRig&)> start;
+  int ticks;  // counted from the tick that began command mode
+  const char* message;
+};
+
+class OperationTimeOuts : public ::testing::TestWithParam<HangCase> {};
+
+TEST_P(OperationTimeOuts, ShowTheirMessage) {
+  WiFiRig r;
+  GetParam().start(r);
+  r.dialogs.shown.clear();
+  r.Ticks(1 + GetParam().ticks - 1);
+  EXPECT_TRUE(r.dialogs.shown.empty());
+  r.Tick();
+  ASSERT_EQ(r.dialogs.shown.size(), 1u);
+  EXPECT_EQ(r.dialogs.shown[0].text, GetParam().message);
+  EXPECT_EQ(r.dialogs.shown[0].caption, "WARNING");
+  EXPECT_FALSE(r.host.timer);
+  EXPECT_FALSE(r.progress.open);
+  EXPECT_EQ(r.host.sends.back(), kExit);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WiFi, OperationTimeOuts,
+    ::testing::Values(
+        HangCase{"Scan",
+                 [](WiFiRig& r) {
+                   r.link.module.faults.silent = true;
+                   r.link.module.settings.opMode = 1;
+                   r.setup.StartScanNetworks();
+                 },
+                 25, "Update Available Network List timeout!"},
+        HangCase{"Connect",
+                 [](WiFiRig& r) {
+                   r.link.module.settings.opMode = 1;
+                   r.wifi.joinSsid = "HarbourNet";
+                   r.wifi.stationPassword = "wrong-password";
+                   r.setup.StartConnectStation();
+                 },
+                 60, "Connecting timeout!"},
+        HangCase{"Disconnect",
+                 [](WiFiRig& r) {
+                   r.link.module.faults.silent = true;
+                   r.setup.StartDisconnectStation();
+                 },
+                 40, "Disconnecting timeout!"},
+        HangCase{"Load",
+                 [](WiFiRig& r) {
+                   r.link.module.faults.silent = true;
+                   r.setup.StartLoadWiFiSettings();
+                 },
+                 12, "Loading Wi-Fi settings timeout!"},
+        HangCase{"FactoryReset",
+                 [](WiFiRig& r) {
+                   r.link.talks = false;  // no sentence ever shows the pass-through ended
+                   r.setup.SpeedButton_WiFi_FactoryDefaultClick();
+                 },
+                 60, "Factory Reset timeout!"},
+        HangCase{"ApplyAndReboot",
+                 [](WiFiRig& r) {
+                   r.link.talks = false;
+                   r.page.text[WiFiControl::Edit_WiFi_SSID] = "Bridge";
+                   r.page.checked[WiFiControl::CheckBox_WiFi_NonePassword] = true;
+                   r.page.checked[WiFiControl::CheckBox_WiFi_AutoSelect] = true;
+                   r.page.IpSet(0x0A000001);
+                   r.page.text[WiFiControl::Edit_WiFi_Port] = "3333";
+                   r.setup.StartApplyApSettings();
+                 },
+                 7 + 60, "Apply the setting timeout!"}),  // after operation 2 (no password: 7 ticks)
+    [](const auto& info) { return std::string(info.param.name); });

@@ -1,0 +1,148 @@
+// The DATA LOG page, the custom command, the F1/F12 keys and the page change.
+#include <QChartView>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+#include <fstream>
+#include <sstream>
+
+#include "diag_fixture.h"
+
+namespace {
+
+std::string ReadFile(const std::filesystem::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  std::stringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+class DiagLogPage : public DiagFormTest {};
+
+TEST_F(DiagLogPage, LogsWhileEnabledAndSavesWhatItShows) {
+  Connect();
+  form->cbxEnableLog->setChecked(true);
+  DeviceLines({"$GPGLL,5250.53669,N,00542.34920,E,213950.00,A,A*67", "", "plain text"});
+  form->cbxEnableLog->setChecked(false);
+  DeviceLines({"not logged"});
+  EXPECT_EQ(form->MemoDataLog->toPlainText().toStdString(),
+            "$GPGLL,5250.53669,N,00542.34920,E,213950.00,A,A*67\n\nplain text");
+
+  const auto path = docs_ / "log.TXT";
+  dialogs.saveAnswers.push_back(path.string());
+  form->btnSaveLogClick();
+  EXPECT_EQ(ReadFile(path), "$GPGLL,5250.53669,N,00542.34920,E,213950.00,A,A*67\r\n\r\nplain text\r\n");
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  // An existing file: No leaves it as it was, Yes replaces it.
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << "earlier";
+  dialogs.saveAnswers.push_back(path.string());
+  dialogs.answers.push_back(DialogResult::No);
+  form->btnSaveLogClick();
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].text, "File already exists. Do you want to overwrite?");
+  EXPECT_EQ(dialogs.shown[0].caption, "WARNING");
+  EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::YesNo);
+  EXPECT_EQ(ReadFile(path), "earlier");
+  dialogs.saveAnswers.push_back(path.string());
+  form->btnSaveLogClick();
+  EXPECT_EQ(ReadFile(path).substr(0, 7), "$GPGLL,");
+
+  // A name without extension gets ".TXT"; a folder that is not there is reported.
+  dialogs.shown.clear();
+  dialogs.saveAnswers.push_back((docs_ / "second").string());
+  form->btnSaveLogClick();
+  EXPECT_TRUE(std::filesystem::exists(docs_ / "second.TXT"));
+  dialogs.saveAnswers.push_back((docs_ / "missing" / "log.TXT").string());
+  form->btnSaveLogClick();
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
+  EXPECT_NE(dialogs.shown[0].text.find("missing/log.TXT"), std::string::npos);
+
+  // A cancelled dialog does nothing at all.
+  dialogs.shown.clear();
+  form->btnSaveLogClick();
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(DiagLogPage, ClearAsksFirst) {
+  form->MemoDataLog->setPlainText("a\nb");
+  dialogs.answers.push_back(DialogResult::Cancel);
+  form->btnClearLogClick();
+  EXPECT_EQ(form->MemoDataLog->toPlainText(), "a\nb");
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].text, "Are you sure to clear log?");
+  EXPECT_EQ(dialogs.shown[0].caption, "Warning");
+  EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::OkCancel);
+  form->btnClearLogClick();
+  EXPECT_TRUE(form->MemoDataLog->toPlainText().isEmpty());
+}
+
+TEST_F(DiagLogPage, CustomCommandBytes) {
+  Connect();
+  auto send = [&](const char* text) {
+    form->EditSendCommand->setText(text);
+    form->ButtonCustomSendCommandClick();
+    return SentBytes();
+  };
+  EXPECT_EQ(send("+++"), "+++");
+  EXPECT_EQ(send("++"), "++\r\n");
+  EXPECT_EQ(send("+++ "), "+++ \r\n");
+  EXPECT_EQ(send(""), "\r\n");
+  EXPECT_EQ(send("$PKVR,Q,CFG,30,0,0,*1D"), "$PKVR,Q,CFG,30,0,0,*1D\r\n");
+  // The edit takes at most 84 characters.
+  EXPECT_EQ(form->EditSendCommand->maxLength(), 84);
+
+  form->Timer_WiFi_function->Start();
+  send("AT");
+  EXPECT_TRUE(form->Timer_WiFi_function->Enabled());
+  EXPECT_EQ(send("AT+SCAN"), "AT+SCAN\r\n");
+  EXPECT_FALSE(form->Timer_WiFi_function->Enabled());
+  form->Timer_WiFi_function->Start();
+  send("$PDBG,163,1,,,,,,*14");
+  EXPECT_FALSE(form->Timer_WiFi_function->Enabled());
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(DiagLogPage, CustomCommandWithoutConnectionReportsIt) {
+  form->EditSendCommand->setText("AT+VER");
+  form->ButtonCustomSendCommandClick();
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].text, form->Texts.PortOpenError);
+  EXPECT_EQ(dialogs.shown[0].caption, form->Texts.Error);
+  EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
+}
+
+TEST_F(DiagLogPage, KeysAndPageChangeShowTheConfigurationButtonsOnlyThere) {
+  form->show();
+  form->FormKeyUp(Qt::Key_F12);
+  EXPECT_EQ(form->PageControlMain->currentWidget(), form->TabSheetDiagnosis);
+  EXPECT_EQ(form->PageControlDiagnosis->currentWidget(), form->TabSheetDataLog);
+  EXPECT_TRUE(form->SpeedButtonSetting->isHidden());
+  EXPECT_TRUE(form->SpeedButtonReload->isHidden());
+  form->FormKeyUp(Qt::Key_F1);
+  EXPECT_EQ(form->PageControlMain->currentWidget(), form->TabSheetConfig);
+  EXPECT_EQ(form->PageControlConf->currentWidget(), form->TabSheetStatic);
+  EXPECT_FALSE(form->SpeedButtonSetting->isHidden());
+  form->FormKeyUp(Qt::Key_F5);
+  EXPECT_EQ(form->PageControlMain->currentWidget(), form->TabSheetConfig);
+  form->PageControlMain->setCurrentWidget(form->TabSheetDiagnosis);
+  EXPECT_TRUE(form->SpeedButtonReload->isHidden());
+  form->PageControlMain->setCurrentWidget(form->TabSheetConfig);
+  EXPECT_FALSE(form->SpeedButtonReload->isHidden());
+}
+
+TEST_F(DiagLogPage, SatelliteIdCaptionSitsAtTheChartsFoot) {
+  form->show();
+  form->PageControlMain->setCurrentWidget(form->TabSheetDiagnosis);
+  form->PageControlDiagnosis->setCurrentWidget(form->TabSheetGpsStatus);
+  form->resize(1000, 760);
+  Pump(30);
+  const QRect chart = form->Chart1->geometry();
+  EXPECT_EQ(form->lblSatelliteID->y(), chart.y() + chart.height() - 20);
+  EXPECT_EQ(form->lblSatelliteID->width(), chart.width());
+  EXPECT_EQ(form->lblSatelliteID->text(), "Satellite ID");
+}
+
+}  // namespace

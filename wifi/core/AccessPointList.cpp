@@ -156,15 +156,3 @@ bool WiFiSetup::CheckDeviceConnected() {
   dialogs_.MessageBox("Please connect device first!", "Kvor AIS Configuration", DialogButtons::Ok);
   return false;
 }
-
-char FilterTcpPortKey(const std::string& text, char key) {
-  if (key == 8) return key;
-  if (key >= '0' && key <= '9' && text.size() < 5) return key;
-  return 0;
-}
-
-char FilterTcpIpKey(const std::string& text, char key) {
-  if (key == 8 || key == '.') return key;
-  if (key >= '0' && key <= '9' && text.size() < 15) return key;
-  return 0;
-}

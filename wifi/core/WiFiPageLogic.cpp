@@ -156,10 +156,6 @@ bool WiFiSetup::Edit_Hide_WiFiKeyDown(int key, bool ctrl, bool shift) {
   return ToggleMemo(page_, key, ctrl, shift);
 }
 
-char FilterWiFiPortKey(char key) {
-  return (key == 8 || (key >= '0' && key <= '9')) ? key : 0;
-}
-
 uint32_t NetworkRowColour(int row, bool selected) {
   if (selected) return 0x808080;
   return (row % 2) ? 0xFFFFFF : 0xECECEC;

@@ -26,11 +26,6 @@ int SignalClassOf(int dbm);
 int SecurityCodeOf(const std::string& text);
 int LinkCodeOf(const std::string& bssid, const std::string& linkedBssid);
 
-// Key filters; each returns the key to type, 0 to drop it.
-char FilterWiFiPortKey(char key);                                  // Edit_WiFi_Port
-char FilterTcpPortKey(const std::string& text, char key);          // LabelEditWiFi_Port
-char FilterTcpIpKey(const std::string& text, char key);            // LabelEditWiFi_TCP_IP
-
 // Background of a row of the network list, 0x00BBGGRR.
 uint32_t NetworkRowColour(int row, bool selected);
 

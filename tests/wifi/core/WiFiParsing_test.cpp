@@ -1,5 +1,5 @@
-// Reply splitting, the network list's image indexes, key filters, and the
-// checks of the access-point settings.
+// Reply splitting, the network list's image indexes, and the checks of the
+// access-point settings.
 #include <gtest/gtest.h>
 
 #include "WiFiRig.h"
@@ -52,17 +52,7 @@ TEST(AccessPointList, ImageIndexes) {
   EXPECT_EQ(LinkCodeOf("a4:2b:b0:11:22:33", "0"), -1);
 }
 
-TEST(AccessPointList, KeyFilters) {
-  EXPECT_EQ(FilterWiFiPortKey('7'), '7');
-  EXPECT_EQ(FilterWiFiPortKey(8), 8);
-  for (char k : {'a', '-', ' ', '.'}) EXPECT_EQ(FilterWiFiPortKey(k), 0);
-  EXPECT_EQ(FilterTcpPortKey("3333", '3'), '3');
-  EXPECT_EQ(FilterTcpPortKey("33333", '3'), 0);
-  EXPECT_EQ(FilterTcpPortKey("33333", 8), 8);
-  EXPECT_EQ(FilterTcpIpKey("192.168.222.11", '1'), '1');
-  EXPECT_EQ(FilterTcpIpKey("192.168.222.111", '1'), 0);
-  EXPECT_EQ(FilterTcpIpKey("192.168.222.111", '.'), '.');
-  EXPECT_EQ(FilterTcpIpKey("1", 'x'), 0);
+TEST(AccessPointList, RowColours) {
   EXPECT_EQ(NetworkRowColour(0, false), 0xECECECu);
   EXPECT_EQ(NetworkRowColour(1, false), 0xFFFFFFu);
   EXPECT_EQ(NetworkRowColour(2, true), 0x808080u);
@@ -147,14 +137,6 @@ TEST(WiFiReplies, OkEntersCommandModeOnlyForARunningOperation) {
   EXPECT_EQ(r.wifi.step, 0);
   EXPECT_EQ(r.setup.Memo_WiFi.LineCount(), 0);
   EXPECT_TRUE(r.page.memo.empty());
-}
-
-TEST(WiFiReplies, MemoCopyJoinsItsLines) {
-  WiFiRig r;
-  r.setup.OnSerialLine("a");
-  r.setup.OnSerialLine("b");
-  r.setup.Memo_WiFiDblClick();
-  EXPECT_EQ(r.host.clipboard, "a\r\nb");
 }
 
 namespace {

@@ -244,6 +244,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
   if (closing_ || FormCloseQuery()) {
     closing_ = true;
     event->accept();
+    // The run ends with the main window, whatever else is still open.
+    QCoreApplication::quit();
   } else {
     event->ignore();
   }

@@ -33,8 +33,9 @@ class KvorApplication : public QApplication {
 
 int main(int argc, char** argv) {
   KvorApplication app(argc, argv);
-  QApplication::setApplicationName("kvor-ais-config");
-  QApplication::setApplicationDisplayName("Kvor AIS Configuration");
+  // The application's title; a display name would be appended to every
+  // window caption, so it is not set.
+  QApplication::setApplicationName("Kvor AIS Configuration");
   try {
     TForm1 form;
     form.CreateInformationWindows();

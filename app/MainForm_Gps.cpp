@@ -7,6 +7,7 @@
 #include <QChartView>
 #include <QLabel>
 #include <QLinearGradient>
+#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <cstring>
@@ -204,6 +205,14 @@ void TForm1::CreateSatelliteChart() {
     m->hide();
     m->setCursor(Qt::PointingHandCursor);
   }
+  // SNR axis 0..58 dB-Hz, ticked every 10.
+  for (QAbstractAxis* a : Series1->attachedAxes())
+    if (auto* v = qobject_cast<QValueAxis*>(a)) {
+      v->setRange(0, 58);
+      v->setTickType(QValueAxis::TicksDynamic);
+      v->setTickAnchor(0);
+      v->setTickInterval(10);
+    }
   PaintSatelliteChart->SetMapBackground(ImageGpsMap);
   ImageListGpsStatusEarth = QImage(QStringLiteral(":/images/gps_earth.png"));
   ImageGpsMap->setPixmap(QPixmap::fromImage(ImageListGpsStatusEarth));

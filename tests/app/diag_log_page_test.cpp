@@ -143,6 +143,12 @@ TEST_F(DiagLogPage, SatelliteIdCaptionSitsAtTheChartsFoot) {
   EXPECT_EQ(form->lblSatelliteID->y(), chart.y() + chart.height() - 20);
   EXPECT_EQ(form->lblSatelliteID->width(), chart.width());
   EXPECT_EQ(form->lblSatelliteID->text(), "Satellite ID");
+  // A resize also brings the window's top edge to 40.
+  form->move(30, 200);
+  form->resize(1010, 760);
+  Pump(30);
+  EXPECT_EQ(form->y(), 40);
+  EXPECT_EQ(form->x(), 30);
 }
 
 }  // namespace

@@ -76,6 +76,8 @@ TEST_F(WiFiFormTest, LoadsTheAccessPointSettingsIntoThePage) {
   if (!form->Timer_WiFi_function->Enabled()) form->StartLoadWiFiSettings();
   // The progress window is up without a nested event loop: this returned.
   EXPECT_TRUE(form->ProcessingBarRunning());
+  Tick();
+  Shot(form.get(), "wifi-progress.png");
   EXPECT_GT(RunToEnd(), 0);
   EXPECT_FALSE(form->ProcessingBarRunning());
   EXPECT_EQ(Text(form->Edit_WiFi_SSID), "KVOR-AIS");

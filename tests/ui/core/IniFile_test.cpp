@@ -112,13 +112,9 @@ TEST(IniFile, MissingFileGivesDefaults) {
 TEST(IniFile, ReadInteger) {
   TempDir dir;
   IniFile ini(dir.File("a.ini", "[V]\na=3\nb= -2 \nc=x\nd=3x\ne=99999999999\nf=\ng=+4\n"));
-  EXPECT_EQ(ini.ReadInteger("V", "a", 0), 3);
-  EXPECT_EQ(ini.ReadInteger("V", "b", 0), -2);
-  EXPECT_EQ(ini.ReadInteger("V", "c", 0), 0);
-  EXPECT_EQ(ini.ReadInteger("V", "d", 0), 0);
-  EXPECT_EQ(ini.ReadInteger("V", "e", 0), 0);
-  EXPECT_EQ(ini.ReadInteger("V", "f", 5), 5);
-  EXPECT_EQ(ini.ReadInteger("V", "g", 0), 4);
+  const std::pair<const char*, int> cases[] = {{"a", 3}, {"b", -2}, {"c", 5}, {"d", 5},
+                                               {"e", 5}, {"f", 5},  {"g", 4}, {"h", 5}};
+  for (auto [key, want] : cases) EXPECT_EQ(ini.ReadInteger("V", key, 5), want) << key;
 }
 
 TEST(IniFile, WritesKeepTheRestOfTheFile) {

@@ -117,30 +117,6 @@ TEST(LanguageFiles, EnglishChangesNothing) {
   EXPECT_EQ(texts.CantBeProg1, "MMSI is ");
 }
 
-TEST(LanguageFiles, EachLanguageSwitchesEveryText) {
-  for (const auto& lang : kLanguages) {
-    if (lang.number == 0) continue;
-    FakeControls controls;
-    const auto before = controls.texts;
-    MSG_TEXT_STRUCT texts = Defaults();
-    LoadLanguageFile(std::string(KVOR_SOURCE_DIR) + "/" + lang.languageFile, lang.codePage,
-                     controls, texts, {});
-    IniFile ini(std::string(KVOR_SOURCE_DIR) + "/" + lang.languageFile);
-    for (const auto& row : kLanguageRows) {
-      const std::string want = ini.ReadString(row.section, row.key, "?");
-      if (row.kind == LangTarget::Member) {
-        EXPECT_EQ(*MessageMember(texts, row.target), want) << row.target;
-      } else {
-        EXPECT_EQ((controls.texts[FakeControls::Key{row.target, row.kind, row.item}]), want) << row.target;
-      }
-    }
-    // Most texts really are translated (names such as "GPS" and "Wi-Fi" stay).
-    int same = 0;
-    for (const auto& [key, text] : before) same += controls.texts[key] == text;
-    EXPECT_LT(same, 20) << lang.languageFile;
-  }
-}
-
 TEST(LanguageLoader, MissingKeysKeepThePreviousLanguage) {
   FakeControls controls;
   MSG_TEXT_STRUCT texts = Defaults();
@@ -203,27 +179,4 @@ TEST(LanguageLoader, RefreshesFollowTheConnectionState) {
     EXPECT_EQ(controls.Caption("LabelConnectionStatus"), c.status);
     EXPECT_EQ(controls.Caption("LabelMMSICantProg"), "MMSI ");
   }
-}
-
-TEST(LanguageLoader, LegacyCodePageFile) {
-  // "Сохранить" in CP1251, as files from old installations are.
-  TempFile ru(std::string("[TAB_DATA_LOG]\r\nSave=\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC\r\n"));
-  FakeControls controls;
-  MSG_TEXT_STRUCT texts = Defaults();
-  LoadLanguageFile(ru.Path(), LanguageByNumber(3)->codePage, controls, texts, {});
-  EXPECT_EQ(controls.Caption("btnSaveLog"), "Сохранить");
-}
-
-TEST(LanguageLoader, UartNo3AndLanguageChoice) {
-  MSG_TEXT_STRUCT t = Defaults();
-  EXPECT_EQ(UartNo3Caption(2, t), "NMEA 2 Input");
-  EXPECT_EQ(UartNo3Caption(3, t), "NMEA 2 Input/Output");
-  EXPECT_FALSE(UartNo3Caption(4, t));
-  EXPECT_FALSE(UartNo3Caption(0, t));
-  EXPECT_EQ(LanguageForSetting(3).number, 3);
-  EXPECT_EQ(LanguageForSetting(-1).number, 0);
-  EXPECT_EQ(LanguageForSetting(4).number, 0);
-  EXPECT_EQ(LanguageByNumber(4), nullptr);
-  EXPECT_STREQ(LanguageForSetting(1).menuItem, "mnuLangTraChinese");
-  EXPECT_EQ(LanguageForSetting(2).fontCharset, 134);
 }

@@ -30,10 +30,3 @@ TEST(ReadMe, LimitCountsCharactersNotBytes) {
   EXPECT_TRUE(utf8::IsValid(l[0]) && utf8::IsValid(l[1]));
 }
 
-TEST(ReadMe, Files) {
-  EXPECT_FALSE(LoadReadMeLines("/nonexistent/ReadMe-RU.txt", "CP1251"));
-  const auto ru = LoadReadMeLines(std::string(KVOR_SOURCE_DIR) + "/Lang/ReadMe-RU.txt", "CP1251");
-  ASSERT_TRUE(ru);
-  ASSERT_FALSE(ru->empty());
-  EXPECT_NE(ru->front().find("транспондера"), std::string::npos);
-}

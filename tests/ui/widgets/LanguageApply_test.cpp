@@ -101,11 +101,3 @@ TEST(WidgetLanguageControls, UnknownControlsAndEntriesAreSkipped) {
   EXPECT_EQ(w.combo->count(), 2);
 }
 
-TEST(WidgetLanguageControls, LaterRootsAreSearchedToo) {
-  SmallWindow w;
-  QWidget about;
-  auto* ok = Named(new QLabel("OK", &about), "btnOK");
-  WidgetLanguageControls c({&w.window, &about});
-  c.SetText("btnOK", LangTarget::Caption, 0, "确定");
-  EXPECT_EQ(ok->text(), QString::fromUtf8("确定"));
-}

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "ui/core/Maker.h"
 #include "ui/core/ReadMe.h"
@@ -137,6 +138,7 @@ void TfrmAbout::FormShow() {
 
 void TfrmAbout::showEvent(QShowEvent* event) {
   FormShow();
+  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
   QDialog::showEvent(event);
 }
 

@@ -286,7 +286,7 @@ void TForm1::BuildConnectionPanel(QWidget* top) {
   LabelConnectionStatus->setMinimumWidth(130);
   LabelConnectionStatus->setAlignment(Qt::AlignCenter);
   lblFirmVer = NewLabel(top, "lblFirmVer", "");
-  lblFirmVer->setMinimumWidth(240);
+  lblFirmVer->setMinimumWidth(300);
   side->addWidget(OpenPort, 0, 0);
   side->addWidget(btnExit, 0, 1);
   side->addWidget(LabelConnectionStatus, 1, 0);

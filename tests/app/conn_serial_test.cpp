@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <fstream>
 
 #include "conn_fixture.h"
 
@@ -149,6 +150,18 @@ TEST_F(SerialTest, TypedPathIsOpenedAsItIs) {
   ASSERT_TRUE(form->Comm->IsOpen());
   EXPECT_EQ(form->Comm->DeviceName(), dev.path);
   EXPECT_THAT(dev.Received(), ElementsAreArray(ManualTick0()));
+
+  // A typed path that is no serial port is refused like a port that does not open.
+  form->OpenPortClick();
+  dialogs.shown.clear();
+  const std::string file = (docs / "not-a-port").string();
+  std::ofstream(file) << "x";
+  form->cbxComPort->setEditText(QString::fromStdString(file));
+  dialogs.answers = {DialogResult::Ok};
+  form->OpenPortClick();
+  EXPECT_FALSE(form->Comm->IsOpen());
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(Captions()[1], "Error: Serial port open error! Please check!");
 }
 
 TEST_F(SerialTest, AutomaticDetectionTriesOpenablePortsInTurn) {

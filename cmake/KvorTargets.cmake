@@ -37,8 +37,11 @@ function(kvor_test_program name dir)
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest_main GTest::gmock)
   endif()
   include(GoogleTest)
+  # The discovery script flattens list values (CMake 3.25), so the labels go
+  # as one comma-joined label; ctest -L matches it as a regular expression.
+  string(REPLACE ";" "," labels "${ARG_LABELS}")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS "${ARG_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;KVOR_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+    PROPERTIES LABELS "${labels}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;KVOR_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
                TIMEOUT 120)
 endfunction()

@@ -30,6 +30,11 @@ TCommEventThread::TCommEventThread(int portHandle, uint32_t suspendTime, uint32_
     : portHandle_(portHandle), suspendTime_(suspendTime), eventMask_(eventMask),
       dispatcher_(dispatcher), sys_(sys), modemLines_(modemLines) {
     wakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    // Taken here, not in the thread: a change right after Open is a change.
+    if (modemLines_) {
+        sys_.GetModemLines(portHandle_, initialLines_);
+        haveCounts_ = sys_.ErrorCounts(portHandle_, initialErrors_) == 0;
+    }
 }
 
 TCommEventThread::~TCommEventThread() {
@@ -90,10 +95,9 @@ void TCommEventThread::Execute() {
     if (wakeFd_ < 0) return;
     const uint32_t lineEvents = EV_CTS | EV_DSR | EV_RING | EV_RLSD | EV_BREAK | EV_ERR;
     const bool watchLines = modemLines_ && (eventMask_ & lineEvents);
-    int lastLines = 0;
-    if (watchLines) sys_.GetModemLines(portHandle_, lastLines);
-    CommErrorCounts lastErrors;
-    const bool haveCounts = watchLines && sys_.ErrorCounts(portHandle_, lastErrors) == 0;
+    int lastLines = initialLines_;
+    CommErrorCounts lastErrors = initialErrors_;
+    const bool haveCounts = watchLines && haveCounts_;
 
     bool lost = false;        // hung up: only the wake-up is waited for
     bool stalled = false;     // bytes wait that nobody reads

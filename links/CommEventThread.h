@@ -61,6 +61,9 @@ private:
     CommSystem& sys_;
     const bool modemLines_;
     int wakeFd_ = -1;
+    int initialLines_ = 0;
+    CommErrorCounts initialErrors_;
+    bool haveCounts_ = false;
     std::mutex mutex_;  // guards handler_, stop_, pending_
     Handler handler_;
     bool stop_ = false;

@@ -201,3 +201,40 @@ TEST(PortDiscoveryTest, EnvironmentAddsPorts) {
 }
 
 }  // namespace
+
+namespace {
+
+// A handler that sits in a nested event loop (a modal box) must not stop
+// its own timer from ticking.
+TEST(TTimerTest, KeepsTickingWhileItsHandlerWaitsInANestedLoop) {
+  TTimer timer(nullptr, "t", 10, true);
+  int ticks = 0;
+  int ticksWhileNested = 0;
+  bool nested = false;
+  timer.OnTimer = [&] {
+    ++ticks;
+    if (nested) ++ticksWhileNested;
+    if (ticks == 1) {
+      nested = true;
+      conn::Pump(120);  // the modal loop
+      nested = false;
+    }
+  };
+  timer.Start();
+  conn::Pump(200);
+  EXPECT_GE(ticksWhileNested, 3);
+  timer.Stop();
+  const int stopped = ticks;
+  conn::Pump(50);
+  EXPECT_EQ(ticks, stopped);
+
+  // Without live timers only the state is kept.
+  TTimer manual(nullptr, "m", 10, false);
+  manual.OnTimer = [&] { ++ticks; };
+  manual.Start();
+  EXPECT_TRUE(manual.Enabled());
+  conn::Pump(50);
+  EXPECT_EQ(ticks, stopped);
+}
+
+}  // namespace

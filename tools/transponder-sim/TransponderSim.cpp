@@ -439,7 +439,7 @@ std::vector<std::string> TransponderSim::AisTraffic() {
     p.navStatus = v.sog < 0.5 ? 5 : 0;
     const std::string payload = v.classB ? EncodeType18(p) : EncodeType1(p);
     out.push_back(Out(std::string("!AIVDM,1,1,,") + channel + "," + payload + ",0"));
-    if (ticks_ % 6 == 0 && v.classB) out.push_back(Out(std::string("!AIVDM,1,1,,") + channel + "," + EncodeType24A(v.mmsi, v.name) + ",0"));
+    if (v.classB && ticks_ % 6 == 5) out.push_back(Out(std::string("!AIVDM,1,1,,") + channel + "," + EncodeType24A(v.mmsi, v.name) + ",0"));
     // The own report every third second.
     if (ticks_ % 3 == 0) {
         AisPosition own;

@@ -81,7 +81,10 @@ void TTCPIPClientThread::Disconnect() {
     if (ended_.exchange(true)) return;
     // Unblocks a wait or a send on the socket; the descriptor itself is
     // closed by the worker on its way out, so nobody polls a reused number.
-    if (int fd = socket_; fd >= 0) ::shutdown(fd, SHUT_RDWR);
+    {
+        std::lock_guard<std::mutex> f(fdLock_);  // the worker may be closing it
+        if (int fd = socket_; fd >= 0) ::shutdown(fd, SHUT_RDWR);
+    }
     terminated_ = true;
     Wake();
     // Waits for an OnRead that is running on the worker (recursive: the
@@ -93,6 +96,7 @@ void TTCPIPClientThread::Disconnect() {
 void TTCPIPClientThread::CloseSocket() {
     std::lock_guard<std::mutex> r(receiveLock_);
     std::lock_guard<std::mutex> s(socketLock_);
+    std::lock_guard<std::mutex> f(fdLock_);
     int fd = socket_.exchange(-1);
     if (fd >= 0) ::close(fd);
 }

@@ -59,6 +59,7 @@ private:
 
     std::mutex receiveLock_;   // around recv only, as the Part says
     std::mutex socketLock_;    // keeps send and close apart
+    std::mutex fdLock_;        // keeps the end's shutdown and the close apart
     std::recursive_mutex callbackLock_;  // held by the worker around OnRead
     Callback onRead_ = nullptr;
     void* onReadContext_ = nullptr;

@@ -203,7 +203,10 @@ std::vector<std::string> TransponderSim::HandleSentence(const std::string& body)
             CfgWrite(int(id), int(sub), int(value), Field(f, 6));
         }
     } else if (head == "$PDBG") {
+        const bool wasPassThrough = state.passThrough;
         ApplyDbg(f);
+        if (!wasPassThrough && state.passThrough && passThroughHandler)
+            for (auto& r : passThroughHandler->OnEnter()) out.push_back(r + "\r\n");
     } else if (head == "$PMID") {
         long mmsi;
         if (state.mmsi == 0 && Field(f, 1).size() == 9 && ToInt(Field(f, 1), mmsi) && mmsi > 0) state.mmsi = uint32_t(mmsi);

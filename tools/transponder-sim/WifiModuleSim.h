@@ -3,11 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "tools/transponder-sim/PassThroughHandler.h"
+
 // The transponder's Wi-Fi module as seen through the pass-through: each line
 // it receives is echoed, then answered "+ok" or "+ok=value". It keeps its
 // settings and its station link, and has switches for the faults a real
 // module shows.
-class WifiModuleSim {
+class WifiModuleSim : public PassThroughHandler {
  public:
   struct Network {
     std::string ssid;      // as sent in the scan line (may carry quotes)
@@ -59,6 +61,9 @@ class WifiModuleSim {
   // One line from the program (no line end); the lines sent back.
   std::vector<std::string> Receive(const std::string& line);
   void Leave() {}
+
+  std::vector<std::string> OnLine(const std::string& line) override { return Receive(line); }
+  std::vector<std::string> OnEnter() override { return Enter(); }
 
   bool Linked() const { return linked_; }
   const std::string& LinkedBssid() const { return linkedBssid_; }

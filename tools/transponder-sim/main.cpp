@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "tools/transponder-sim/SimServer.h"
+#include "tools/transponder-sim/WifiModuleSim.h"
 
 namespace {
 
@@ -92,6 +93,7 @@ int main(int argc, char** argv) {
     }
     server.With([&](TransponderSim& sim) {
         sim.faults = faults;
+        sim.passThroughHandler = std::make_shared<WifiModuleSim>();
         sim.state.mmsi = uint32_t(mmsi);
         sim.onLine = [log](const std::string& line) {
             std::fprintf(log, "< %s\n", line.c_str());

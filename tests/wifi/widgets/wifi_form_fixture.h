@@ -1,7 +1,8 @@
 #pragma once
-// A real TForm1 on a pseudo-terminal whose far end is the transponder's
-// pass-through with the simulated Wi-Fi module behind it. Tick() is one
-// second: the step timer, the replies, then Timer2.
+// A real TForm1 on a pseudo-terminal whose far end is the simulated
+// transponder with the simulated Wi-Fi module behind its pass-through.
+// Tick() is one second: the step timer, the replies, the transponder's own
+// sentences, then Timer2.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 
 #include "app/MainForm.h"
 #include "app/PortDiscovery.h"
+#include "tools/transponder-sim/TransponderSim.h"
 #include "tools/transponder-sim/WifiModuleSim.h"
 #include "ui/core/Dialogs.h"
 #include "wifi/core/WiFiSetup.h"
@@ -50,6 +52,7 @@ class WiFiFormTest : public ::testing::Test {
     options.deviceMonitor = false;
     options.sleepMs = [](int) {};
     form = std::make_unique<TForm1>(options);
+    sim.passThroughHandler = module;
   }
 
   void TearDown() override {
@@ -71,11 +74,15 @@ class WiFiFormTest : public ::testing::Test {
     form->OpenPortClick();
     if (!form->Comm->IsOpen()) form->Timer1Timer();
     ASSERT_TRUE(form->Comm->IsOpen());
-    Device("[DEVICE DATA END]");
+    // The handshake: the dump and the configuration replies.
+    for (int i = 0; i < 5 && form->DeviceConnected != 1; ++i) {
+      Exchange();
+      form->Timer1Timer();
+    }
     ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+    Exchange();
     form->TimerConnectionTimer();
-    form->WiFiData.modulePresent = 1;
-    ASSERT_TRUE(form->UpdateWiFiTabVisibility());
+    ASSERT_EQ(form->WiFiData.modulePresent, 1);  // reported by the device
     form->PageControlMain->setCurrentWidget(form->TabSheetConfig);
     form->PageControlConf->setCurrentWidget(form->TabSheetWiFi);
     Exchange();
@@ -126,23 +133,23 @@ class WiFiFormTest : public ::testing::Test {
         std::string line;
         line.swap(partial_);
         sent.push_back(line);
-        if (line == "$PDBG,163,1,,,,,,*14") {
-          passThrough_ = true;
-          for (auto& l : module.Enter()) Device(l);
-        } else if (line == "$PDBG,163,0,,,,,,*15") {
-          passThrough_ = false;
-        } else if (passThrough_) {
-          for (auto& l : module.Receive(line)) Device(l);
-        }
+        sim.HandleLine(line);
       }
+      Reply(sim.TakeOutput());
     }
     Pump(15);
+  }
+
+  void Reply(const std::string& bytes) {
+    if (!bytes.empty())
+      ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
   }
 
   void Tick() {
     if (form->Timer_WiFi_function->Enabled()) form->Timer_WiFi_functionTimer();
     Exchange();
-    if (!passThrough_) Device("$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A");
+    sim.Tick();
+    Reply(sim.TakeOutput());
     Exchange();
     form->Timer2Timer();
     Exchange();
@@ -158,12 +165,12 @@ class WiFiFormTest : public ::testing::Test {
 
   RecordingDialogs dialogs;
   std::unique_ptr<TForm1> form;
-  WifiModuleSim module;
+  TransponderSim sim;
+  std::shared_ptr<WifiModuleSim> module = std::make_shared<WifiModuleSim>();
   std::vector<std::string> sent;  // lines the window sent, without line ends
   int master_ = -1;
   int slaveKeep_ = -1;
   std::string slavePath_;
   std::string partial_;
-  bool passThrough_ = false;
   std::filesystem::path docs_;
 };

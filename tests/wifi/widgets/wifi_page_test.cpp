@@ -1,5 +1,5 @@
 // The Wi-Fi page of the real main window, over a pseudo-terminal to the
-// simulated module.
+// simulated module->
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -92,18 +92,18 @@ TEST_F(WiFiFormTest, LoadsTheAccessPointSettingsIntoThePage) {
   EXPECT_TRUE(form->RadioButton_AP->font().bold());
   EXPECT_EQ(form->WiFiReportData.ssid, "KVOR-AIS");
   EXPECT_EQ(form->WiFiData.cmdMode, 0);
-  // The memo shows the exchange with the module.
+  // The memo shows the exchange with the module->
   EXPECT_TRUE(form->Memo_WiFi->toPlainText().contains("+ok=3333"));
   EXPECT_EQ(sent.back(), "$PDBG,163,0,,,,,,*15");
   Shot(form.get(), "wifi-access-point.png");
 }
 
 TEST_F(WiFiFormTest, ClientModeListsTheScannedNetworks) {
-  module.settings.opMode = 1;
-  module.settings.staSsid = "Marina-Guest";
-  module.settings.staSecurity = "NONE";
-  module.Receive("AT+WAPPLY");  // linked to the open network
-  module.faults.quotedScanFields = true;
+  module->settings.opMode = 1;
+  module->settings.staSsid = "Marina-Guest";
+  module->settings.staSecurity = "NONE";
+  module->Receive("AT+WAPPLY");  // linked to the open network
+  module->faults.quotedScanFields = true;
   ConnectToWiFiTab();
   if (!form->Timer_WiFi_function->Enabled()) form->StartLoadWiFiSettings();
   EXPECT_GT(RunToEnd(), 0);
@@ -142,7 +142,7 @@ TEST_F(WiFiFormTest, RadioPressAsksBeforeTheModeChanges) {
   EXPECT_TRUE(form->RadioButton_STA->isChecked());
   EXPECT_EQ(form->WiFiData.operation, WiFiOperation::ChangeMode);
   EXPECT_GT(RunToEnd(), 0);
-  EXPECT_EQ(module.settings.opMode, 1);
+  EXPECT_EQ(module->settings.opMode, 1);
   Pump(20);  // the page follows once the progress window has closed
   EXPECT_EQ(form->PageControl_WiFiMode->currentWidget(), form->TabSheet_STA);
 }

@@ -111,6 +111,15 @@ void WiFiSetup::StartLoadWiFiSettings() {
   ShowProcessingBar();
 }
 
+void WiFiSetup::StartReportRefresh(std::function<void()> afterClose) {
+  const bool apOnScreen = host_.MainShowsConfig() && host_.ConfShowsWiFi() &&
+                          page_.Checked(WiFiControl::RadioButton_AP);
+  report.reportLoad = apOnScreen ? 0 : 1;
+  ClearWiFiPage();
+  BeginOperation(WiFiOperation::LoadWiFiSettings, wifi.textLoad);
+  ShowProcessingBar(std::move(afterClose));
+}
+
 // After operations 5, 6, 10 and 11 the settings are loaded again; when that
 // cannot start (the Wi-Fi tab is not shown) the operation ends here instead
 // of leaving the timer and the progress window running.

@@ -125,6 +125,10 @@ class WiFiSetup {
   void CheckBox_WiFi_Open_OnMouseDown();
   void CheckBox_WiFi_NonePasswordClick();
 
+  // Before a configuration report: the settings are loaded again wherever the
+  // page is; `afterClose` runs once the progress window has closed.
+  void StartReportRefresh(std::function<void()> afterClose = {});
+
   // Called by Configure Device and Read Device on the Wi-Fi tab.
   void WiFiConfigureDevice();
   bool WiFiReadDevice();  // false: Wi-Fi is off, nothing is to be read

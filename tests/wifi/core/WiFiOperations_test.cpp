@@ -460,3 +460,16 @@ TEST(WiFiOperations, ASecondStartReplacesTheFirst) {
   EXPECT_EQ(r.wifi.cmdMode, 0);
   EXPECT_EQ(r.progress.opens, 1);
 }
+
+TEST(WiFiOperations, ReportRefreshLoadsOffTheWiFiTab) {
+  WiFiRig r;
+  r.host.confWiFi = false;
+  bool after = false;
+  r.setup.StartReportRefresh([&] { after = true; });
+  EXPECT_EQ(r.report.reportLoad, 1);
+  EXPECT_EQ(r.wifi.operation, WiFiOperation::LoadWiFiSettings);
+  EXPECT_GT(r.RunToEnd(), 0);
+  EXPECT_TRUE(after);  // once the whole chain has ended
+  EXPECT_EQ(r.report.ssid, "KVOR-AIS");
+  EXPECT_FALSE(r.page.ipShown);
+}

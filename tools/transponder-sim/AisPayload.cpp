@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace sim_ais {
+
 void AisBits::Put(uint64_t value, int bits) {
     for (int i = bits - 1; i >= 0; --i) bits_ += ((value >> i) & 1) ? '1' : '0';
 }
@@ -95,3 +97,5 @@ std::string EncodeType24A(uint32_t mmsi, const std::string& name) {
     int fill;
     return b.Armour(fill);
 }
+
+}  // namespace sim_ais

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+// Own namespace: the names are common ones.
+namespace sim_ais {
+
 struct AisPosition {
     uint32_t mmsi = 0;
     double lat = 91.0, lon = 181.0;  // degrees
@@ -30,3 +33,5 @@ private:
 std::string EncodeType1(const AisPosition& p);
 std::string EncodeType18(const AisPosition& p);
 std::string EncodeType24A(uint32_t mmsi, const std::string& name);
+
+}  // namespace sim_ais

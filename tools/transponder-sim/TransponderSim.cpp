@@ -7,6 +7,8 @@
 #include "protocol/Protocol.h"
 #include "tools/transponder-sim/AisPayload.h"
 
+using namespace sim_ais;
+
 namespace {
 
 // A received run without LF longer than this is dropped.

@@ -157,13 +157,13 @@ inline std::string Signed(std::string body) {
 }
 
 // Six-bit armour of an AIS payload built field by field.
-class AisBits {
+class FixtureAisBits {
  public:
-  AisBits& Put(uint64_t value, int width) {
+  FixtureAisBits& Put(uint64_t value, int width) {
     for (int i = width - 1; i >= 0; --i) bits_.push_back(((value >> i) & 1) != 0);
     return *this;
   }
-  AisBits& PutSigned(int64_t value, int width) { return Put(static_cast<uint64_t>(value) & ((1ull << width) - 1), width); }
+  FixtureAisBits& PutSigned(int64_t value, int width) { return Put(static_cast<uint64_t>(value) & ((1ull << width) - 1), width); }
   std::string Armour(int& fillBits) const {
     std::vector<bool> b = bits_;
     fillBits = (6 - static_cast<int>(b.size() % 6)) % 6;
@@ -184,7 +184,7 @@ class AisBits {
 // A class B position report (type 18) as one sentence of the given formatter.
 inline std::string PositionReport18(const char* formatter, char channel, uint32_t mmsi, double lon, double lat,
                                     double sog, double cog, int second) {
-  AisBits b;
+  FixtureAisBits b;
   b.Put(18, 6).Put(0, 2).Put(mmsi, 30).Put(0, 8);
   b.Put(static_cast<uint64_t>(sog * 10 + 0.5), 10).Put(1, 1);
   b.PutSigned(static_cast<int64_t>(lon * 600000.0), 28).PutSigned(static_cast<int64_t>(lat * 600000.0), 27);
@@ -197,3 +197,7 @@ inline std::string PositionReport18(const char* formatter, char channel, uint32_
   body += "," + payload + "," + std::to_string(fill);
   return Signed(body);
 }
+
+}  // namespace diag_test
+
+using diag_test::PositionReport18;

@@ -156,6 +156,8 @@ inline std::string Signed(std::string body) {
   return body;
 }
 
+namespace diag_test {
+
 // Six-bit armour of an AIS payload built field by field.
 class FixtureAisBits {
  public:

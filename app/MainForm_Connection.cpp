@@ -121,6 +121,12 @@ void TForm1::ToggleSerialConnection() {
 }
 
 void TForm1::ConnectionStep() {
+  // A failed attempt is closed on the next tick whatever came meanwhile: a
+  // device that streams sentences would otherwise re-arm the handshake and
+  // keep the failed port open.
+  if (ConnectFailed && ConnectState != 0) {
+    ConnectState = 0;
+  }
   switch (ConnectState) {
     case 0:
       if (DeviceConnected || ConnectFailed) {

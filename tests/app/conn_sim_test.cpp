@@ -1,0 +1,119 @@
+// End to end against the simulated transponder, over a pty and over TCP,
+// tick by tick as a technician's session would run.
+#include <QAction>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "conn_fixture.h"
+#include "tools/transponder-sim/TransponderSim.h"
+
+using namespace conn;
+
+namespace {
+
+class SimTest : public FormTest {
+ protected:
+  // Carries bytes both ways between the window and the simulator.
+  template <class Device>
+  void Shuttle(Device& dev, int rounds = 3) {
+    for (int i = 0; i < rounds; ++i) {
+      for (const auto& line : dev.Received()) sim.Receive(line);
+      const std::string out = sim.TakeOutput();
+      if (!out.empty()) dev.Write(out);
+      Pump(20);
+    }
+  }
+  // One second: a Timer1 tick (while it runs), the stream, the exchange.
+  template <class Device>
+  void Second(Device& dev) {
+    if (form->Timer1->Enabled()) form->Timer1Timer();
+    if (form->TimerConnection->Enabled()) form->TimerConnectionTimer();
+    sim.Tick();
+    Shuttle(dev);
+  }
+  bool TabShown(QWidget* tab) { return form->PageControlConf->isTabVisible(form->PageControlConf->indexOf(tab)); }
+  bool SimGot(const std::string& prefix) {
+    for (const auto& l : sim.ReceivedLines())
+      if (l.rfind(prefix, 0) == 0) return true;
+    return false;
+  }
+
+  TransponderSim sim;
+};
+
+TEST_F(SimTest, SerialSessionFromConnectToReadDevice) {
+  PtyDevice dev;
+  Make({dev.path});
+  form->OpenPortClick();
+  for (int s = 0; s < 5 && !form->DeviceConnected; ++s) Second(dev);
+  ASSERT_EQ(form->DeviceConnected, 1);
+  ASSERT_GE(sim.ReceivedLines().size(), 2u);
+  EXPECT_EQ(sim.ReceivedLines()[0], "$PDBG,163,0,,,,,,*15");
+  EXPECT_EQ(sim.ReceivedLines()[1].rfind("$PTST,,,,,00016*", 0), 0u);
+  EXPECT_TRUE(SimGot("$AIAIQ,VSD"));
+  EXPECT_TRUE(SimGot("$AIAIQ,SSD"));
+  Second(dev);
+  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connected...");
+  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_NE(form->lblFirmVer->text().toStdString().find(sim.state.firmwareText), std::string::npos);
+  EXPECT_TRUE(TabShown(form->TabSheetSRMText));
+  EXPECT_TRUE(TabShown(form->TabSheetEncryption));
+
+  // The stream keeps flowing; Read Device asks again and is answered.
+  sim.ClearReceived();
+  ASSERT_TRUE(form->QueryDevice(17));
+  for (int s = 0; s < 3; ++s) Second(dev);
+  EXPECT_TRUE(SimGot("$PTST,,,,,00017*"));
+  EXPECT_TRUE(SimGot("$PKVR,Q,CFG,183,0,0,"));
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  form->OpenPortClick();
+  EXPECT_FALSE(form->Comm->IsOpen());
+}
+
+TEST_F(SimTest, NoisyLinkStillConnects) {
+  PtyDevice dev;
+  sim.faults.garbage = true;
+  sim.faults.overlongLines = true;
+  Make({dev.path});
+  form->OpenPortClick();
+  for (int s = 0; s < 6 && !form->DeviceConnected; ++s) Second(dev);
+  EXPECT_EQ(form->DeviceConnected, 1);
+  EXPECT_LE(form->SerialLine.size(), TForm1::kLineAccumulatorLimit);
+}
+
+TEST_F(SimTest, DumpWithoutItsEndTimesOut) {
+  PtyDevice dev;
+  sim.faults.noDumpEnd = true;
+  Make({dev.path});
+  form->OpenPortClick();
+  for (int s = 0; s < 22; ++s) Second(dev);
+  EXPECT_EQ(form->DeviceConnected, 0);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].text, "Serial port connection time out!");
+  Second(dev);
+  EXPECT_FALSE(form->Comm->IsOpen());
+}
+
+TEST_F(SimTest, TcpSessionConnects) {
+  TcpDevice dev;
+  Make();
+  form->SelectConnectionMedium(1, form->mnuWiFi);
+  form->LabelEditWiFi_TCP_IP->setText("127.0.0.1");
+  form->LabelEditWiFi_Port->setText(QString::number(dev.port));
+  form->OpenPortClick();
+  ASSERT_TRUE(dev.Accept());
+  for (int s = 0; s < 8 && !form->DeviceConnected; ++s) Second(dev);
+  ASSERT_EQ(form->DeviceConnected, 1);
+  Second(dev);
+  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connected...");
+  EXPECT_TRUE(SimGot("$PTST,,,,,00016*"));
+  // The Wi-Fi page stays hidden on the TCP medium.
+  EXPECT_FALSE(TabShown(form->TabSheetWiFi));
+  form->OpenPortClick();
+  EXPECT_FALSE(form->TcpClient);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+}  // namespace

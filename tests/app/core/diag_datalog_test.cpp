@@ -61,14 +61,6 @@ TEST_F(DataLogFile, FailedSaveReportsAndKeepsTheEarlierFile) {
   EXPECT_EQ(stat((dir + "/taken/inner").c_str(), &st), 0);
 }
 
-TEST(CustomCommand, EscapeAloneEverythingElseWithCrLf) {
-  EXPECT_EQ(PrepareCustomCommand("+++").bytes, "+++");
-  EXPECT_EQ(PrepareCustomCommand("++").bytes, "++\r\n");
-  EXPECT_EQ(PrepareCustomCommand("+++ ").bytes, "+++ \r\n");
-  EXPECT_EQ(PrepareCustomCommand("").bytes, "\r\n");
-  EXPECT_FALSE(PrepareCustomCommand("+++").stopWiFi);
-}
-
 TEST(CustomCommand, WiFiCommandsStopTheStepMachine) {
   EXPECT_TRUE(PrepareCustomCommand("AT+SCAN").stopWiFi);
   EXPECT_TRUE(PrepareCustomCommand("AT+").stopWiFi);

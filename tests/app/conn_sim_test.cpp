@@ -72,6 +72,26 @@ TEST_F(SimTest, SerialSessionFromConnectToReadDevice) {
   EXPECT_FALSE(form->Comm->IsOpen());
 }
 
+TEST_F(SimTest, AutomaticDetectionFindsTheDeviceBehindOtherPorts) {
+  PtyDevice empty, held, device;
+  held.Hold();
+  Make({empty.path, held.path, device.path});
+  form->RadioButtonConnectionModeAuto->setChecked(true);
+  form->RadioButtonConnectionModeAutoClick();
+  form->OpenPortClick();
+  for (int s = 0; s < 12 && !form->DeviceConnected; ++s) {
+    Second(device);
+    empty.Received();
+  }
+  ASSERT_EQ(form->DeviceConnected, 1);
+  EXPECT_EQ(form->Comm->DeviceName(), device.path);
+  EXPECT_EQ(form->EditAutoDetectComPort->text().toStdString(), device.Name());
+  EXPECT_TRUE(held.Received().empty());
+  Second(device);
+  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connected...");
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
 TEST_F(SimTest, NoisyLinkStillConnects) {
   PtyDevice dev;
   sim.faults.garbage = true;

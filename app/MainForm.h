@@ -445,8 +445,6 @@ class TForm1 : public QMainWindow {
   bool SendConfigLines(const std::vector<std::string>& lines);
   bool ShowRefusal(const ConfigRefusal& refusal);
   void SetWiFiModulePresent(bool present);
-  void RunWiFiConfigure();
-  void StartWiFiReload();
 
  public:
   // ==== end configuration pages and device data ====

@@ -27,7 +27,7 @@ CfgReply ParseCfgReply(std::string_view line) {
   reply.sub = fields[4].empty() ? 0 : FieldToInt(fields[4]);
   reply.value = fields[5].empty() ? 255 : FieldToInt(fields[5]);
   std::string_view text = fields[6].substr(0, sizeof reply.text - 1);
-  std::memcpy(reply.text, text.data(), text.size());
+  if (!text.empty()) std::memcpy(reply.text, text.data(), text.size());
   return reply;
 }
 

@@ -13,31 +13,6 @@ std::string Signed(std::string body) {
   return body;
 }
 
-TEST(DeviceData, IdentityLines) {
-  DEVICE_INFO_STRUCT info;
-  auto u = ParseDeviceData("MMSI:(123456789)\r\n", info);
-  EXPECT_TRUE(u.mmsi);
-  EXPECT_EQ(info.mmsi, 123456789u);
-  EXPECT_EQ(info.checkFlags[2], 1);
-  ParseDeviceData("MMSI:(0)\r\n", info);
-  EXPECT_EQ(info.mmsi, 0u);
-  EXPECT_EQ(info.checkFlags[2], 0);
-
-  ParseDeviceData("Ship Name:(SEA STAR)\r\n", info);
-  EXPECT_STREQ(info.name, "SEA STAR");
-  ParseDeviceData("Call Sign:(AB1234)\r\n", info);
-  EXPECT_STREQ(info.callSign, "AB1234");
-  ParseDeviceData("S/N:(SN0001)\r\n", info);
-  EXPECT_STREQ(info.serialNumber, "SN0001");
-  EXPECT_EQ(info.checkFlags[1], 1);
-  auto f = ParseDeviceData("Firmware:V1.02 2026\r\n", info);
-  EXPECT_TRUE(f.firmwareText);
-  EXPECT_STREQ(info.firmwareText, "V1.02 2026");
-  EXPECT_EQ(info.checkFlags[0], 1);
-  ParseDeviceData("[FwVersion]=3.4.5\r\n", info);
-  EXPECT_STREQ(info.firmwareVersion, "3.4.5");
-}
-
 TEST(DeviceData, ValuesAreCutToTheirFieldAndNeedTheirTerminator) {
   DEVICE_INFO_STRUCT info;
   ParseDeviceData("Ship Name:(" + std::string(60, 'N') + ")\r\n", info);

@@ -24,8 +24,13 @@ class ReceiveTest : public FormTest {
     dev.Received();
     form->Memo_WiFi->clear();
   }
+  // Waits for the window to take the bytes in (a loaded machine, or a
+  // sanitizer build, can take longer than a fixed pause), then lets it settle.
   void Send(PtyDevice& dev, const std::string& bytes) {
+    auto seen = [this] { return form->Memo_WiFi->toPlainText().toStdString() + "|" + form->SerialLine; };
+    const std::string before = seen();
     dev.Write(bytes);
+    WaitFor([&] { return seen() != before; }, 2000);
     Pump(40);
   }
   // A line that the handshake takes as the dump's end, padded to length.

@@ -1,135 +1,14 @@
 #pragma once
-// A real TForm1 connected over a pseudo-terminal whose other end the test
-// plays: it writes the device's lines and reads what the window sent.
-#include <gtest/gtest.h>
+// The configuration pages' fixture: a window on a pseudo-terminal.
+#include "tests/app/pty_form_fixture.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QRadioButton>
-
-#include <fcntl.h>
-#include <poll.h>
-#include <stdlib.h>
-#include <termios.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "app/MainForm.h"
-#include "app/PortDiscovery.h"
-#include "ui/core/Dialogs.h"
-
-class ConfigFormTest : public ::testing::Test {
+class ConfigFormTest : public PtyFormTest {
  protected:
-  void SetUp() override {
-    master_ = posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master_, 0);
-    ASSERT_EQ(grantpt(master_), 0);
-    ASSERT_EQ(unlockpt(master_), 0);
-    slavePath_ = ptsname(master_);
-    termios tio{};
-    tcgetattr(master_, &tio);
-    cfmakeraw(&tio);
-    tcsetattr(master_, TCSANOW, &tio);
-    // Held open so the master never sees a hang-up between opens.
-    slaveKeep_ = open(slavePath_.c_str(), O_RDWR | O_NOCTTY);
-    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
-
-    docs_ = std::filesystem::temp_directory_path() /
-            ("kvor-config-test-" + std::to_string(getpid()));
-    std::filesystem::create_directories(docs_);
-    TForm1Options options;
-    options.dialogs = &dialogs;
-    options.ports = std::make_shared<ListPortDiscovery>(std::vector<std::string>{slavePath_});
-    options.documentsDir = docs_.string();
-    options.liveTimers = false;
-    options.deviceMonitor = false;
-    options.sleepMs = [](int) {};
-    form = std::make_unique<TForm1>(options);
-  }
-
-  void TearDown() override {
-    form.reset();
-    if (slaveKeep_ >= 0) close(slaveKeep_);
-    if (master_ >= 0) close(master_);
-    std::error_code ec;
-    std::filesystem::remove_all(docs_, ec);
-  }
-
-  // Manual connection to the pty, completed by the dump's end line.
-  void Connect(const std::vector<std::string>& dump = {}) {
-    form->RadioButtonConnectionModeManual->setChecked(true);
-    form->EnumComPorts();
-    form->ProbeComPorts();
-    form->FillComPortCombo();
-    form->cbxComPort->setEditText(QString::fromStdString(slavePath_));
-    form->OpenPortClick();
-    if (!form->Comm->IsOpen()) form->Timer1Timer();
-    ASSERT_TRUE(form->Comm->IsOpen());
-    for (const std::string& line : dump) Device(line);
-    Device("[DEVICE DATA END]\r\n");
-    ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
-    Sent();  // what the connection itself sent
-  }
-
-  // The device sends line (CR LF included); returns once the window has it.
-  void Device(const std::string& line) {
-    ASSERT_EQ(write(master_, line.data(), line.size()), static_cast<ssize_t>(line.size()));
-    lastSeen_ = line;
-    Pump(40);
-  }
-
-  void Pump(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-
-  bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-      if (t.elapsed() > ms) return false;
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-  }
-
-  // Every line the window sent since the last call.
-  std::vector<std::string> Sent() {
-    std::string bytes;
-    char buffer[4096];
-    for (;;) {
-      pollfd p{master_, POLLIN, 0};
-      if (poll(&p, 1, 30) <= 0) break;
-      ssize_t n = read(master_, buffer, sizeof buffer);
-      if (n <= 0) break;
-      bytes.append(buffer, static_cast<size_t>(n));
-    }
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t lf; (lf = bytes.find('\n', start)) != std::string::npos; start = lf + 1)
-      lines.push_back(bytes.substr(start, lf + 1 - start));
-    return lines;
-  }
-
   void ShowConfTab(QWidget* tab) {
     int index = form->PageControlConf->indexOf(tab);
     form->PageControlConf->setTabVisible(index, true);
     form->PageControlConf->setCurrentIndex(index);
   }
-
-  RecordingDialogs dialogs;
-  std::unique_ptr<TForm1> form;
-  int master_ = -1;
-  int slaveKeep_ = -1;
-  std::string slavePath_;
-  std::string lastSeen_;
-  std::filesystem::path docs_;
 };
 
 inline std::string WithCrLf(const char* line) { return std::string(line) + "\r\n"; }

@@ -1,130 +1,23 @@
 #pragma once
-// A real TForm1 on a pseudo-terminal whose other end the test plays: lines
-// written there go through the window's real receive path.
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
+// The diagnosis pages' fixture: a window on a pseudo-terminal, sized as shown.
 #include <QComboBox>
-#include <QRadioButton>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <stdlib.h>
-#include <termios.h>
-#include <unistd.h>
-
-#include <filesystem>
 #include <fstream>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
-#include "app/MainForm.h"
-#include "app/PortDiscovery.h"
 #include "protocol/Protocol.h"
-#include "ui/core/Dialogs.h"
+#include "tests/app/pty_form_fixture.h"
 
-class DiagFormTest : public ::testing::Test {
+class DiagFormTest : public PtyFormTest {
  protected:
   void SetUp() override {
-    master_ = posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master_, 0);
-    ASSERT_EQ(grantpt(master_), 0);
-    ASSERT_EQ(unlockpt(master_), 0);
-    slavePath_ = ptsname(master_);
-    termios tio{};
-    tcgetattr(master_, &tio);
-    cfmakeraw(&tio);
-    tcsetattr(master_, TCSANOW, &tio);
-    slaveKeep_ = open(slavePath_.c_str(), O_RDWR | O_NOCTTY);
-    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
-
-    docs_ = std::filesystem::temp_directory_path() / ("kvor-diag-test-" + std::to_string(getpid()));
-    std::filesystem::create_directories(docs_);
-    TForm1Options options;
-    options.dialogs = &dialogs;
-    options.ports = std::make_shared<ListPortDiscovery>(std::vector<std::string>{slavePath_});
-    options.documentsDir = docs_.string();
-    options.liveTimers = false;
-    options.deviceMonitor = false;
-    options.sleepMs = [](int) {};
-    form = std::make_unique<TForm1>(options);
+    PtyFormTest::SetUp();
     form->resize(900, 700);
   }
 
-  void TearDown() override {
-    form.reset();
-    if (slaveKeep_ >= 0) close(slaveKeep_);
-    if (master_ >= 0) close(master_);
-    std::error_code ec;
-    std::filesystem::remove_all(docs_, ec);
-  }
-
-  // Manual connection to the pty, completed by the dump's end line.
-  void Connect(const std::vector<std::string>& dump = {}) {
-    form->RadioButtonConnectionModeManual->setChecked(true);
-    form->EnumComPorts();
-    form->ProbeComPorts();
-    form->FillComPortCombo();
-    form->cbxComPort->setEditText(QString::fromStdString(slavePath_));
-    form->OpenPortClick();
-    if (!form->Comm->IsOpen()) form->Timer1Timer();
-    ASSERT_TRUE(form->Comm->IsOpen());
-    for (const std::string& line : dump) Device(line);
-    Device("[DEVICE DATA END]\r\n");
-    ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
-    Sent();
-  }
-
-  // The device sends bytes; returns once the window has read them all.
-  void Device(const std::string& bytes) {
-    ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    Pump(30);
-  }
   void DeviceLines(const std::vector<std::string>& lines) {
     std::string all;
     for (const auto& l : lines) all += l + "\r\n";
     Device(all);
-  }
-
-  void Pump(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-
-  bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-      if (t.elapsed() > ms) return false;
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-  }
-
-  // Every byte the window sent since the last call.
-  std::string SentBytes() {
-    std::string bytes;
-    char buffer[4096];
-    for (;;) {
-      pollfd p{master_, POLLIN, 0};
-      if (poll(&p, 1, 30) <= 0) break;
-      ssize_t n = read(master_, buffer, sizeof buffer);
-      if (n <= 0) break;
-      bytes.append(buffer, static_cast<size_t>(n));
-    }
-    return bytes;
-  }
-  std::vector<std::string> Sent() {
-    const std::string bytes = SentBytes();
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t lf; (lf = bytes.find('\n', start)) != std::string::npos; start = lf + 1)
-      lines.push_back(bytes.substr(start, lf + 1 - start));
-    return lines;
   }
 
   // Recorded receiver traffic, without line ends.
@@ -141,12 +34,6 @@ class DiagFormTest : public ::testing::Test {
   static std::string Text(QLineEdit* e) { return e->text().toStdString(); }
   static std::string Text(QLabel* l) { return l->text().toStdString(); }
 
-  RecordingDialogs dialogs;
-  std::unique_ptr<TForm1> form;
-  int master_ = -1;
-  int slaveKeep_ = -1;
-  std::string slavePath_;
-  std::filesystem::path docs_;
 };
 
 // A sentence body with its checksum (no CR LF).

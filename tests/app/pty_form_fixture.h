@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -80,6 +81,12 @@ class PtyFormTest : public ::testing::Test {
   // The device sends bytes (CR LF included); returns once the window has them.
   void Device(const std::string& bytes) {
     ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    // Wait until the window has read them (a loaded machine or a sanitizer
+    // build is slower than any fixed pause), then let it handle them.
+    WaitFor([&] {
+      int waiting = 0;
+      return ioctl(slaveKeep_, FIONREAD, &waiting) != 0 || waiting == 0;
+    });
     Pump(40);
   }
 

@@ -49,6 +49,7 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
       dialogs(options.dialogs ? *options.dialogs : *ownedDialogs_),
       Protocol(std::make_unique<ProtocolState>()),
       sleepMs_(options.sleepMs),
+      commSystem_(options.commSystem),
       liveTimers_(options.liveTimers) {
   if (auto* qt = dynamic_cast<QtDialogs*>(ownedDialogs_.get())) qt->SetParent(this);
   if (options.dispatcher) {

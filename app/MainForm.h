@@ -13,6 +13,7 @@
 #include "app/FormControls.h"
 #include "app/PortDiscovery.h"
 #include "app/PaintSatelliteChart.h"
+#include "app/TcpBacklog.h"
 #include "app/core/CfgReply.h"
 #include "app/core/ConfigPages.h"
 #include "app/core/DeviceInfo.h"
@@ -56,6 +57,7 @@ struct TForm1Options {
   bool liveTimers = true;                     // false: timers only keep Enabled; tests tick
   bool deviceMonitor = true;                  // false: no udev monitor
   std::function<void(int ms)> sleepMs;        // a real sleep when empty
+  CommSystem* commSystem = nullptr;           // not owned; the system's own calls when null
 };
 
 class TForm1 : public QMainWindow {
@@ -608,6 +610,7 @@ class TForm1 : public QMainWindow {
   std::shared_ptr<PortDiscovery> ports_;
   DeviceMonitor* deviceMonitor_ = nullptr;
   std::function<void(int)> sleepMs_;
+  CommSystem* commSystem_ = nullptr;
   bool liveTimers_;
   bool closing_ = false;
   // Posted work holds a weak reference: a window that is gone gets nothing.
@@ -616,12 +619,16 @@ class TForm1 : public QMainWindow {
   bool serialSkipping_ = false;
   bool tcpSkipping_ = false;
   // What the TCP client's callbacks see; lives until the thread is joined.
+  // Received TCP bytes not yet handled by the window, at most.
+  static constexpr std::size_t kTcpBacklogLimit = 64 * 1024;
   struct TcpLink {
     TForm1* form;
     UiDispatcher* dispatcher;
     std::weak_ptr<int> alive;
     uint64_t generation;
     TTCPIPClientThread* client = nullptr;
+    // Shared with the posted work, which may outlive the link.
+    std::shared_ptr<TcpBacklog> backlog = std::make_shared<TcpBacklog>(kTcpBacklogLimit);
   };
   std::unique_ptr<TcpLink> tcpLink_;
   // Bumped whenever a TCP client ends; work posted by an older client is

@@ -22,6 +22,11 @@ void TForm1::ToggleConnection() {
 }
 
 void TForm1::ResetSession() {
+  // A line cut off by the end of the last session belongs to no later one.
+  SerialLine.clear();
+  serialSkipping_ = false;
+  TcpLine.clear();
+  tcpSkipping_ = false;
   ConnectState = 0;
   ConnectTick = 0;
   EditAutoDetectComPort->clear();

@@ -25,7 +25,7 @@ TBaudRate OfferedBaud(int index) {
 }  // namespace
 
 void TForm1::InitSerialPort() {
-  Comm = std::make_unique<TComm>(*dispatcher_);
+  Comm = std::make_unique<TComm>(*dispatcher_, commSystem_ ? *commSystem_ : CommSystem::Posix());
   Comm->SetDeviceName(std::string());
   Comm->SetBaudRate(br115200);
   Comm->SetParity(paNone);

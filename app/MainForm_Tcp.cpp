@@ -10,8 +10,11 @@ void TForm1::TcpReadCallback(void* context) {
   char buffer[TTCPIPClientThread::kReceiveSize];
   const int n = link->client->ReceiveData(buffer);
   if (n <= 0) return;
+  const size_t count = static_cast<size_t>(n);
+  if (!link->backlog->Reserve(count)) return;  // the link is ending
   link->dispatcher->Post([form = link->form, alive = link->alive, generation = link->generation,
-                          bytes = std::string(buffer, static_cast<size_t>(n))] {
+                          backlog = link->backlog, bytes = std::string(buffer, count)] {
+    backlog->Release(bytes.size());
     if (alive.expired() || form->tcpGeneration_ != generation) return;
     form->TcpRxHandler(bytes);
   });
@@ -29,6 +32,8 @@ void TForm1::TcpDisconnectCallback(void* context) {
 void TForm1::EndTcpClient() {
   // Work still queued for this client is dropped from here on.
   ++tcpGeneration_;
+  // A worker waiting for the window to catch up must not hold up the join.
+  if (tcpLink_) tcpLink_->backlog->End();
   if (TcpClient) {
     TcpClient->Disconnect();
     TcpClient.reset();  // joins the worker

@@ -203,6 +203,7 @@ class FormTest : public ::testing::Test {
     options.liveTimers = false;
     options.deviceMonitor = false;
     options.sleepMs = [](int) {};
+    options.commSystem = commSystem;
     form = std::make_unique<TForm1>(options);
   }
 
@@ -225,6 +226,7 @@ class FormTest : public ::testing::Test {
   }
 
   RecordingDialogs dialogs;
+  CommSystem* commSystem = nullptr;  // the serial port's system calls, when a test stands between
   std::shared_ptr<CountingPorts> ports;
   std::unique_ptr<TForm1> form;
   std::filesystem::path docs;

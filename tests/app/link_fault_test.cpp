@@ -1,0 +1,244 @@
+// Links that fail under the window: a serial device that vanishes mid-line
+// and comes back, a TCP peer that resets mid-sentence or floods without LF,
+// and a configuration write cut short by the link.
+#include <QAction>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "conn_fixture.h"
+#include "links/CommSystem.h"
+
+using namespace conn;
+using ::testing::ElementsAre;
+
+namespace {
+
+const std::string kRmcHead = "$GPRMC,123519,A,48";
+const std::string kRmcTail = "07.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n";
+const std::string kOtherRmc = "$GPRMC,081502,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*69\r\n";
+
+std::string UtcTime(TForm1& form) { return form.lblEdtGpsUtcTime->text().toStdString(); }
+
+// The serial device behind a fixed name, as a USB adapter keeps its name
+// when it is plugged in again.
+class SerialFaultTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    link = (docs / "ttyKV0").string();
+  }
+  void PointLinkAt(const PtyDevice& dev) {
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink(dev.path, link);
+  }
+  void ConnectTo(PtyDevice& dev) {
+    form->RadioButtonConnectionModeManual->setChecked(true);
+    form->RadioButtonConnectionModeAutoClick();
+    form->cbxComPort->setCurrentIndex(form->cbxComPort->findText("ttyKV0"));
+    form->OpenPortClick();
+    ASSERT_TRUE(form->Comm->IsOpen());
+    dev.Write("[DEVICE DATA END]\r\n");
+    ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+    dev.Received();
+  }
+  // The device's end goes away: no master, no slave held open.
+  static void Vanish(PtyDevice& dev) {
+    close(dev.master);
+    close(dev.keep);
+    dev.master = dev.keep = -1;
+  }
+  std::string link;
+};
+
+TEST_F(SerialFaultTest, DeviceVanishingMidLineClosesQuietlyAndItsReturnStartsClean) {
+  auto first = std::make_unique<PtyDevice>();
+  PointLinkAt(*first);
+  Make({link});
+  ConnectTo(*first);
+  first->Write(kRmcHead);
+  ASSERT_TRUE(WaitFor([&] { return !form->SerialLine.empty(); }));
+
+  Vanish(*first);
+  std::filesystem::remove(link);
+  ports->SetPaths({});
+  ASSERT_TRUE(WaitFor([&] { return form->DeviceChanged == 1; }));  // the hang-up
+  form->Timer2Timer();
+  form->Timer2Timer();
+  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
+  EXPECT_EQ(form->cbxComPort->findText("ttyKV0"), -1);
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  // Plugged in again under the same name.
+  PtyDevice again;
+  PointLinkAt(again);
+  ports->SetPaths({link});
+  form->DeviceChangeNotice();
+  form->Timer2Timer();
+  form->Timer2Timer();
+  ASSERT_NE(form->cbxComPort->findText("ttyKV0"), -1);
+  ConnectTo(again);
+  // The rest of the line cut off before must not complete it.
+  again.Write(kRmcTail);
+  Pump(80);
+  EXPECT_EQ(UtcTime(*form), "");
+  again.Write(kOtherRmc);
+  ASSERT_TRUE(WaitFor([&] { return UtcTime(*form) == "08:15:02"; }));
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// Writes pass through to the pty until the device is made to vanish after
+// a given number of them.
+struct VanishingWrites : CommSystem {
+  int writes = 0;
+  int vanishAfter = -1;
+  std::function<void()> vanish;
+  ssize_t Write(int fd, const void* buf, size_t count) override {
+    ssize_t n = CommSystem::Write(fd, buf, count);
+    if (n > 0 && ++writes == vanishAfter && vanish) vanish();
+    return n;
+  }
+};
+
+TEST_F(SerialFaultTest, ConfigurationCutShortByTheLinkIsReported) {
+  PtyDevice dev;
+  PointLinkAt(dev);
+  VanishingWrites seam;
+  commSystem = &seam;
+  Make({link});
+  ConnectTo(dev);
+
+  const int tab = form->PageControlConf->indexOf(form->TabSheetTransceiver);
+  form->PageControlConf->setTabVisible(tab, true);
+  form->PageControlConf->setCurrentIndex(tab);
+  dev.Received();
+  // The device takes the first of the two sentences, then is gone.
+  std::vector<std::string> taken;
+  seam.vanishAfter = seam.writes + 1;
+  seam.vanish = [&] {
+    taken = dev.Received();
+    Vanish(dev);
+  };
+  dialogs.answers = {DialogResult::Ok};
+  form->SpeedButtonSettingClick();
+
+  EXPECT_THAT(taken, ElementsAre("$PDBG,101,0,050,1,,,703,4*15\r\n"));
+  EXPECT_THAT(Captions(), ElementsAre("Configuration: Do you want to configure the device?",
+                                      "Error: Serial port open error! Please check!"));
+  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_EQ(form->OpenPort->Tag, 0);
+}
+
+class TcpFaultTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    Make();
+    form->SelectConnectionMedium(1, form->mnuWiFi);
+    form->LabelEditWiFi_TCP_IP->setText("127.0.0.1");
+    form->LabelEditWiFi_Port->setText(QString::number(device.port));
+  }
+  void ConnectAndDetect() {
+    form->OpenPortClick();
+    ASSERT_TRUE(form->TcpClient);
+    ASSERT_TRUE(device.Accept());
+    device.Write("S/N:(12345)\r\n");
+    ASSERT_TRUE(WaitFor([&] { return form->ConnectState == 1; }));
+    device.Write("[DEVICE DATA END]\r\n");
+    ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+    device.Received();
+  }
+  // Closes with a reset instead of an orderly end.
+  void ResetPeer() {
+    linger hard{1, 0};
+    setsockopt(device.client, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+    device.CloseClient();
+  }
+  TcpDevice device;
+};
+
+TEST_F(TcpFaultTest, PeerResetMidSentenceEndsTheLinkAndTheNextSessionStartsClean) {
+  ConnectAndDetect();
+  device.Write(kRmcHead);
+  ASSERT_TRUE(WaitFor([&] { return !form->TcpLine.empty(); }));
+  ResetPeer();
+  ASSERT_TRUE(WaitFor([&] { return !form->TcpClient; }));
+  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  ConnectAndDetect();
+  device.Write(kRmcTail);
+  Pump(100);
+  EXPECT_EQ(UtcTime(*form), "");
+  device.Write(kOtherRmc);
+  EXPECT_TRUE(WaitFor([&] { return UtcTime(*form) == "08:15:02"; }));
+}
+
+TEST_F(TcpFaultTest, ConfigurationOnAResetLinkIsReported) {
+  ConnectAndDetect();
+  const int tab = form->PageControlConf->indexOf(form->TabSheetTransceiver);
+  form->PageControlConf->setTabVisible(tab, true);
+  form->PageControlConf->setCurrentIndex(tab);
+  // The reset arrives before the window has heard of it.
+  ResetPeer();
+  Pump(0);
+  usleep(50 * 1000);
+  dialogs.answers = {DialogResult::Ok};
+  form->SpeedButtonSettingClick();
+  ASSERT_GE(dialogs.shown.size(), 1u);
+  if (dialogs.shown.size() == 1) {
+    // The window had already seen the link end.
+    EXPECT_EQ(dialogs.shown[0].text, "Please connect device first!");
+  } else {
+    EXPECT_THAT(Captions(), ElementsAre("Configuration: Do you want to configure the device?",
+                                        "Error: Serial port open error! Please check!"));
+  }
+  ASSERT_TRUE(WaitFor([&] { return !form->TcpClient; }));
+  EXPECT_EQ(form->OpenPort->Tag, 0);
+}
+
+TEST_F(TcpFaultTest, FloodWithoutLfIsHeldBackAndTheWindowKeepsUp) {
+  ConnectAndDetect();
+  fcntl(device.client, F_SETFL, fcntl(device.client, F_GETFL) | O_NONBLOCK);
+  const std::string chunk(64 * 1024, 'A');
+  // One second in which the window handles nothing: the worker must stop
+  // taking bytes once its hand-over is full, so the peer is held back by
+  // the socket instead of the window's queue growing.
+  size_t sent = 0;
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < 1000) {
+    ssize_t n = send(device.client, chunk.data(), chunk.size(), MSG_NOSIGNAL);
+    if (n > 0) sent += static_cast<size_t>(n);
+    else usleep(1000);
+  }
+  EXPECT_LT(sent, 64u << 20) << "bytes taken while the window was busy";
+
+  // The window catches up, keeps its line bounded and its timers running.
+  for (int i = 0; i < 40; ++i) {
+    Pump(10);
+    ASSERT_LE(form->TcpLine.size(), TForm1::kLineAccumulatorLimit);
+    form->TimerConnectionTimer();
+  }
+  std::string tail = "\r\n" + kOtherRmc;
+  while (!tail.empty()) {
+    ssize_t n = send(device.client, tail.data(), tail.size(), MSG_NOSIGNAL);
+    if (n > 0) tail.erase(0, static_cast<size_t>(n));
+    Pump(5);
+  }
+  EXPECT_TRUE(WaitFor([&] { return UtcTime(*form) == "08:15:02"; }, 10000));
+  EXPECT_TRUE(form->TcpClient);
+  EXPECT_EQ(form->OpenPort->Tag, 1);
+}
+
+}  // namespace

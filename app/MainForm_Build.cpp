@@ -647,6 +647,7 @@ void TForm1::BuildWiFiPage() {
   Memo_WiFi->setPlainText("Debug and Receive the command");
   Memo_WiFi->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo_WiFi->setReadOnly(true);
+  Memo_WiFi->setUndoRedoEnabled(false);  // a log of up to 5,000 lines; nothing to undo
   Memo_WiFi->setMinimumSize(269, 138);
   Memo_WiFi->hide();
   v->addWidget(Memo_WiFi);

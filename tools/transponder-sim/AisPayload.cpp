@@ -98,4 +98,30 @@ std::string EncodeType24A(uint32_t mmsi, const std::string& name) {
     return b.Armour(fill);
 }
 
+std::string EncodeType5(const AisStatic& s, int& fillBits) {
+    AisBits b;
+    b.Put(5, 6);
+    b.Put(0, 2);
+    b.Put(s.mmsi, 30);
+    b.Put(0, 2);  // AIS version
+    b.Put(0, 30); // no IMO number
+    b.PutText(s.callSign, 7);
+    b.PutText(s.name, 20);
+    b.Put(uint64_t(s.shipType & 0xFF), 8);
+    b.Put(uint64_t(s.dimA & 0x1FF), 9);
+    b.Put(uint64_t(s.dimB & 0x1FF), 9);
+    b.Put(uint64_t(s.dimC & 0x3F), 6);
+    b.Put(uint64_t(s.dimD & 0x3F), 6);
+    b.Put(1, 4);   // GPS
+    b.Put(0, 4);   // no ETA
+    b.Put(0, 5);
+    b.Put(24, 5);
+    b.Put(60, 6);
+    b.Put(uint64_t(std::llround(s.draught * 10.0)) & 0xFF, 8);
+    b.PutText(s.destination, 20);
+    b.Put(0, 1);
+    b.Put(0, 1);
+    return b.Armour(fillBits);
+}
+
 }  // namespace sim_ais

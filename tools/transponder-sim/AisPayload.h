@@ -1,6 +1,7 @@
 #pragma once
 // Six-bit AIS payloads for the simulated traffic: position reports of class A
-// (type 1) and class B (type 18), and the class B name report (type 24 A).
+// (type 1) and class B (type 18), the class A static report (type 5) and the
+// class B name report (type 24 A).
 #include <cstdint>
 #include <string>
 
@@ -33,5 +34,15 @@ private:
 std::string EncodeType1(const AisPosition& p);
 std::string EncodeType18(const AisPosition& p);
 std::string EncodeType24A(uint32_t mmsi, const std::string& name);
+
+struct AisStatic {
+    uint32_t mmsi = 0;
+    std::string callSign, name, destination;
+    int shipType = 0;
+    int dimA = 0, dimB = 0, dimC = 0, dimD = 0;
+    double draught = 0.0;  // metres
+};
+// 424 bits: two sentences' worth. fillBits gets the fill of the last character.
+std::string EncodeType5(const AisStatic& s, int& fillBits);
 
 }  // namespace sim_ais

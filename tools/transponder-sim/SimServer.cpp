@@ -1,6 +1,7 @@
 #include "tools/transponder-sim/SimServer.h"
 
 #include <arpa/inet.h>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -110,6 +111,11 @@ bool SimServer::PeerPresent() const {
     return ::poll(&p, 1, 0) == 0;  // the master reports a hang-up while nobody has the slave
 }
 
+void SimServer::SetTickMs(int ms) {
+    tickMs = ms;
+    Wake();  // a wait without a tick due ends
+}
+
 void SimServer::TickNow() {
     tickRequested_ = true;
     Wake();
@@ -150,6 +156,20 @@ void SimServer::Send(const std::string& bytes) {
         if (fd < 0) return;
         size_t chunk = bytes.size() - done;
         if (slowMs > 0) chunk = 1;
+        if (lineRateBaud > 0) {
+            // Pieces of a USB packet's size, each sent once the line would
+            // have carried the last.
+            chunk = std::min<size_t>(chunk, 64);
+            const auto now = std::chrono::steady_clock::now();
+            if (lineFreeAt_ > now) {
+                const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(lineFreeAt_ - now).count();
+                if (wait > 0) {
+                    // In short naps, so that Stop is not kept waiting.
+                    std::this_thread::sleep_for(std::chrono::milliseconds(std::min<long long>(wait, 20)));
+                    continue;
+                }
+            }
+        }
         if (dropAfter >= 0) {
             if (sentOnLink_ >= dropAfter) {
                 DropLink();
@@ -162,6 +182,12 @@ void SimServer::Send(const std::string& bytes) {
         if (n > 0) {
             done += size_t(n);
             sentOnLink_ += n;
+            bytesSent_ += n;
+            if (lineRateBaud > 0) {
+                const auto now = std::chrono::steady_clock::now();
+                lineFreeAt_ = std::max(lineFreeAt_, now) +
+                              std::chrono::microseconds(int64_t(n) * 10 * 1000000 / lineRateBaud);
+            }
             if (slowMs > 0) {
                 pollfd w{wakeFd_, POLLIN, 0};
                 ::poll(&w, 1, slowMs);
@@ -184,10 +210,11 @@ void SimServer::Send(const std::string& bytes) {
 
 void SimServer::Run() {
     using Clock = std::chrono::steady_clock;
-    auto nextTick = Clock::now() + std::chrono::milliseconds(tickMs > 0 ? tickMs : 0);
+    auto nextTick = Clock::now() + std::chrono::milliseconds(std::max(0, tickMs.load()));
     while (!stop_) {
+        const int period = tickMs;
         int timeout = -1;
-        if (tickMs > 0)
+        if (period > 0)
             timeout = int(std::max<long long>(0, std::chrono::duration_cast<std::chrono::milliseconds>(nextTick - Clock::now()).count()));
         pollfd fds[2] = {{wakeFd_, POLLIN, 0}, {-1, 0, 0}};
         const int fd = client_;
@@ -231,9 +258,9 @@ void SimServer::Run() {
                 }
             }
         }
-        const bool due = tickMs > 0 && Clock::now() >= nextTick;
+        const bool due = period > 0 && Clock::now() >= nextTick;
         if (due || tickRequested_.exchange(false)) {
-            if (due) nextTick += std::chrono::milliseconds(tickMs);
+            if (due) nextTick += std::chrono::milliseconds(period);
             std::string out;
             {
                 std::lock_guard<std::mutex> lk(mutex_);

@@ -3,6 +3,7 @@
 // background thread: received bytes go to the simulator, its replies and its
 // once-a-second stream go back. Stop ends the thread cleanly.
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -18,9 +19,14 @@ public:
     SimServer(const SimServer&) = delete;
     SimServer& operator=(const SimServer&) = delete;
 
-    // Before Start: milliseconds between stream seconds; 0 streams nothing
-    // unless TickNow is called.
-    int tickMs = 1000;
+    // Milliseconds between stream seconds; 0 streams nothing unless TickNow
+    // is called. Set before Start, or later through SetTickMs.
+    std::atomic<int> tickMs{1000};
+    void SetTickMs(int ms);
+    // Before Start: 0 sends as fast as the reader takes; otherwise no faster
+    // than a serial line at this many baud (ten bits a byte). With a tickMs
+    // shorter than a second's output takes, the line is kept full.
+    int lineRateBaud = 0;
 
     // A pseudo-terminal; linkPath, when given, becomes a symlink to its slave
     // (an existing symlink there is replaced, any other file is left alone
@@ -37,6 +43,8 @@ public:
     bool Dropped() const { return dropped_; }
     // TCP: a program is connected now.
     bool ClientConnected() const { return PeerPresent(); }
+    // Bytes written to the link so far.
+    long BytesSent() const { return bytesSent_; }
 
     // Runs f on the simulator under the server's lock.
     template <typename F>
@@ -68,4 +76,6 @@ private:
     int port_ = 0;
     long sentOnLink_ = 0;
     std::atomic<bool> tickRequested_{false};
+    std::atomic<long> bytesSent_{0};
+    std::chrono::steady_clock::time_point lineFreeAt_{};
 };

@@ -362,8 +362,10 @@ std::vector<std::string> TransponderSim::Tick() {
     std::vector<std::string> out;
     ++ticks_;
     if (!faults.silent && !state.passThrough) {
-        out = GpsCycle();
-        for (auto& l : AisTraffic()) out.push_back(l);
+        std::vector<std::string> valid = GpsCycle();
+        for (auto& l : AisTraffic()) valid.push_back(l);
+        for (auto& l : FleetTraffic()) valid.push_back(l);
+        out = Mix(valid, FaultyLines(valid));
         if (faults.garbage) {
             std::string noise = "#~";
             for (int i = 0; i < 40; ++i) {
@@ -423,6 +425,127 @@ std::vector<std::string> TransponderSim::GpsCycle() {
         }
         out.push_back(Out(gsv));
     }
+    return out;
+}
+
+uint32_t TransponderSim::FleetMmsi(int index) { return 244000000u + uint32_t(index) * 7u + 1u; }
+
+bool TransponderSim::IsGhostMmsi(uint32_t mmsi) { return mmsi >= 503000000u && mmsi < 503001000u; }
+
+std::vector<std::string> TransponderSim::FleetTraffic() {
+    std::vector<std::string> out;
+    if (fleetSize <= 0) return out;
+    for (int r = 0; r < fleetReportsPerTick; ++r) {
+        const long n = fleetCursor_++;
+        const int k = int(n % fleetSize);
+        const long visit = n / fleetSize;
+        const bool classB = k % 2 == 1;
+        const char channel = (n % 2) ? 'A' : 'B';
+        AisPosition p;
+        p.mmsi = FleetMmsi(k);
+        p.lat = 24.90 + double(k % 20) * 0.012 + double(visit) * 0.0001;
+        p.lon = 121.40 + double(k / 20) * 0.012;
+        p.sog = double(k % 15);
+        p.cog = double((k * 37) % 360);
+        p.heading = int(p.cog);
+        p.second = int(n % 60);
+        p.navStatus = 0;
+        const std::string head = std::string("!AIVDM,1,1,,") + channel + ",";
+        out.push_back(Out(head + (classB ? EncodeType18(p) : EncodeType1(p)) + ",0"));
+        if (visit % 4 != 0) continue;
+        const std::string name = "FLEET " + std::to_string(k);
+        if (classB) {
+            out.push_back(Out(head + EncodeType24A(p.mmsi, name) + ",0"));
+            continue;
+        }
+        AisStatic st;
+        st.mmsi = p.mmsi;
+        st.callSign = "FL" + std::to_string(k);
+        st.name = name;
+        st.destination = "PORT " + std::to_string(k % 9);
+        st.shipType = 70 + k % 10;
+        st.dimA = 20 + k % 50, st.dimB = 10 + k % 20, st.dimC = 4 + k % 6, st.dimD = 4 + k % 7;
+        st.draught = 3.0 + double(k % 40) / 10.0;
+        int fill = 0;
+        const std::string payload = EncodeType5(st, fill);
+        const std::string seq = std::to_string(aisSequence_++ % 6 + 1);
+        out.push_back(Out(std::string("!AIVDM,2,1,") + seq + "," + channel + "," + payload.substr(0, 60) + ",0"));
+        out.push_back(Out(std::string("!AIVDM,2,2,") + seq + "," + channel + "," + payload.substr(60) + "," +
+                          std::to_string(fill)));
+    }
+    return out;
+}
+
+std::vector<std::pair<std::string, bool>> TransponderSim::FaultyLines(const std::vector<std::string>& valid) {
+    std::vector<std::pair<std::string, bool>> out;
+    const uint32_t ghost = 503000000u + uint32_t(ticks_ % 1000);
+    auto wrongSum = [](std::string line) {
+        const size_t star = line.rfind('*');
+        if (star != std::string::npos && star + 2 < line.size()) line[star + 2] = line[star + 2] == '0' ? '1' : '0';
+        return line;
+    };
+    if (faults.corruptCopies) {
+        AisPosition p;
+        p.mmsi = ghost;
+        p.lat = 10.0;
+        p.lon = 10.0;
+        p.sog = 1.0;
+        p.cog = 1.0;
+        p.second = 1;
+        p.navStatus = 0;
+        out.emplace_back(wrongSum(WithChecksum("!AIVDM,1,1,,A," + EncodeType1(p) + ",0")), false);
+        // A fix somewhere else entirely.
+        out.emplace_back(wrongSum(WithChecksum("$GPRMC,235959.00,A,1000.0000,S,01000.0000,W,99.0,1.0,311299,,,A")), false);
+        // A sentence cut short: the rest of it never came.
+        if (!valid.empty()) out.emplace_back(valid.front().substr(0, valid.front().size() / 2) + "\r\n", false);
+    }
+    if (faults.brokenFragments) {
+        AisStatic st;
+        st.mmsi = ghost;
+        st.name = "GHOST";
+        int fill = 0;
+        const std::string payload = EncodeType5(st, fill);
+        const std::string one = payload.substr(0, 60), two = payload.substr(60);
+        switch (ticks_ % 3) {
+            case 0:  // the first of two, and the second never comes
+                out.emplace_back(WithChecksum("!AIVDM,2,1,7,A," + one + ",0"), true);
+                break;
+            case 1:  // the second of two without the first
+                out.emplace_back(WithChecksum("!AIVDM,2,2,8,A," + two + "," + std::to_string(fill)), true);
+                break;
+            default:  // two halves of different messages
+                out.emplace_back(WithChecksum("!AIVDM,2,1,9,B," + one + ",0"), true);
+                out.emplace_back(WithChecksum("!AIVDM,2,2,0,B," + two + "," + std::to_string(fill)), true);
+                break;
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> TransponderSim::Mix(const std::vector<std::string>& valid,
+                                             const std::vector<std::pair<std::string, bool>>& faulty) {
+    std::vector<std::string> out;
+    auto taken = [&](const std::string& line) {
+        if (onStreamSentence) onStreamSentence(line.substr(0, line.size() - 2));
+    };
+    size_t next = 0;
+    auto emitFaulty = [&] {
+        const auto& [line, isTaken] = faulty[next++];
+        out.push_back(line);
+        if (isTaken) taken(line);
+    };
+    for (size_t i = 0; i < valid.size(); ++i) {
+        std::string line = valid[i];
+        if (!faults.badChecksums) taken(line);
+        if (faults.nulBytes && i % 3 == 0) {
+            line.insert(line.size() / 2, std::string("\0\0", 2));
+            line.insert(0, std::string(1, '\0'));
+        }
+        out.push_back(line);
+        // Faulty lines go between whole messages, never between two halves.
+        if (next < faulty.size() && line.find("!AIVDM,2,1,") == std::string::npos) emitFaulty();
+    }
+    while (next < faulty.size()) emitFaulty();
     return out;
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "tools/transponder-sim/PassThroughHandler.h"
@@ -63,6 +64,9 @@ struct SimFaults {
     bool badChecksums = false;  // every sentence carries a wrong checksum
     bool garbage = false;       // a line of noise each second
     bool overlongLines = false; // a line of 200 characters each second
+    bool nulBytes = false;      // NUL bytes inside sentences (a receiver drops them)
+    bool corruptCopies = false; // reports and fixes that never were, with a wrong checksum
+    bool brokenFragments = false; // AIS fragments that never make a whole message
     // Transport faults, applied by SimServer.
     int slowDelayMs = 0;        // delay between single bytes
     long dropAfterBytes = -1;   // the link drops after this many bytes
@@ -95,6 +99,18 @@ public:
 
     uint64_t Ticks() const { return ticks_; }
 
+    // Stations beyond the three, and how many of their reports each stream
+    // second carries (a class A station sends its static report now and
+    // then as two sentences, a class B one its name).
+    int fleetSize = 0;
+    int fleetReportsPerTick = 0;
+    static uint32_t FleetMmsi(int index);
+    // Stations that appear only in the faulty sentences, never to be shown.
+    static bool IsGhostMmsi(uint32_t mmsi);
+    // Each stream sentence a receiver should take, without its CR LF and
+    // without the NULs of the nulBytes fault, in the order sent.
+    std::function<void(const std::string&)> onStreamSentence;
+
     // The dump as the device sends it (without the fault switches).
     std::vector<std::string> DeviceDataDump() const;
     static std::string WithChecksum(std::string body);  // "*hh\r\n" appended
@@ -111,6 +127,13 @@ private:
     std::string CekReply();
     std::vector<std::string> GpsCycle();
     std::vector<std::string> AisTraffic();
+    std::vector<std::string> FleetTraffic();
+    // Lines of the fault switches, each with whether a receiver takes it
+    // (a broken fragment is a sound sentence all the same).
+    std::vector<std::pair<std::string, bool>> FaultyLines(const std::vector<std::string>& valid);
+    // The stream as sent: faulty lines between the valid ones.
+    std::vector<std::string> Mix(const std::vector<std::string>& valid,
+                                 const std::vector<std::pair<std::string, bool>>& faulty);
     std::string Out(std::string line);  // applies the checksum fault
     void Queue(const std::vector<std::string>& lines);
 
@@ -120,6 +143,7 @@ private:
     uint64_t ticks_ = 0;
     unsigned noise_ = 12345;
     int aisSequence_ = 0;
+    long fleetCursor_ = 0;
 };
 
 // Reserved characters of a sentence field as "^" and two hex digits, and back.

@@ -29,7 +29,14 @@ void Usage(FILE* f) {
         "  --garbage           a line of noise every second\n"
         "  --overlong          a 200-character line every second\n"
         "  --slow MS           send byte by byte, MS milliseconds apart\n"
-        "  --drop-after N      drop the link after N bytes\n",
+        "  --drop-after N      drop the link after N bytes\n"
+        "  --nul-bytes         NUL bytes inside sentences\n"
+        "  --corrupt-copies    reports and fixes that never were, with wrong checksums\n"
+        "  --broken-fragments  AIS fragments that never make a whole message\n"
+        "traffic:\n"
+        "  --fleet N           N more stations, reported in turn (up to 2000)\n"
+        "  --line-rate BAUD    send no faster than a serial line at BAUD; with --fleet,\n"
+        "                      180 reports a second keep a 115,200-baud line full\n",
         f);
 }
 
@@ -41,6 +48,7 @@ int main(int argc, char** argv) {
     SimServer server;
     SimFaults faults;
     long mmsi = 0;
+    int fleet = 0, lineRate = 0;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&](const char* what) -> const char* {
@@ -72,6 +80,11 @@ int main(int argc, char** argv) {
         else if (a == "--overlong") faults.overlongLines = true;
         else if (a == "--slow") faults.slowDelayMs = int(number("milliseconds", 1, 10000));
         else if (a == "--drop-after") faults.dropAfterBytes = number("a byte count", 0, 1L << 40);
+        else if (a == "--nul-bytes") faults.nulBytes = true;
+        else if (a == "--corrupt-copies") faults.corruptCopies = true;
+        else if (a == "--broken-fragments") faults.brokenFragments = true;
+        else if (a == "--fleet") fleet = int(number("a station count", 1, 2000));
+        else if (a == "--line-rate") lineRate = int(number("a baud rate", 1200, 4000000));
         else if (a == "-h" || a == "--help") {
             Usage(stdout);
             return 0;
@@ -95,12 +108,16 @@ int main(int argc, char** argv) {
         sim.faults = faults;
         sim.passThroughHandler = std::make_shared<WifiModuleSim>();
         sim.state.mmsi = uint32_t(mmsi);
+        sim.fleetSize = fleet;
+        sim.fleetReportsPerTick = fleet > 0 ? (lineRate > 0 ? 180 : 6) : 0;
         sim.onLine = [log](const std::string& line) {
             std::fprintf(log, "< %s\n", line.c_str());
             std::fflush(log);
         };
         return 0;
     });
+
+    server.lineRateBaud = lineRate;
 
     // Blocked before the server thread starts, so that only sigwait sees them.
     sigset_t stopSignals;

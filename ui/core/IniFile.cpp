@@ -47,6 +47,14 @@ bool SectionName(std::string_view line, std::string_view& name) {
   return true;
 }
 
+// A value the reader would change: blanks at its ends, or one pair of quotes
+// around it, which the reader drops.
+bool NeedsQuotes(std::string_view value) {
+  const std::string_view t = ini::TrimBlanks(value);
+  if (t.size() != value.size()) return true;
+  return t.size() >= 2 && (t.front() == '"' || t.front() == '\'') && t.back() == t.front();
+}
+
 bool KeyAndValue(std::string_view line, std::string_view& key, std::string_view& value) {
   const std::string_view t = ini::TrimBlanks(line);
   if (t.empty() || t.front() == ';' || t.front() == '[') return false;
@@ -108,7 +116,10 @@ int IniFile::ReadInteger(std::string_view section, std::string_view key, int def
   if (!ValueExists(section, key)) return defaultValue;
   const std::string s = ReadString(section, key, "");
   std::string_view digits = s;
-  if (digits.starts_with('+')) digits.remove_prefix(1);
+  if (digits.starts_with('+')) {
+    digits.remove_prefix(1);
+    if (digits.starts_with('-')) return defaultValue;  // "+-3" is no number
+  }
   long long v = 0;
   const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
   if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() ||
@@ -124,6 +135,8 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   for (char& c : clean) {
     if (c == '\r' || c == '\n') c = ' ';
   }
+  // Quoted, it reads back as written.
+  if (NeedsQuotes(clean)) clean = "\"" + clean + "\"";
   const std::size_t i = FindKey(section, key);
   if (i != std::string::npos) {
     std::string_view k, v;
@@ -165,6 +178,9 @@ bool IniFile::UpdateFile(std::string* error) const {
     text += line;
     text += eol;
   }
+  // The reader drops one leading byte-order mark: text that starts with one
+  // needs another in front to read back as it is.
+  if (text.starts_with("\xEF\xBB\xBF")) text.insert(0, "\xEF\xBB\xBF");
   std::string reason;
   if (WriteFileAtomically(path_, text, &reason)) return true;
   if (error) *error = "Cannot create file \"" + path_ + "\". " + reason;

@@ -28,6 +28,8 @@ class IniFile {
   // A value that is not a decimal integer in range gives the default.
   int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
 
+  // Line breaks in the value become blanks; a value with blanks at its ends
+  // or in a pair of quotes is stored quoted, so that it reads back as written.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int value);
 

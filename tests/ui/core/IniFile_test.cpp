@@ -111,9 +111,9 @@ TEST(IniFile, MissingFileGivesDefaults) {
 
 TEST(IniFile, ReadInteger) {
   TempDir dir;
-  IniFile ini(dir.File("a.ini", "[V]\na=3\nb= -2 \nc=x\nd=3x\ne=99999999999\nf=\ng=+4\n"));
-  const std::pair<const char*, int> cases[] = {{"a", 3}, {"b", -2}, {"c", 5}, {"d", 5},
-                                               {"e", 5}, {"f", 5},  {"g", 4}, {"h", 5}};
+  IniFile ini(dir.File("a.ini", "[V]\na=3\nb= -2 \nc=x\nd=3x\ne=99999999999\nf=\ng=+4\ni=+-3\n"));
+  const std::pair<const char*, int> cases[] = {{"a", 3}, {"b", -2}, {"c", 5}, {"d", 5}, {"e", 5},
+                                               {"f", 5}, {"g", 4},  {"h", 5}, {"i", 5}};
   for (auto [key, want] : cases) EXPECT_EQ(ini.ReadInteger("V", key, 5), want) << key;
 }
 
@@ -131,6 +131,46 @@ TEST(IniFile, WritesKeepTheRestOfTheFile) {
   int files = 0;
   for (auto& e : fs::directory_iterator(dir.Dir())) files += e.is_regular_file();
   EXPECT_EQ(files, 1);
+}
+
+TEST(IniFile, WrittenValuesReadBackAsWritten) {
+  TempDir dir;
+  const std::string path = dir.File("a.ini", "[S]\nOld=1\n");
+  const std::string values[] = {" padded ", "\"quoted\"", "'single'", "\t",
+                                "\"",       "' x\"",      "plain text", ""};
+  IniFile ini(path);
+  for (std::size_t i = 0; i < std::size(values); ++i) ini.WriteString("S", "K" + std::to_string(i), values[i]);
+  ASSERT_TRUE(ini.UpdateFile());
+  IniFile back(path);
+  for (std::size_t i = 0; i < std::size(values); ++i) {
+    EXPECT_EQ(back.ReadString("S", "K" + std::to_string(i), "-"), values[i]) << i;
+  }
+  // Only a value the reader would change gets quotes.
+  const std::string text = Slurp(path);
+  EXPECT_NE(text.find("K0=\" padded \"\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("K6=plain text\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("K7=\n"), std::string::npos) << text;
+}
+
+TEST(IniFile, StoringKeepsALeadingByteOrderMarkInTheText) {
+  // A second mark makes the first line no section header; storing must not
+  // turn it into one.
+  TempDir dir;
+  const std::string path = dir.File("a.ini", "\xEF\xBB\xBF\xEF\xBB\xBF[S]\nK=1\n");
+  IniFile ini(path);
+  ASSERT_FALSE(ini.ValueExists("S", "K"));
+  ini.WriteString("S", "K", "new");
+  ASSERT_TRUE(ini.UpdateFile());
+  IniFile back(path);
+  EXPECT_EQ(back.ReadString("S", "K", "-"), "new");
+  EXPECT_EQ(Slurp(path).rfind("\xEF\xBB\xBF\xEF\xBB\xBF[S]\n", 0), 0u);
+
+  // A file with one mark is stored as before, without it.
+  const std::string one = dir.File("b.ini", "\xEF\xBB\xBF[S]\nK=1\n");
+  IniFile single(one);
+  single.WriteString("S", "K", "2");
+  ASSERT_TRUE(single.UpdateFile());
+  EXPECT_EQ(Slurp(one), "[S]\nK=2\n");
 }
 
 TEST(LanguageSetting, RoundTripAndBadValues) {

@@ -21,6 +21,8 @@ int SignalClassOf(int dbm) {
 int SecurityCodeOf(const std::string& text) { return text == "NONE" ? -1 : 5; }
 
 int LinkCodeOf(const std::string& bssid, const std::string& linkedBssid) {
+  // "0" stands for no link: no scanned BSSID can be the linked one then.
+  if (linkedBssid == "0" || linkedBssid.empty()) return -1;
   std::string upper = bssid;
   std::transform(upper.begin(), upper.end(), upper.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });

@@ -95,8 +95,10 @@ void WiFiSetup::FillApSettingsFromReplies() {
     if (security == "NONE") {
       page_.SetChecked(C::CheckBox_WiFi_NonePassword, true);
       CheckBox_WiFi_NonePasswordClick();
-    } else if (security == "WPA2-PSK" && Contains(m.Line(5), "+ok=2,")) {
-      page_.SetText(C::Edit_WiFi_password, WithoutFirst(m.Line(5), "+ok=2,"));
+    } else if (auto psk = ReplyValue(m.Line(5));
+               security == "WPA2-PSK" && psk && psk->rfind("2,", 0) == 0) {
+      // The key is what follows "+ok=2,", as the module sends it back on Apply.
+      page_.SetText(C::Edit_WiFi_password, psk->substr(2));
       page_.SetChecked(C::CheckBox_WiFi_NonePassword, false);
       CheckBox_WiFi_NonePasswordClick();
     }
@@ -172,15 +174,16 @@ void WiFiSetup::SetLinkState(bool linked) {
 void WiFiSetup::ParseNetworkListReplies() {
   const WiFiMemo& m = Memo_WiFi;
   if (m.LineCount() > 3) ParseAddressReplies(1);
-  if (Contains(m.Line(4), "AT+STALINK")) {
+  // Only the module's answer tells the link; another line there tells nothing.
+  if (Contains(m.Line(4), "AT+STALINK") && Contains(m.Line(5), "+ok=")) {
     const bool linked = Contains(m.Line(5), "dBm");
     SetLinkState(linked);
     wifi.linkedBssid = linked ? WithoutFirst(m.Line(5), "+ok=").substr(0, 17) : "0";
   }
   if (m.LineCount() > 10) {
     if (Contains(m.Line(6), "AT+PSK=?")) {
-      const std::string& keyLine = m.Line(7);
-      report.key = keyLine.size() > 6 ? keyLine.substr(6) : std::string();
+      // "+ok=2,<key>"
+      if (auto value = ReplyValue(m.Line(7))) report.key = value->size() > 2 ? value->substr(2) : "";
     }
     if (Contains(m.Line(8), "AT+SCAN") && Contains(m.Line(9), "+ok=")) {
       if (nextScanLine_ > m.LineCount()) nextScanLine_ = 10;
@@ -247,7 +250,7 @@ void WiFiSetup::ParseLoadSettingsReplies() {
   // Anything but the two answers is no answer: the cycle asks again.
   if (!enabled && !Contains(m.Line(1), "+ok=0")) return;
   const std::string mode = m.Line(3);
-  const std::string version = m.Line(5).size() > 4 ? m.Line(5).substr(4) : std::string();
+  const auto version = ReplyValue(m.Line(5));
   page_.SetChecked(C::CheckBox_WiFi_Open, enabled);
   page_.SetEnabled(C::CheckBox_WiFi_Open, true);
   page_.SetEnabled(C::SpeedButton_WiFi_FactoryDefault, true);
@@ -271,7 +274,7 @@ void WiFiSetup::ParseLoadSettingsReplies() {
           "function again.",
           "Wireless network", DialogIcon::Information);
   }
-  report.firmwareVersion = version;
+  if (version) report.firmwareVersion = *version;
 }
 
 void WiFiSetup::ParseEnableReplies() {

@@ -209,6 +209,22 @@ TEST(WiFiFaults, QuotedAndMalformedScanLines) {
   EXPECT_TRUE(r.dialogs.shown.empty());
 }
 
+// "0" is the link's "none": a network that shows BSSID 0 is not the linked one.
+TEST(WiFiFaults, BssidZeroIsNotTakenForTheLink) {
+  EXPECT_EQ(LinkCodeOf("0", "0"), -1);
+  EXPECT_EQ(LinkCodeOf("", ""), -1);
+  WiFiRig r;
+  ToClientMode(r);
+  r.link.module.networks[1].bssid = "0";
+  r.setup.StartScanNetworks();
+  EXPECT_GT(r.RunToEnd(40), 0);
+  ASSERT_EQ(r.apList.count, 4);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(r.apList.entries[i].link, -1) << i;
+  EXPECT_EQ(r.page.selected, 0);
+  EXPECT_EQ(r.report.ssid, "0");
+  EXPECT_EQ(r.page.Text(C::Label_STA_Connect_Status), "Disconnected");
+}
+
 TEST(WiFiFaults, UnreadableAccessPointRepliesAreSkipped) {
   WiFiRig r;
   r.link.module.settings.apAddress = "192.168.2.300";

@@ -104,6 +104,49 @@ TEST(WiFiReplies, UnknownSecurityAndBadChannelStayUnset) {
   EXPECT_EQ(far.page.channelIndex, -1);
 }
 
+// A line where the reply should be that is no "+ok=" reply (an error, noise)
+// is skipped: what was known before stays.
+TEST(WiFiReplies, LinesThatAreNoAnswerLeaveVersionKeyAndLink) {
+  WiFiRig load;
+  load.report.firmwareVersion = "1.08";
+  load.wifi.cmdMode = 1;
+  load.wifi.operation = WiFiOperation::LoadWiFiSettings;
+  for (const char* line : {"AT+WLANEN=?", "+ok=1", "AT+OPMODE=?", "+ok=0", "AT+VER", "+ERR=-1"})
+    load.setup.OnSerialLine(line);
+  EXPECT_EQ(load.wifi.operation, WiFiOperation::ChangeMode);  // the rest of the load counts
+  EXPECT_EQ(load.report.firmwareVersion, "1.08");
+
+  WiFiRig scan;
+  scan.report.key = "harbour2024";
+  scan.wifi.cmdMode = 1;
+  scan.wifi.operation = WiFiOperation::ScanNetworks;
+  for (const char* line :
+       {"AT+SYSIP", "+ok=0.0.0.0,0.0.0.0,0.0.0.0", "AT+TCPPORT=?", "+ok=3333", "AT+STALINK",
+        "A4:2B:B0:11:22:33,HarbourNet,-48 dBm", "AT+PSK=?", "+ERR=-1", "AT+SCAN", "+ok=",
+        "HarbourNet,a4:2b:b0:11:22:33,1,-48 dBm,WPA2-PSK"})
+    scan.setup.OnSerialLine(line);
+  EXPECT_EQ(scan.report.key, "harbour2024");
+  EXPECT_EQ(scan.wifi.stationLinked, 0);
+  EXPECT_EQ(scan.wifi.linkedBssid, "0");
+  ASSERT_EQ(scan.apList.count, 1);
+  EXPECT_EQ(scan.apList.entries[0].link, -1);
+  EXPECT_EQ(scan.report.ssid, "0");
+}
+
+TEST(WiFiReplies, PasswordIsWhatFollowsTheReplyHead) {
+  WiFiRig r;
+  r.wifi.cmdMode = 1;
+  r.wifi.operation = WiFiOperation::ReadApSettings;
+  for (const char* line :
+       {"AT+APSSID=?", "+ok=Bridge", "AT+SECMODE=?", "+ok=WPA2-PSK", "AT+PSK=?",
+        "\x7F+ok=2,abcdefgh", "AT+APCHAN=?", "+ok=6", "AT+SYSIPSET=?",
+        "+ok=10.1.2.3,255.255.255.0", "AT+TCPPORT=?", "+ok=3333"})
+    r.setup.OnSerialLine(line);
+  // Apply sends this key back to the module: nothing in front of the reply belongs to it.
+  EXPECT_EQ(r.page.Text(C::Edit_WiFi_password), "abcdefgh");
+  EXPECT_FALSE(r.page.Checked(C::CheckBox_WiFi_NonePassword));
+}
+
 TEST(WiFiReplies, ZeroAddressShowsNoAddressOrPort) {
   WiFiRig r;
   r.wifi.cmdMode = 1;

@@ -1,4 +1,4 @@
-#include "app/TcpBacklog.h"
+#include "links/TcpBacklog.h"
 
 bool TcpBacklog::Reserve(std::size_t n) {
   std::unique_lock<std::mutex> lock(mutex_);

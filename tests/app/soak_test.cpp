@@ -25,7 +25,8 @@
 #include <sstream>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// The sanitizer's own allocator keeps the count; malloc's statistics do not see it.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 #include "app/core/GpsText.h"

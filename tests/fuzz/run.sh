@@ -7,13 +7,15 @@ seconds=${1:-30}
 shift || true
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKVOR_FUZZ=ON -DKVOR_BUILD_GUI=OFF -DKVOR_BUILD_BENCH=OFF >/dev/null
+  -DKVOR_FUZZ=ON -DKVOR_BUILD_GUI=ON -DKVOR_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target fuzz_all
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for src in tests/fuzz/*_fuzz.cpp; do targets+=("$(basename "$src" .cpp)"); done
 fi
+# Leaks of the system's libraries under the window are not ours to find.
+export LSAN_OPTIONS="suppressions=$PWD/tests/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 status=0
 for t in "${targets[@]}"; do
   work=$(mktemp -d)

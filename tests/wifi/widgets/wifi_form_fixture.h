@@ -3,64 +3,25 @@
 // transponder with the simulated Wi-Fi module behind its pass-through.
 // Tick() is one second: the step timer, the replies, the transponder's own
 // sentences, then Timer2.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QTabWidget>
 
-#include <fcntl.h>
 #include <poll.h>
-#include <stdlib.h>
-#include <termios.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/MainForm.h"
-#include "app/PortDiscovery.h"
+#include "tests/app/pty_form_fixture.h"
 #include "tools/transponder-sim/TransponderSim.h"
 #include "tools/transponder-sim/WifiModuleSim.h"
-#include "ui/core/Dialogs.h"
 #include "wifi/core/WiFiSetup.h"
 
-class WiFiFormTest : public ::testing::Test {
+class WiFiFormTest : public PtyFormTest {
  protected:
   void SetUp() override {
-    master_ = posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master_, 0);
-    ASSERT_EQ(grantpt(master_), 0);
-    ASSERT_EQ(unlockpt(master_), 0);
-    slavePath_ = ptsname(master_);
-    termios tio{};
-    tcgetattr(master_, &tio);
-    cfmakeraw(&tio);
-    tcsetattr(master_, TCSANOW, &tio);
-    slaveKeep_ = open(slavePath_.c_str(), O_RDWR | O_NOCTTY);
-    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
-    docs_ = std::filesystem::temp_directory_path() / ("kvor-wifi-test-" + std::to_string(getpid()));
-    std::filesystem::create_directories(docs_);
-    TForm1Options options;
-    options.dialogs = &dialogs;
-    options.ports = std::make_shared<ListPortDiscovery>(std::vector<std::string>{slavePath_});
-    options.documentsDir = docs_.string();
-    options.liveTimers = false;
-    options.deviceMonitor = false;
-    options.sleepMs = [](int) {};
-    form = std::make_unique<TForm1>(options);
+    PtyFormTest::SetUp();
     sim.passThroughHandler = module;
-  }
-
-  void TearDown() override {
-    form.reset();
-    if (slaveKeep_ >= 0) close(slaveKeep_);
-    if (master_ >= 0) close(master_);
-    std::error_code ec;
-    std::filesystem::remove_all(docs_, ec);
   }
 
   // Connected over the pty, the device reporting its Wi-Fi module, the
@@ -87,27 +48,6 @@ class WiFiFormTest : public ::testing::Test {
     form->PageControlConf->setCurrentWidget(form->TabSheetWiFi);
     Exchange();
     sent.clear();
-  }
-
-  void Device(const std::string& line) {
-    const std::string bytes = line + "\r\n";
-    ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-  }
-
-  void Pump(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-
-  bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-      if (t.elapsed() > ms) return false;
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
   }
 
   // What the window sent goes to the transponder; its answers come back.
@@ -163,14 +103,8 @@ class WiFiFormTest : public ::testing::Test {
     return -1;
   }
 
-  RecordingDialogs dialogs;
-  std::unique_ptr<TForm1> form;
   TransponderSim sim;
   std::shared_ptr<WifiModuleSim> module = std::make_shared<WifiModuleSim>();
   std::vector<std::string> sent;  // lines the window sent, without line ends
-  int master_ = -1;
-  int slaveKeep_ = -1;
-  std::string slavePath_;
   std::string partial_;
-  std::filesystem::path docs_;
 };

@@ -618,9 +618,9 @@ class TForm1 : public QMainWindow {
   // An over-long run on a link is skipped up to its next LF.
   bool serialSkipping_ = false;
   bool tcpSkipping_ = false;
-  // What the TCP client's callbacks see; lives until the thread is joined.
   // Received TCP bytes not yet handled by the window, at most.
   static constexpr std::size_t kTcpBacklogLimit = 64 * 1024;
+  // What the TCP client's callbacks see; lives until the thread is joined.
   struct TcpLink {
     TForm1* form;
     UiDispatcher* dispatcher;

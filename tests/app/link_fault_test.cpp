@@ -189,20 +189,14 @@ TEST_F(TcpFaultTest, ConfigurationOnAResetLinkIsReported) {
   const int tab = form->PageControlConf->indexOf(form->TabSheetTransceiver);
   form->PageControlConf->setTabVisible(tab, true);
   form->PageControlConf->setCurrentIndex(tab);
-  // The reset arrives before the window has heard of it.
+  // The reset reaches the socket; the window handles no event before the
+  // click, so it has not yet heard of the link's end.
   ResetPeer();
-  Pump(0);
   usleep(50 * 1000);
   dialogs.answers = {DialogResult::Ok};
   form->SpeedButtonSettingClick();
-  ASSERT_GE(dialogs.shown.size(), 1u);
-  if (dialogs.shown.size() == 1) {
-    // The window had already seen the link end.
-    EXPECT_EQ(dialogs.shown[0].text, "Please connect device first!");
-  } else {
-    EXPECT_THAT(Captions(), ElementsAre("Configuration: Do you want to configure the device?",
-                                        "Error: Serial port open error! Please check!"));
-  }
+  EXPECT_THAT(Captions(), ElementsAre("Configuration: Do you want to configure the device?",
+                                      "Error: Serial port open error! Please check!"));
   ASSERT_TRUE(WaitFor([&] { return !form->TcpClient; }));
   EXPECT_EQ(form->OpenPort->Tag, 0);
 }

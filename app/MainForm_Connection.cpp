@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "app/MainForm.h"
+#include "app/core/PortOpenText.h"
 #include "protocol/Protocol.h"
 
 namespace {
@@ -187,7 +188,8 @@ void TForm1::ConnectionStep() {
       if (!Comm->IsOpen()) {
         ConnectState = 0;
         ConnectFailed = 1;
-        dialogs.MessageBox(Texts.PortOpenError, Texts.Error, DialogButtons::Ok, DialogIcon::Error);
+        dialogs.MessageBox(PortOpenFailureText(Texts.PortOpenError, Comm->LastOpenError()),
+                           Texts.Error, DialogButtons::Ok, DialogIcon::Error);
         return;
       }
     }

@@ -3,27 +3,27 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "protocol/AisProcess.h"
 #include "protocol/Protocol.h"
+#include "tests/support/recorded_traffic.h"
 
 namespace {
 
-// The AIS sentences of the recorded traffic, with CR LF.
-std::vector<std::string> RecordedAis(bool singleOnly) {
-  std::vector<std::string> lines;
-  std::ifstream in(KVOR_DATA_DIR "/ais-nmea.log");
-  std::string line;
-  while (std::getline(in, line)) {
+// The AIS sentences of the recorded traffic, with CR LF; false with `error` when unreadable.
+bool RecordedAis(bool singleOnly, std::vector<std::string>& lines, std::string& error) {
+  std::vector<std::string> all;
+  if (!recorded::ReadLines(all, error)) return false;
+  for (const std::string& line : all) {
     if (line.rfind("!AIVDM", 0) != 0) continue;
     if (singleOnly && line.rfind("!AIVDM,1,1", 0) != 0) continue;
     lines.push_back(line + "\r\n");
   }
-  return lines;
+  if (lines.empty()) error = "no AIS sentences in " + recorded::Path();
+  return !lines.empty();
 }
 
 int Messages(const std::vector<std::string>& lines) {
@@ -33,9 +33,10 @@ int Messages(const std::vector<std::string>& lines) {
 }
 
 void RunProcessSentence(benchmark::State& bench, bool singleOnly) {
-  const std::vector<std::string> lines = RecordedAis(singleOnly);
-  if (lines.empty()) {
-    bench.SkipWithError("no recorded AIS traffic");
+  std::vector<std::string> lines;
+  std::string error;
+  if (!RecordedAis(singleOnly, lines, error)) {
+    bench.SkipWithError(error.c_str());
     return;
   }
   auto state = std::make_unique<ProtocolState>();

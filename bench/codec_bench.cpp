@@ -1,21 +1,20 @@
 // Sentences per second through ProcessSentence on recorded receiver traffic.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "protocol/Protocol.h"
+#include "tests/support/recorded_traffic.h"
 
 namespace {
 
-std::vector<std::string> RecordedLines(bool positioningOnly) {
-  std::vector<std::string> lines;
-  std::ifstream in(KVOR_DATA_DIR "/ais-nmea.log");
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+// False with `error` when the recording cannot be read.
+bool RecordedLines(bool positioningOnly, std::vector<std::string>& lines, std::string& error) {
+  std::vector<std::string> all;
+  if (!recorded::ReadLines(all, error)) return false;
+  for (const std::string& line : all) {
     if (line.empty()) continue;
     if (positioningOnly && line[0] != '$') continue;
     lines.push_back(line + "\r\n");
@@ -28,13 +27,14 @@ std::vector<std::string> RecordedLines(bool positioningOnly) {
       lines.push_back(body);
     }
   }
-  return lines;
+  return true;
 }
 
 void Run(benchmark::State& state, bool positioningOnly) {
-  const std::vector<std::string> lines = RecordedLines(positioningOnly);
-  if (lines.empty()) {
-    state.SkipWithError("no recorded traffic in " KVOR_DATA_DIR);
+  std::vector<std::string> lines;
+  std::string error;
+  if (!RecordedLines(positioningOnly, lines, error)) {
+    state.SkipWithError(error.c_str());
     return;
   }
   auto protocol = std::make_unique<ProtocolState>();

@@ -8,28 +8,20 @@
 #include <QPlainTextEdit>
 
 #include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "app/MainForm.h"
 #include "app/PortDiscovery.h"
+#include "tests/support/recorded_traffic.h"
 #include "ui/core/Dialogs.h"
 
 namespace {
 
-std::string RecordedBytes() {
-  std::ifstream in(KVOR_DATA_DIR "/ais-nmea.log", std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 void BM_ReceivePath(benchmark::State& state, bool logging) {
-  const std::string bytes = RecordedBytes();
-  if (bytes.empty()) {
-    state.SkipWithError("no recorded traffic in " KVOR_DATA_DIR);
+  std::string bytes, error;
+  if (!recorded::ReadBytes(bytes, error)) {
+    state.SkipWithError(error.c_str());
     return;
   }
   RecordingDialogs dialogs;

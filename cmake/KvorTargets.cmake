@@ -17,6 +17,9 @@ function(kvor_library name dir)
   endif()
 endfunction()
 
+# The recorded traffic that the tests and benchmarks read.
+set(KVOR_DATA_DIR ${CMAKE_SOURCE_DIR}/tests/data)
+
 # One GoogleTest program per test folder; every *_test.cpp in it is a part of it.
 # QT: the program gets a main that makes a QApplication on the offscreen platform.
 function(kvor_test_program name dir)
@@ -29,7 +32,7 @@ function(kvor_test_program name dir)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     KVOR_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-    KVOR_DATA_DIR="${CMAKE_SOURCE_DIR}/../shared/data"
+    KVOR_DATA_DIR="${KVOR_DATA_DIR}"
     KVOR_BINARY_DIR="${CMAKE_BINARY_DIR}")
   if(ARG_QT)
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} kvor_qt_test_main GTest::gtest GTest::gmock)

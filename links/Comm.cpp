@@ -54,8 +54,10 @@ void TThreadComm::CreateHandle() {
     if (fd >= 0) {
         handle_ = fd;
         open_ = true;
+        lastOpenError_ = 0;
     } else {
         open_ = false;
+        lastOpenError_ = -fd;
     }
 }
 

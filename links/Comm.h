@@ -104,6 +104,9 @@ public:
     TThreadComm& operator=(const TThreadComm&) = delete;
 
     bool IsOpen() const { return open_; }
+    // A port that does not open raises nothing; this says why it did not:
+    // the errno of the last Open's attempt, 0 when the port opened.
+    int LastOpenError() const { return lastOpenError_; }
     void Open();
     // Never waits for the user-interface thread; callable from a handler.
     // Nothing is handed over after it returns.
@@ -179,6 +182,7 @@ private:
     TStopBits stopBits_ = sb10;
     TDataBits dataBits_ = da8;
     bool open_ = false;
+    int lastOpenError_ = 0;
     bool modemLines_ = true;  // false on a pseudo-terminal
     uint32_t writeMultiplier_ = 0;
     CommErrorCounts lastErrors_;

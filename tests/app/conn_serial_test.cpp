@@ -4,8 +4,10 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 
 #include "conn_fixture.h"
@@ -162,6 +164,65 @@ TEST_F(SerialTest, TypedPathIsOpenedAsItIs) {
   EXPECT_FALSE(form->Comm->IsOpen());
   ASSERT_EQ(dialogs.shown.size(), 2u);
   EXPECT_EQ(Captions()[1], "Error: Serial port open error! Please check!");
+}
+
+// The system refuses the port, as it does a user outside the port's group
+// (the tests run as root, whom no file mode refuses).
+struct RefusingOpens : CommSystem {
+  int error = EACCES;
+  int OpenPort(const std::string& path) override {
+    return error ? -error : CommSystem::OpenPort(path);
+  }
+};
+
+TEST_F(SerialTest, PortRefusedForLackOfPermissionSaysHowToGetIt) {
+  PtyDevice dev;
+  RefusingOpens seam;
+  commSystem = &seam;
+  Make({dev.path});
+  form->show();
+  QTest::mouseClick(form->RadioButtonConnectionModeManual, Qt::LeftButton);
+  form->cbxComPort->lineEdit()->clear();
+  QTest::keyClicks(form->cbxComPort->lineEdit(), QString::fromStdString(dev.path));
+  auto attempt = [&](int error) {
+    seam.error = error;
+    dialogs.shown.clear();
+    QTest::mouseClick(form->OpenPort, Qt::LeftButton);
+    Tick();  // the failed attempt closes
+    EXPECT_FALSE(form->Comm->IsOpen());
+    EXPECT_EQ(form->OpenPort->Tag, 0);
+    return Captions();
+  };
+  const std::string failed = "Error: Serial port open error! Please check!";
+  const std::string remedy =
+      ": add your user to the 'dialout' group (sudo usermod -aG dialout $USER) and log in again.";
+  EXPECT_THAT(attempt(EACCES), ElementsAre(failed + "\nPermission denied" + remedy));
+  EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
+  EXPECT_THAT(attempt(EPERM), ElementsAre(failed + "\nOperation not permitted" + remedy));
+  // Other failures keep their text.
+  for (int error : {ENOENT, EBUSY, EWOULDBLOCK, ENOTTY})
+    EXPECT_THAT(attempt(error), ElementsAre(failed)) << error;
+
+  // Automatic detection passes refused ports by without a word, as any port that does not open.
+  seam.error = EACCES;
+  dialogs.shown.clear();
+  QTest::mouseClick(form->RadioButtonConnectionModeAuto, Qt::LeftButton);
+  QTest::mouseClick(form->OpenPort, Qt::LeftButton);
+  Tick(20);
+  EXPECT_TRUE(dialogs.shown.empty());
+  Tick();
+  EXPECT_THAT(Captions(), ElementsAre("Error: Serial port detecting failed!"));
+
+  // Once the user may, the port opens.
+  Tick();
+  seam.error = 0;
+  QTest::mouseClick(form->RadioButtonConnectionModeManual, Qt::LeftButton);
+  form->cbxComPort->lineEdit()->clear();
+  QTest::keyClicks(form->cbxComPort->lineEdit(), QString::fromStdString(dev.path));
+  QTest::mouseClick(form->OpenPort, Qt::LeftButton);
+  EXPECT_TRUE(form->Comm->IsOpen());
+  EXPECT_THAT(dev.Received(), ElementsAreArray(ManualTick0()));
+  form.reset();  // its port closes through the seam, which goes with this test
 }
 
 TEST_F(SerialTest, AutomaticDetectionTriesOpenablePortsInTurn) {

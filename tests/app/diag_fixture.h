@@ -2,10 +2,9 @@
 // The diagnosis pages' fixture: a window on a pseudo-terminal, sized as shown.
 #include <QComboBox>
 
-#include <fstream>
-
 #include "protocol/Protocol.h"
 #include "tests/app/pty_form_fixture.h"
+#include "tests/support/recorded_traffic.h"
 
 class DiagFormTest : public PtyFormTest {
  protected:
@@ -20,15 +19,15 @@ class DiagFormTest : public PtyFormTest {
     Device(all);
   }
 
-  // Recorded receiver traffic, without line ends.
-  static std::vector<std::string> RecordedLines(size_t count) {
-    std::ifstream f(std::string(KVOR_DATA_DIR) + "/ais-nmea.log");
-    std::vector<std::string> out;
-    for (std::string l; out.size() < count && std::getline(f, l);) {
-      if (!l.empty() && l.back() == '\r') l.pop_back();
-      out.push_back(l);
-    }
-    return out;
+  // The first `count` lines of the recorded receiver traffic, without line ends.
+  static ::testing::AssertionResult RecordedLines(size_t count, std::vector<std::string>& out) {
+    std::string error;
+    if (!recorded::ReadLines(out, error)) return ::testing::AssertionFailure() << error;
+    if (out.size() < count)
+      return ::testing::AssertionFailure() << recorded::Path() << " has " << out.size()
+                                           << " lines, fewer than " << count;
+    out.resize(count);
+    return ::testing::AssertionSuccess();
   }
 
   static std::string Text(QLineEdit* e) { return e->text().toStdString(); }

@@ -59,7 +59,8 @@ TEST_F(DiagGpsPage, RecordedCyclesRedrawOnEveryRmc) {
   Connect();
   // Lines 1-12: GSA, a two-part VDM, then the whole second 21:39:50; line 13 is
   // the RMC of 21:39:51, which shows the satellites of 21:39:50.
-  auto lines = RecordedLines(13);
+  std::vector<std::string> lines;
+  ASSERT_TRUE(RecordedLines(13, lines));
   DeviceLines(lines);
   EXPECT_EQ(Text(form->lblEdtGpsUtcDate), "2020/04/07");
   EXPECT_EQ(Text(form->lblEdtGpsUtcTime), "21:39:51");
@@ -88,7 +89,8 @@ TEST_F(DiagGpsPage, RecordedCyclesRedrawOnEveryRmc) {
   EXPECT_EQ(m0->Used, 1);
 
   // The next second brings the SNR 22 of satellite 3 with the RMC of 21:39:52.
-  auto more = RecordedLines(22);
+  std::vector<std::string> more;
+  ASSERT_TRUE(RecordedLines(22, more));
   DeviceLines(std::vector<std::string>(more.begin() + 13, more.end()));
   EXPECT_EQ(Text(form->lblEdtGpsUtcTime), "21:39:52");
   EXPECT_EQ(form->SignalBars()[0].value, 22);
@@ -190,7 +192,8 @@ TEST_F(DiagGpsPage, AisReportsCountPerChannel) {
   EXPECT_EQ(form->ReportCounters.txA, 0u);
   EXPECT_EQ(form->ReportCounters.txB, 1u);
   // The two-part message of the recording counts once, on its last part.
-  const auto rec = RecordedLines(3);
+  std::vector<std::string> rec;
+  ASSERT_TRUE(RecordedLines(3, rec));
   DeviceLines({rec[1], rec[2]});
   EXPECT_EQ(form->ReportCounters.rxB, 3u);
 }

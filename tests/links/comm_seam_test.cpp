@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <mutex>
 
 #include "links/Comm.h"
@@ -13,11 +14,14 @@ namespace {
 struct FakeSystem : CommSystem {
     std::mutex m;
     CommDcb state;
-    int setStateError = 0, setupError = 0, modemError = 0;
+    int openError = 0, setStateError = 0, setupError = 0, modemError = 0;
     int setBits = 0, clearBits = 0;
     std::atomic<int> lines{0};
     std::atomic<uint32_t> frameErrors{0}, breaks{0};
 
+    int OpenPort(const std::string& path) override {
+        return openError ? -openError : CommSystem::OpenPort(path);
+    }
     int GetState(int, CommDcb& dcb) override {
         std::lock_guard<std::mutex> lk(m);
         dcb = state;
@@ -100,6 +104,21 @@ TEST_F(SeamFixture, SettingsMapOntoTheLineAndKeepWhatThePortReports) {
     copy.Assign(comm.EventChars());
     EXPECT_EQ(copy.EvtChar(), '\n');
     EXPECT_EQ(copy.XOnChar(), 1);
+}
+
+// A user outside the port's group: tests run as root, whom no mode refuses.
+TEST_F(SeamFixture, RefusedOpenRaisesNothingAndKeepsTheReason) {
+    sys.openError = EACCES;
+    EXPECT_EQ(Message([&] { comm.Open(); }), "");
+    EXPECT_FALSE(comm.IsOpen());
+    EXPECT_EQ(comm.LastOpenError(), EACCES);
+    EXPECT_EQ(comm.WriteData("x", 1), -1);
+
+    // A later open that works leaves no stale reason behind.
+    sys.openError = 0;
+    comm.Open();
+    ASSERT_TRUE(comm.IsOpen());
+    EXPECT_EQ(comm.LastOpenError(), 0);
 }
 
 TEST_F(SeamFixture, ModemLinesAreRaisedAndLowered) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <fstream>
 #include <string>
 #include <sys/resource.h>
@@ -77,6 +78,7 @@ TEST(Comm, PortsThatCannotBeOpenedStayClosedQuietly) {
     comm.SetDeviceName("/dev/kvor-no-such-port");
     EXPECT_EQ(Message([&] { comm.Open(); }), "");
     EXPECT_FALSE(comm.IsOpen());
+    EXPECT_EQ(comm.LastOpenError(), ENOENT);
 
     // A plain file is no port (it would always read as ready).
     std::string path = std::string(KVOR_BINARY_DIR) + "/not-a-port.txt";
@@ -84,6 +86,7 @@ TEST(Comm, PortsThatCannotBeOpenedStayClosedQuietly) {
     comm.SetDeviceName(path);
     comm.Open();
     EXPECT_FALSE(comm.IsOpen());
+    EXPECT_EQ(comm.LastOpenError(), ENOTTY);
 }
 
 TEST(Comm, ClosedPortRefusesEveryCall) {

@@ -1,13 +1,14 @@
 // AIS sentences through the codec's single entry, as the receive path feeds them.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "protocol/Protocol.h"
 #include "ais_test_helpers.h"
+#include "support/recorded_traffic.h"
 
 namespace {
 
@@ -76,12 +77,12 @@ TEST_F(AisProcessTest, UndecodableMessagesAreNotPassedOn) {
 }
 
 TEST_F(AisProcessTest, RecordedTrafficDecodesEveryMessage) {
-  std::ifstream in(KVOR_DATA_DIR "/ais-nmea.log");
-  ASSERT_TRUE(in);
-  std::string line;
+  std::vector<std::string> lines;
+  std::string error;
+  ASSERT_TRUE(recorded::ReadLines(lines, error)) << error;
   int messages = 0;
   int passedOn = 0;
-  while (std::getline(in, line)) {
+  for (const std::string& line : lines) {
     if (line.rfind("!AIVDM,1,1", 0) == 0 || line.rfind("!AIVDM,2,2", 0) == 0) ++messages;
     const bool ais = line.rfind("!AIVDM", 0) == 0;
     if (Feed(line + "\r\n") && ais) ++passedOn;

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -189,11 +188,6 @@ void TForm1::DeviceChangeNotice() {
 void TForm1::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
   ipControlShown = 1;
-}
-
-void TForm1::keyReleaseEvent(QKeyEvent* event) {
-  QMainWindow::keyReleaseEvent(event);
-  FormKeyUp(event->key());
 }
 
 void TForm1::Timer1Timer() {

@@ -253,7 +253,7 @@ void TForm1::BuildConnectionPanel(QWidget* top) {
   {
     auto* g = new QGridLayout(GroupBoxWiFiConnectionMode);
     LabelEditWiFi_TCP_IP = NewLabeledEdit(GroupBoxWiFiConnectionMode, "LabelEditWiFi_TCP_IP", "IP Address");
-    LabelEditWiFi_TCP_IP->setText("192.168.4.1");
+    LabelEditWiFi_TCP_IP->setText("192.168.2.1");
     LabelEditWiFi_TCP_IP->setMaxLength(15);
     LabelEditWiFi_TCP_IP->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9.]{0,15}"), LabelEditWiFi_TCP_IP));

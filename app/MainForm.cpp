@@ -70,6 +70,7 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   TimerUpdateSysChk->OnTimer = [this] { TimerUpdateSysChkTimer(); };
   Timer_WiFi_function->OnTimer = [this] { Timer_WiFi_functionTimer(); };
 
+  InstallControlAccessibility();
   BuildFrame();
 
   // 1. Start values.

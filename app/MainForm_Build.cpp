@@ -535,8 +535,8 @@ void TForm1::BuildWiFiPage() {
   GroupBox_ConfigureMode = Named(new QGroupBox("Configure Mode", p), "GroupBox_ConfigureMode");
   {
     auto* h = new QHBoxLayout(GroupBox_ConfigureMode);
-    RadioButton_AP = Named(new QRadioButton("Access Point", GroupBox_ConfigureMode), "RadioButton_AP");
-    RadioButton_STA = Named(new QRadioButton("Client", GroupBox_ConfigureMode), "RadioButton_STA");
+    RadioButton_AP = Named(new TRadioButton("Access Point", GroupBox_ConfigureMode), "RadioButton_AP");
+    RadioButton_STA = Named(new TRadioButton("Client", GroupBox_ConfigureMode), "RadioButton_STA");
     RadioButton_AP->setChecked(true);
     h->addWidget(RadioButton_AP);
     h->addWidget(RadioButton_STA);

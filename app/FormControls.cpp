@@ -1,7 +1,83 @@
 #include "app/FormControls.h"
 
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMetaObject>
 #include <QPointer>
+
+namespace {
+
+// A button to assistive technology, with its checked state. Its action is a
+// Space press, the keyboard's click: it takes the path a user's press takes,
+// through the click handler of the connect button and through the filter that
+// asks before the Wi-Fi mode changes, so nothing changes behind a handler.
+class PressableButton : public QAccessibleWidget {
+ public:
+  PressableButton(QAbstractButton* button, QAccessible::Role role) : QAccessibleWidget(button, role) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name || !widget()->accessibleName().isEmpty()) return QAccessibleWidget::text(t);
+    // The caption without its mnemonic marks ("&&" stands for "&").
+    const QString caption = Button()->text();
+    QString name;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+      if (caption[i] == QLatin1Char('&') && ++i == caption.size()) break;
+      name += caption[i];
+    }
+    return name;
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = true;
+    s.checked = Button()->isChecked();
+    s.pressed = Button()->isDown();
+    return s;
+  }
+
+  QStringList actionNames() const override {
+    QStringList names;
+    if (widget()->isEnabled())
+      names << (role() == QAccessible::RadioButton ? toggleAction() : pressAction());
+    return names + QAccessibleWidget::actionNames();
+  }
+
+  void doAction(const QString& name) override {
+    if (name != pressAction() && name != toggleAction()) {
+      QAccessibleWidget::doAction(name);
+      return;
+    }
+    if (!widget()->isEnabled()) return;
+    QPointer<QAbstractButton> button = Button();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QCoreApplication::sendEvent(button, &press);
+    // The press may have closed the window the button lives in.
+    if (!button) return;
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QCoreApplication::sendEvent(button, &release);
+  }
+
+ private:
+  QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
+QAccessibleInterface* ControlAccessible(const QString& className, QObject* object) {
+  // Asked class by class from the most derived up: only our own classes here,
+  // anything else falls through to Qt's interfaces.
+  if (className == QLatin1String("TSpeedButton")) {
+    auto* button = qobject_cast<TSpeedButton*>(object);
+    if (button && button->isCheckable()) return new PressableButton(button, QAccessible::Button);
+  } else if (className == QLatin1String("TRadioButton")) {
+    if (auto* radio = qobject_cast<TRadioButton*>(object))
+      return new PressableButton(radio, QAccessible::RadioButton);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallControlAccessibility() { QAccessible::installFactory(ControlAccessible); }
 
 TTimer::TTimer(QObject* parent, const char* name, int intervalMs, bool live)
     : QObject(parent), interval_(intervalMs), live_(live) {

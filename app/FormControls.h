@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -32,7 +33,8 @@ class TTimer : public QObject {
   bool enabled_ = false;
 };
 
-// A button with a Tag; OpenPort is one that toggles (checkable).
+// A button with a Tag; OpenPort is one that toggles (checkable), announced
+// to assistive technology as a toggle button.
 class TSpeedButton : public QPushButton {
   Q_OBJECT
  public:
@@ -42,6 +44,20 @@ class TSpeedButton : public QPushButton {
   bool Down() const { return isChecked(); }
   void SetDown(bool down) { setChecked(down); }
 };
+
+// A choice whose state only its handler changes, after asking (the Wi-Fi
+// mode choices): it is not exclusive by itself, yet still a radio button to
+// assistive technology.
+class TRadioButton : public QRadioButton {
+  Q_OBJECT
+ public:
+  using QRadioButton::QRadioButton;
+};
+
+// Lets assistive technology see the toggling TSpeedButton and TRadioButton as
+// what they look like; their accessible action is the press a user gives
+// them. Once per program; later calls do nothing.
+void InstallControlAccessibility();
 
 // A label with a Tag and a double-click signal.
 class TLabel : public QLabel {

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -71,6 +70,7 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   TimerUpdateSysChk->OnTimer = [this] { TimerUpdateSysChkTimer(); };
   Timer_WiFi_function->OnTimer = [this] { Timer_WiFi_functionTimer(); };
 
+  InstallControlAccessibility();
   BuildFrame();
 
   // 1. Start values.
@@ -189,11 +189,6 @@ void TForm1::DeviceChangeNotice() {
 void TForm1::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
   ipControlShown = 1;
-}
-
-void TForm1::keyReleaseEvent(QKeyEvent* event) {
-  QMainWindow::keyReleaseEvent(event);
-  FormKeyUp(event->key());
 }
 
 void TForm1::Timer1Timer() {

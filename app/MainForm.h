@@ -462,7 +462,8 @@ class TForm1 : public QMainWindow {
   // A received line (no CR LF) for MemoDataLog; called while logging is on.
   void AppendDataLog(const std::string& line);
   void TimerUpdateSysChkTimer();
-  // F1 / F12 and the like; key is a Qt::Key.
+  // F1 (STATIC DATA) and F12 (DATA LOG), from the window's short-cuts
+  // wherever the focus is; key is a Qt::Key, others do nothing.
   void FormKeyUp(int key);
   // GPS status page: after a stored GNSS sentence, and after an AIS one that began with '!'.
   void UpdateGpsStatus();
@@ -580,7 +581,6 @@ class TForm1 : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
-  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   void BuildFrame();

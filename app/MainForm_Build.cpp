@@ -253,7 +253,7 @@ void TForm1::BuildConnectionPanel(QWidget* top) {
   {
     auto* g = new QGridLayout(GroupBoxWiFiConnectionMode);
     LabelEditWiFi_TCP_IP = NewLabeledEdit(GroupBoxWiFiConnectionMode, "LabelEditWiFi_TCP_IP", "IP Address");
-    LabelEditWiFi_TCP_IP->setText("192.168.4.1");
+    LabelEditWiFi_TCP_IP->setText("192.168.2.1");
     LabelEditWiFi_TCP_IP->setMaxLength(15);
     LabelEditWiFi_TCP_IP->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9.]{0,15}"), LabelEditWiFi_TCP_IP));
@@ -535,8 +535,8 @@ void TForm1::BuildWiFiPage() {
   GroupBox_ConfigureMode = Named(new QGroupBox("Configure Mode", p), "GroupBox_ConfigureMode");
   {
     auto* h = new QHBoxLayout(GroupBox_ConfigureMode);
-    RadioButton_AP = Named(new QRadioButton("Access Point", GroupBox_ConfigureMode), "RadioButton_AP");
-    RadioButton_STA = Named(new QRadioButton("Client", GroupBox_ConfigureMode), "RadioButton_STA");
+    RadioButton_AP = Named(new TRadioButton("Access Point", GroupBox_ConfigureMode), "RadioButton_AP");
+    RadioButton_STA = Named(new TRadioButton("Client", GroupBox_ConfigureMode), "RadioButton_STA");
     RadioButton_AP->setChecked(true);
     h->addWidget(RadioButton_AP);
     h->addWidget(RadioButton_STA);

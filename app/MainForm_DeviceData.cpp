@@ -11,6 +11,7 @@
 #include "app/core/DeviceData.h"
 #include "app/core/ShipType.h"
 #include "app/core/TextEscape.h"
+#include "ui/core/LanguageLoader.h"
 
 namespace {
 
@@ -122,7 +123,7 @@ void TForm1::ParseDeviceData(const std::string& line) {
     MaskEditMMSI->setEnabled(!programmed);
     LabelMMSICantProg->setVisible(programmed);
     if (programmed) {
-      LabelMMSICantProg->setText(QString::fromStdString(Texts.CantBeProg1));
+      LabelMMSICantProg->setText(QString::fromStdString(MmsiCantProgText(DeviceInfo.mmsi, Texts)));
       MaskEditMMSI->setText(Nine(DeviceInfo.mmsi));
     }
   }

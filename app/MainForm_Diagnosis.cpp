@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTabWidget>
 
 #include "app/MainForm.h"
@@ -48,6 +49,14 @@ void TForm1::WireDiagnosisPages() {
   connect(ButtonCustomSendCommand, &QPushButton::clicked, this, [this] { ButtonCustomSendCommandClick(); });
   connect(EditSendCommand, &QLineEdit::returnPressed, this, [this] { ButtonCustomSendCommandClick(); });
   connect(PageControlMain, &QTabWidget::currentChanged, this, [this] { PageControlMainChange(); });
+  // Window-wide, so they work whichever control has the focus: edits, spin
+  // boxes and editable lists take every key release themselves.
+  for (Qt::Key key : {Qt::Key_F1, Qt::Key_F12}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    shortcut->setAutoRepeat(false);
+    connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyUp(key); });
+  }
 
   // The caption sits in a strip kept free at the chart's foot, under the PRNs.
   if (QLayout* l = lblSatelliteID->parentWidget()->layout()) l->removeWidget(lblSatelliteID);

@@ -56,6 +56,7 @@ void TForm1::LoadLanguageFile(const std::string& path, const std::string& codePa
   LanguageContext context;
   context.openPortTag = OpenPort->Tag;
   context.connectState = ConnectState;
+  context.mmsi = DeviceInfo.mmsi;
   ::LoadLanguageFile(path, codePage, controls, Texts, context);
 }
 

@@ -44,6 +44,7 @@ bool AppendChecksum(std::string& text);
 
 // Decimal text to integer as the device texts need it: leading white space, an
 // optional sign, digits up to the first other character; 0 when there are none.
+// The low-order 32 bits are kept, so an unsigned field is exact as uint32_t.
 int32_t FieldToInt(std::string_view text);
 
 // Device-data dump helpers. CopyAfterKey copies up to `count` bytes after the

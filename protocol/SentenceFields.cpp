@@ -100,20 +100,17 @@ const char* FieldReader::Take(char delimiter) {
 }
 
 namespace {
-// Text up to `end`, or up to the NUL when `end` is null.
+// Text up to `end`, or up to the NUL when `end` is null. Only the low-order 32
+// bits are kept (unsigned arithmetic wraps, it never overflows): an unsigned
+// field such as a ten-digit MMSI reads back exactly through uint32_t.
 int32_t ToInt(const char* p, const char* end) {
   auto more = [&p, end] { return end ? p < end : *p != '\0'; };
   while (more() && IsSpace(*p)) ++p;
   bool negative = false;
   if (more() && (*p == '+' || *p == '-')) negative = *p++ == '-';
-  int64_t value = 0;
-  for (; more() && *p >= '0' && *p <= '9'; ++p) {
-    value = value * 10 + (*p - '0');
-    if (value > int64_t{1} << 32) value = int64_t{1} << 32;  // saturate, never overflow
-  }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-  if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+  uint32_t value = 0;
+  for (; more() && *p >= '0' && *p <= '9'; ++p) value = value * 10u + static_cast<uint32_t>(*p - '0');
+  if (negative) value = 0u - value;
   return static_cast<int32_t>(value);
 }
 }  // namespace

@@ -46,6 +46,7 @@ class FieldReader {
 
 inline bool IsEmptyField(const char* field) { return field[0] == ' '; }
 
+// Low-order 32 bits of the decimal value: unsigned fields are exact as uint32_t.
 int32_t FieldToInt(std::string_view text);
 int32_t FieldToInt(const char* text);  // NUL-terminated field
 // Decimal text to a number; 0 when the text holds none. Locale-free.

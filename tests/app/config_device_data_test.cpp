@@ -31,7 +31,7 @@ TEST_F(ConfigDeviceData, DumpFillsThePages) {
   EXPECT_FALSE(form->MaskEditMMSI->isEnabled());
   EXPECT_EQ(form->MaskEditMMSI->text(), "123456789");
   EXPECT_FALSE(form->LabelMMSICantProg->isHidden());
-  EXPECT_EQ(form->LabelMMSICantProg->text(), "MMSI is ");
+  EXPECT_EQ(form->LabelMMSICantProg->text(), "MMSI is 123456789, can't be programmed twice!");
   EXPECT_EQ(form->lblEdtName->text(), "SEA STAR");
   EXPECT_EQ(form->lblEdtCallSign->text(), "AB1234");
   EXPECT_EQ(form->cbxShipType->currentText(), "70 = Cargo ship");
@@ -70,6 +70,7 @@ TEST_F(ConfigDeviceData, HandshakeAsksForVoyageAndStaticData) {
   // Later dump lines still fill the page.
   Device(WithCrLf("MMSI:(2000)"));
   EXPECT_EQ(form->MaskEditMMSI->text(), "000002000");
+  EXPECT_EQ(form->LabelMMSICantProg->text(), "MMSI is 000002000, can't be programmed twice!");
   Device(WithCrLf("MMSI:(0)"));
   EXPECT_TRUE(form->MaskEditMMSI->isEnabled());
   EXPECT_TRUE(form->LabelMMSICantProg->isHidden());

@@ -1,4 +1,4 @@
-// The DATA LOG page, the custom command, the F1/F12 keys and the page change.
+// The DATA LOG page, the custom command and the page change.
 #include <QChartView>
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -114,19 +114,8 @@ TEST_F(DiagLogPage, CustomCommandWithoutConnectionReportsIt) {
   EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
 }
 
-TEST_F(DiagLogPage, KeysAndPageChangeShowTheConfigurationButtonsOnlyThere) {
+TEST_F(DiagLogPage, PageChangeShowsTheConfigurationButtonsOnlyThere) {
   form->show();
-  form->FormKeyUp(Qt::Key_F12);
-  EXPECT_EQ(form->PageControlMain->currentWidget(), form->TabSheetDiagnosis);
-  EXPECT_EQ(form->PageControlDiagnosis->currentWidget(), form->TabSheetDataLog);
-  EXPECT_TRUE(form->SpeedButtonSetting->isHidden());
-  EXPECT_TRUE(form->SpeedButtonReload->isHidden());
-  form->FormKeyUp(Qt::Key_F1);
-  EXPECT_EQ(form->PageControlMain->currentWidget(), form->TabSheetConfig);
-  EXPECT_EQ(form->PageControlConf->currentWidget(), form->TabSheetStatic);
-  EXPECT_FALSE(form->SpeedButtonSetting->isHidden());
-  form->FormKeyUp(Qt::Key_F5);
-  EXPECT_EQ(form->PageControlMain->currentWidget(), form->TabSheetConfig);
   form->PageControlMain->setCurrentWidget(form->TabSheetDiagnosis);
   EXPECT_TRUE(form->SpeedButtonReload->isHidden());
   form->PageControlMain->setCurrentWidget(form->TabSheetConfig);

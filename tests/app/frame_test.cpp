@@ -37,6 +37,8 @@ TEST_F(FrameTest, StartsIdleWithTheFormDefaults) {
   EXPECT_EQ(form->PageControlDetectComPortMode->currentWidget(), form->TabSheetManualDetectComPort);
   EXPECT_FALSE(form->GroupBoxSerialConnectionMode->isHidden());
   EXPECT_TRUE(form->GroupBoxWiFiConnectionMode->isHidden());
+  // The TCP link's defaults: the transponder's own access point.
+  EXPECT_EQ(form->LabelEditWiFi_TCP_IP->text().toStdString(), "192.168.2.1");
   EXPECT_EQ(form->LabelEditWiFi_Port->text().toStdString(), "3333");
   EXPECT_EQ(form->OpenPort->text().toStdString(), "Connect");
   EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");

@@ -86,7 +86,7 @@ const FakeControls& Window() {
       if (row.kind != LangTarget::Member) w.texts[{row.target, row.kind, row.item}] = row.designText;
     }
     w.texts[{"OpenPort", LangTarget::Caption, 0}] = "Connect";
-    w.texts[{"LabelMMSICantProg", LangTarget::Caption, 0}] = "MMSI is ";
+    w.texts[{"LabelMMSICantProg", LangTarget::Caption, 0}] = "";
     w.texts[{"LabelConnectionStatus", LangTarget::Caption, 0}] = "Disconnect...";
     return w;
   }();
@@ -107,6 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   context.openPortTag = data[1] % 3;           // 2 is a stray tag
   context.connectState = (data[1] / 3) % 4;    // 3 is a stray state
   const unsigned missing = data[2];            // a row index, or none
+  context.mmsi = 123456789u * data[2];         // from none to ten digits
   std::string_view file(reinterpret_cast<const char*>(data) + 3, size - 3);
 
   const std::string& path = FilePath();
@@ -155,7 +156,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } else {
     FUZZ_CHECK(Caption(controls, "OpenPort") == Caption(before, "OpenPort"));
   }
-  FUZZ_CHECK(Caption(controls, "LabelMMSICantProg") == texts.CantBeProg1);
+  std::string digits = std::to_string(context.mmsi);
+  if (digits.size() < 9) digits.insert(0, 9 - digits.size(), '0');
+  FUZZ_CHECK(Caption(controls, "LabelMMSICantProg") == texts.CantBeProg1 + digits + texts.CantBeProg2);
   const auto status = ConnectionStatusText(context.connectState, texts);
   FUZZ_CHECK(Caption(controls, "LabelConnectionStatus") ==
              (status ? *status : Caption(before, "LabelConnectionStatus")));

@@ -136,3 +136,20 @@ TEST(ProprietaryParsers, EmptyValuesAndTexts) {
 
   EXPECT_FALSE(ParseBody("$AIAIQ,CEK", r));  // a query, and one comma
 }
+
+// The unsigned 32-bit numbers of the proprietary sentences keep ten digits exact.
+TEST(ProprietaryParsers, UnsignedNumbersUpToThirtyTwoBits) {
+  SENTENCE_STRUCT r{};
+  ASSERT_TRUE(ParseBody("$PTST,4294967295,07,a,B,00017", r));
+  EXPECT_EQ(r.fields.tst.numberA, 4294967295u);
+  ASSERT_TRUE(ParseBody("$PMID,3381581370,2147483648", r));
+  EXPECT_EQ(r.fields.mid.identity1, 3381581370u);
+  EXPECT_EQ(r.fields.mid.identity2, 2147483648u);
+  ASSERT_TRUE(ParseBody("$PBDY,3381581370,A,B,1,0", r));
+  EXPECT_EQ(r.fields.bdy.number, 3381581370u);
+  ASSERT_TRUE(ParseBody("$PFRQ,2147483648,1,4294967295,11", r));
+  EXPECT_EQ(r.fields.frq.frequency1, 2147483648u);
+  EXPECT_EQ(r.fields.frq.frequency2, 4294967295u);
+  ASSERT_TRUE(ParseBody("$PCEK,1,2,3,3381581370,KEY,C", r));
+  EXPECT_EQ(r.fields.cek.number4, 3381581370u);
+}

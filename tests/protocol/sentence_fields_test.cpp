@@ -94,8 +94,23 @@ TEST(FieldToInt, ParsesLikeTheDeviceTexts) {
   EXPECT_EQ(FieldToInt("+7"), 7);
   EXPECT_EQ(FieldToInt(" "), 0);
   EXPECT_EQ(FieldToInt("abc"), 0);
-  EXPECT_EQ(FieldToInt("99999999999999"), INT32_MAX);
-  EXPECT_EQ(FieldToInt("-99999999999999"), INT32_MIN);
+}
+
+// Only the low-order 32 bits are kept: read as unsigned, a ten-digit field is
+// exact up to 4,294,967,295; wider numbers wrap round.
+TEST(FieldToInt, KeepsTheLowOrderBits) {
+  EXPECT_EQ(FieldToInt("2147483647"), INT32_MAX);
+  EXPECT_EQ(FieldToInt("-2147483648"), INT32_MIN);
+  EXPECT_EQ(static_cast<uint32_t>(FieldToInt("2147483648")), 2147483648u);
+  EXPECT_EQ(static_cast<uint32_t>(FieldToInt("3381581370")), 3381581370u);
+  EXPECT_EQ(static_cast<uint32_t>(FieldToInt("4294967295")), 4294967295u);
+  EXPECT_EQ(FieldToInt("4294967295"), -1);
+  EXPECT_EQ(FieldToInt("4294967296"), 0);
+  EXPECT_EQ(FieldToInt("12884901895"), 7);
+  EXPECT_EQ(FieldToInt("99999999999999"), 276447231);
+  EXPECT_EQ(FieldToInt("-99999999999999"), -276447231);
+  EXPECT_EQ(FieldToInt("18446744073709551621"), 5);
+  EXPECT_EQ(FieldToInt(std::string_view("33815813701", 10)), static_cast<int32_t>(3381581370u));
 }
 
 namespace {

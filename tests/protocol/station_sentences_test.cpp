@@ -152,3 +152,24 @@ TEST(StationSentences, OtherParsersAndBuilders) {
   EXPECT_EQ(r.fields.bbm.channel, 3);
   EXPECT_EQ(Build(r, "AI", "BBM"), "!AIBBM,1,1,,3,8," + k28 + ",4");
 }
+
+// MMSIs are unsigned 32-bit: ten digits come through exact, to the group record.
+TEST(StationParsers, TenDigitMmsisAreExact) {
+  SENTENCE_STRUCT r{};
+  ASSERT_TRUE(ParseBody("!AIABM,1,1,0,3381581370,2,6," + k28 + ",0", r));
+  EXPECT_EQ(r.fields.abm.destinationMmsi, 3381581370u);
+  EXPECT_EQ(Build(r, "AI", "ABM"), "!AIABM,1,1,0,3381581370,2,6," + k28 + ",0");
+  auto s = FreshState();
+  ASSERT_TRUE(Feed(*s, "!AIABM,1,1,0,3381581370,2,6," + k28 + ",0"));
+  EXPECT_EQ(s->aisData.mmsi, 3381581370u);
+
+  ASSERT_TRUE(ParseBody("$AIABK,4294967295,B,6,3,0", r));
+  EXPECT_EQ(r.fields.abk.mmsi, 4294967295u);
+  ASSERT_TRUE(ParseBody("$AIABK,2147483648,B,6,3,0", r));
+  EXPECT_EQ(r.fields.abk.mmsi, 2147483648u);
+  ASSERT_TRUE(ParseBody("$AIACS,1,3381581370,101010.50,07,05,2024", r));
+  EXPECT_EQ(r.fields.acs.originatorMmsi, 3381581370u);
+  // Wider than 32 bits: the low-order bits.
+  ASSERT_TRUE(ParseBody("$AIACS,1,4294967297,101010.50,07,05,2024", r));
+  EXPECT_EQ(r.fields.acs.originatorMmsi, 1u);
+}

@@ -1,5 +1,7 @@
 #include "ui/core/LanguageLoader.h"
 
+#include <cinttypes>
+#include <cstdio>
 #include <cstring>
 
 #include "ui/core/IniFile.h"
@@ -59,6 +61,12 @@ std::optional<std::string> UartNo3Caption(int multipleBaudType, const MSG_TEXT_S
   return std::nullopt;
 }
 
+std::string MmsiCantProgText(uint32_t mmsi, const MSG_TEXT_STRUCT& texts) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%09" PRIu32, mmsi);
+  return texts.CantBeProg1 + digits + texts.CantBeProg2;
+}
+
 std::optional<std::string> ConnectionStatusText(int connectState, const MSG_TEXT_STRUCT& texts) {
   switch (connectState) {
     case 0: return texts.Disconnect;
@@ -87,7 +95,7 @@ void LoadLanguageFile(const std::string& path, const std::string& codePage,
         controls.SetText("OpenPort", LangTarget::Caption, 0, texts.Connect[context.openPortTag]);
       }
     } else if (Is(row, "TAB_MMSI", "CantBeProg2")) {
-      controls.SetText("LabelMMSICantProg", LangTarget::Caption, 0, texts.CantBeProg1);
+      controls.SetText("LabelMMSICantProg", LangTarget::Caption, 0, MmsiCantProgText(context.mmsi, texts));
     } else if (Is(row, "CONFIG_SERIAL_PORT", "Ethernet_Port")) {
       if (auto status = ConnectionStatusText(context.connectState, texts)) {
         controls.SetText("LabelConnectionStatus", LangTarget::Caption, 0, *status);

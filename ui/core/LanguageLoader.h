@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,7 @@ class LanguageControls {
 struct LanguageContext {
   int openPortTag = 0;   // OpenPort.Tag: 1 while a connection is open or being made
   int connectState = 0;  // 0 idle, 1 detecting, 2 connected
+  uint32_t mmsi = 0;     // the MMSI the device reported, 0 for none
 };
 
 // The member a row of kind Member names; null for an unknown name.
@@ -30,8 +32,8 @@ std::string* MessageMember(MSG_TEXT_STRUCT& texts, std::string_view name);
 // Reads every row of kLanguageRows from the file at `path` (read in
 // `codePage` when it is not UTF-8), each with its target's current text as
 // the default, so a missing key or file leaves the target as it was. Then,
-// in passing, OpenPort shows Connect[tag], LabelMMSICantProg shows
-// CantBeProg1 and LabelConnectionStatus the text of the connection state.
+// in passing, OpenPort shows Connect[tag], LabelMMSICantProg the sentence of
+// MmsiCantProgText and LabelConnectionStatus the text of the connection state.
 void LoadLanguageFile(const std::string& path, const std::string& codePage,
                       LanguageControls& controls, MSG_TEXT_STRUCT& texts,
                       const LanguageContext& context);
@@ -39,6 +41,10 @@ void LoadLanguageFile(const std::string& path, const std::string& codePage,
 // LabelUartNo3 after a language change: BAUD_2In for device type 2, BAUD_2
 // for 3; nullopt (leave it) for others.
 std::optional<std::string> UartNo3Caption(int multipleBaudType, const MSG_TEXT_STRUCT& texts);
+
+// LabelMMSICantProg beside a programmed MMSI: one sentence from the two keys
+// around the MMSI in nine digits ("MMSI is 123456789, can't be programmed twice!").
+std::string MmsiCantProgText(uint32_t mmsi, const MSG_TEXT_STRUCT& texts);
 
 // LabelConnectionStatus for a connection state; nullopt for unknown states.
 std::optional<std::string> ConnectionStatusText(int connectState, const MSG_TEXT_STRUCT& texts);

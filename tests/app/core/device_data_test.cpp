@@ -49,6 +49,16 @@ TEST(DeviceData, ShipTypeAndDimensions) {
   EXPECT_EQ(info.dimB, 7);
 }
 
+TEST(DeviceData, MmsiIsUnsigned) {
+  DEVICE_INFO_STRUCT info;
+  ParseDeviceData("MMSI:(3381581370)\r\n", info);
+  EXPECT_EQ(info.mmsi, 3381581370u);
+  EXPECT_TRUE(info.checkFlags[2]);
+  ParseDeviceData("MMSI:(0)\r\n", info);
+  EXPECT_EQ(info.mmsi, 0u);
+  EXPECT_FALSE(info.checkFlags[2]);
+}
+
 TEST(DeviceData, ListSelections) {
   DEVICE_INFO_STRUCT info;
   auto u = ParseDeviceData("NMEA_TX=(4800) NMEA_RX=(38400)\r\n", info);

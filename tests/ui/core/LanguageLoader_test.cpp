@@ -159,16 +159,18 @@ TEST(LanguageLoader, MissingFileAndMissingControls) {
 TEST(LanguageLoader, RefreshesFollowTheConnectionState) {
   TempFile ru("[SYS_BUTTON]\nConnect=Подключить\nDisconnect=Отключить\n"
               "[CONFIG_SERIAL_PORT]\nConnecting=Подключение...\nConnected=Подключено...\n"
-              "Disconnect=Отключено...\n[TAB_MMSI]\nCantBeProg1=\"MMSI \"\n");
+              "Disconnect=Отключено...\n[TAB_MMSI]\nCantBeProg1=\"MMSI \"\n"
+              "CantBeProg2=: повторная запись невозможна!\n");
   struct Case {
     LanguageContext ctx;
-    std::string openPort, status;
+    std::string openPort, status, mmsi;
   };
   const Case cases[] = {
-      {{0, 0}, "Подключить", "Отключено..."},
-      {{1, 1}, "Отключить", "Подключение..."},
-      {{1, 2}, "Отключить", "Подключено..."},
-      {{7, 9}, "Connect", "unchanged"},  // stray tag and state select nothing
+      {{0, 0, 0}, "Подключить", "Отключено...", "MMSI 000000000: повторная запись невозможна!"},
+      {{1, 1, 2000}, "Отключить", "Подключение...", "MMSI 000002000: повторная запись невозможна!"},
+      {{1, 2, 123456789}, "Отключить", "Подключено...", "MMSI 123456789: повторная запись невозможна!"},
+      // Stray tag and state select nothing.
+      {{7, 9, 4294967295u}, "Connect", "unchanged", "MMSI 4294967295: повторная запись невозможна!"},
   };
   for (const auto& c : cases) {
     FakeControls controls;
@@ -177,6 +179,6 @@ TEST(LanguageLoader, RefreshesFollowTheConnectionState) {
     LoadLanguageFile(ru.Path(), "", controls, texts, c.ctx);
     EXPECT_EQ(controls.Caption("OpenPort"), c.openPort);
     EXPECT_EQ(controls.Caption("LabelConnectionStatus"), c.status);
-    EXPECT_EQ(controls.Caption("LabelMMSICantProg"), "MMSI ");
+    EXPECT_EQ(controls.Caption("LabelMMSICantProg"), c.mmsi);
   }
 }

@@ -98,6 +98,30 @@ TEST_F(LanguageFormTest, ConnectedStateAndDeviceTypeFollowTheLanguage) {
   EXPECT_EQ(form->LabelUartNo3->text(), QString::fromUtf8("NMEA 2 输入/输出"));  // left
 }
 
+TEST_F(LanguageFormTest, ProgrammedMmsiLabelIsOneSentenceInEveryLanguage) {
+  MakeForm();
+  form->ParseDeviceData("MMSI:(123456789)\r\n");
+  EXPECT_EQ(form->LabelMMSICantProg->text(), "MMSI is 123456789, can't be programmed twice!");
+  const struct {
+    QAction* item;
+    const char* sentence;
+  } cases[] = {
+      {form->mnuLangRussian, "MMSI 123456789: повторная запись невозможна!"},
+      {form->mnuLangTraChinese, "MMSI 為 123456789，不可重複寫入！"},
+      {form->mnuLangSimpChinese, "MMSI 为 123456789，不可重复写入！"},
+      {form->mnuLangEnglish, "MMSI is 123456789, can't be programmed twice!"},
+  };
+  for (const auto& c : cases) {
+    // The language change refreshes the label in passing ...
+    c.item->trigger();
+    EXPECT_EQ(form->LabelMMSICantProg->text(), QString::fromUtf8(c.sentence));
+    // ... and a dump line after it says the same.
+    form->ParseDeviceData("MMSI:(123456789)\r\n");
+    EXPECT_EQ(form->LabelMMSICantProg->text(), QString::fromUtf8(c.sentence));
+  }
+  EXPECT_FALSE(form->LabelMMSICantProg->isHidden());
+}
+
 TEST_F(LanguageFormTest, MissingKeysKeepThePreviousLanguage) {
   WriteAppFile("Lang/Lang-RU.ini", "[TAB_DATA_LOG]\nSave=Сохранить\nClear=Очистить\n");
   WriteAppFile("Lang/Lang-TW.ini", "[tab_data_log]\nCLEAR=清除\n");

@@ -236,3 +236,20 @@ TEST_F(ReportFormTest, AccessPointLinesCarryThePageCaptions) {
   EXPECT_NE(Slurp(SaveAs("off.TXT")).find("V1.08\r\nEnable Wi-Fi = OFF\r\n\r\n\r\n===="),
             std::string::npos);
 }
+
+TEST_F(ReportFormTest, ModuleNamesAreWrittenAsThePageShowsThem) {
+  form->mnuLangTraChinese->trigger();  // whose old code page is Big5
+  ShowTab(*form, form->TabSheetWiFi, true);
+  WIFI_GENERATE_REPORT_DATA& w = form->WiFiReportData;
+  w.enabled = 1;
+  w.mode = 0;
+  w.channel = 6;
+  w.ssid = "\xB4\xE4\xB0\xCF";        // "港區" in Big5
+  w.security = "WPA2_AES";
+  w.key = "Caf\xC3\xA9-12345";          // UTF-8 stays as it is
+  const std::string text = Slurp(SaveAs("tw.TXT"));
+  EXPECT_NE(text.find("SSID = 港區\r\nSecurity mode = WPA2_AES\r\nPassword= Café-12345\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_EQ(w.ssid, "\xB4\xE4\xB0\xCF");
+}

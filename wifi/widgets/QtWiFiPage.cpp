@@ -43,7 +43,8 @@ QColor FromBgr(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr
 
 class CommandTextValidator : public QValidator {
  public:
-  CommandTextValidator(int bytes, QLineEdit* edit) : QValidator(edit), bytes_(bytes) {
+  CommandTextValidator(int bytes, QLineEdit* edit)
+      : QValidator(edit), bytes_(bytes), held_(edit->text().toUtf8().size()) {
     // The edit has taken the new text in already when it asks.
     QObject::connect(edit, &QLineEdit::textChanged, this,
                      [this](const QString& text) { held_ = text.toUtf8().size(); });
@@ -58,7 +59,7 @@ class CommandTextValidator : public QValidator {
 
  private:
   int bytes_;
-  qsizetype held_ = 0;
+  qsizetype held_;  // the edit's text, in bytes
 };
 
 }  // namespace

@@ -520,6 +520,9 @@ class TForm1 : public QMainWindow {
   void EnableWiFiPageControls(bool enabled);
   void StartLoadWiFiSettings();
   void FillWiFiReportData();
+  // The module's bytes (network names, keys) as the page and the report show
+  // them: UTF-8 as it is, else read in the language's old code page.
+  std::string DecodeWiFiText(const std::string& bytes) const;
 
   // The Wi-Fi set-up state, the report record and the last scan's networks.
   WIFI_DATA_STRUCT WiFiData;

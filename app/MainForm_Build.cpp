@@ -530,9 +530,9 @@ void TForm1::BuildWiFiPage() {
   v->addWidget(Edit_cover);
 
   auto* head = new QHBoxLayout;
-  CheckBox_WiFi_Open = Named(new QCheckBox("Wi-Fi Function", p), "CheckBox_WiFi_Open");
+  CheckBox_WiFi_Open = Named(new QCheckBox("Enable Wi-Fi", p), "CheckBox_WiFi_Open");
   head->addWidget(CheckBox_WiFi_Open);
-  GroupBox_ConfigureMode = Named(new QGroupBox("Configure Mode", p), "GroupBox_ConfigureMode");
+  GroupBox_ConfigureMode = Named(new QGroupBox("Select Wi-Fi Mode", p), "GroupBox_ConfigureMode");
   {
     auto* h = new QHBoxLayout(GroupBox_ConfigureMode);
     RadioButton_AP = Named(new TRadioButton("Access Point", GroupBox_ConfigureMode), "RadioButton_AP");
@@ -575,7 +575,7 @@ void TForm1::BuildWiFiPage() {
     for (int c = 1; c <= 13; ++c) ComboBox_WiFi_Channel->addItem(QString::number(c));
     ComboBox_WiFi_Channel->setMinimumWidth(80);
     CheckBox_WiFi_AutoSelect = Named(new QCheckBox("Auto selected", b), "CheckBox_WiFi_AutoSelect");
-    GroupBox_IP = Named(new QGroupBox("IP Address", b), "GroupBox_IP");
+    GroupBox_IP = Named(new QGroupBox("Device IP Address", b), "GroupBox_IP");
     new QHBoxLayout(GroupBox_IP);
     GroupBox_IP->setMinimumHeight(56);
     GroupBox_Port = Named(new QGroupBox("Port", b), "GroupBox_Port");

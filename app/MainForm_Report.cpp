@@ -101,9 +101,9 @@ CONFIG_REPORT_DATA CollectReportData(TForm1& f, const WIFI_GENERATE_REPORT_DATA&
   d.wifiMode = w.mode;
   d.wifiIpAddress = w.ipAddress;
   d.wifiPort = w.port;
-  d.wifiSsid = w.ssid;
+  d.wifiSsid = f.DecodeWiFiText(w.ssid);
   d.wifiSecurity = w.security;
-  d.wifiKey = w.key;
+  d.wifiKey = f.DecodeWiFiText(w.key);
   d.wifiChannel = w.channel;
   d.wifiLinked = w.linked;
   d.wifiDbm = w.dbm;

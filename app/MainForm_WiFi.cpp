@@ -16,6 +16,8 @@
 #include <QTimer>
 
 #include "app/MainForm.h"
+#include "ui/core/LanguageTable.h"
+#include "ui/core/TextDecode.h"
 #include "wifi/core/WiFiSetup.h"
 #include "wifi/widgets/NetworkList.h"
 #include "wifi/widgets/QtWiFiPage.h"
@@ -143,7 +145,8 @@ void TForm1::InitWiFiPage() {
     w.Edit_Hide_WiFi = Edit_Hide_WiFi;
     w.Memo_WiFi = Memo_WiFi;
     w.IpAddressHandle = IpAddressHandle;
-    parts->page = std::make_unique<QtWiFiPage>(w);
+    parts->page = std::make_unique<QtWiFiPage>(
+        w, [this](const std::string& bytes) { return DecodeWiFiText(bytes); });
     parts->host = std::make_unique<FormWiFiHost>(*this);
     parts->progress = std::make_unique<QtProgressWindow>(this, [this] { return WiFi->WiFiStatusText; });
     parts->password = std::make_unique<QtPasswordPrompt>(this);
@@ -236,6 +239,10 @@ void TForm1::Memo_WiFiChange() {
     for (auto& l : all) memo.Append(l);
   }
   syncingMemo_ = false;
+}
+
+std::string TForm1::DecodeWiFiText(const std::string& bytes) const {
+  return DecodeText(bytes, LanguageForSetting(LanguageIndex).codePage);
 }
 
 void TForm1::Timer_WiFi_functionTimer() { WiFi->Timer_WiFi_functionTimer(); }

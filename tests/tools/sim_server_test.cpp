@@ -190,7 +190,7 @@ TEST(TransponderSimProgram, RunsOverAPseudoTerminal) {
     posix_spawn_file_actions_init(&fa);
     posix_spawn_file_actions_adddup2(&fa, out[1], 1);
     posix_spawn_file_actions_addclose(&fa, out[0]);
-    std::vector<std::string> args = {program, "--link", link, "--log", log};
+    std::vector<std::string> args = {program, "--link", link, "--log", log, "--wifi-firmware", "9.99"};
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -211,6 +211,10 @@ TEST(TransponderSimProgram, RunsOverAPseudoTerminal) {
         client.Send(TransponderSim::WithChecksum("$PTST,,,,,00016"));
         EXPECT_TRUE(client.WaitFor("[DEVICE DATA END]\r\n"));
         EXPECT_TRUE(client.WaitFor("$GPGSV,", 5000));  // the stream runs by itself
+        // The Wi-Fi module behind the pass-through has the faults it was given.
+        client.Send("$PDBG,163,1,,,,,,*14\r\n");
+        client.Send("AT+VER\n");
+        EXPECT_TRUE(client.WaitFor("AT+VER\r\n+ok=9.99\r\n"));
     }
     ::kill(pid, SIGTERM);
     int status = 0;

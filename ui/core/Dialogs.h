@@ -1,5 +1,7 @@
 #pragma once
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,10 +36,18 @@ class RecordingDialogs : public Dialogs {
   std::deque<DialogResult> answers;               // consumed in order
   std::deque<std::optional<std::string>> saveAnswers;
   std::vector<std::string> saveRequests;           // default names asked for
+  // Runs while a box is up, as the real box's own event loop would run what
+  // is posted meanwhile; the boxes up at once are counted.
+  std::function<void()> whileOpen;
+  int openBoxes = 0;
+  int mostOpenAtOnce = 0;
 
   DialogResult MessageBox(const std::string& text, const std::string& caption,
                           DialogButtons buttons, DialogIcon icon = DialogIcon::None) override {
     shown.push_back({text, caption, buttons, icon});
+    mostOpenAtOnce = std::max(mostOpenAtOnce, ++openBoxes);
+    if (whileOpen) whileOpen();
+    --openBoxes;
     if (!answers.empty()) {
       DialogResult r = answers.front();
       answers.pop_front();

@@ -73,15 +73,15 @@ void WiFiSetup::ConnectStation() {
   if (Edit_Hide_WiFi_Tag != 1) {
     const int row = page_.SelectedRow();
     if (row < 0 || row >= apList.count || !ValidSsid(apList.entries[row].ssid)) {
-      dialogs_.MessageBox("Invaild SSID.", "WARNING", DialogButtons::Ok, DialogIcon::Error);
+      Box("Invaild SSID.", "WARNING", DialogButtons::Ok, DialogIcon::Error);
       return;
     }
     const AP_DATA_STRUCT& e = apList.entries[row];
     needPassword = e.security == 5;
     wifi.joinSsid = page_.Cell(0, row);
     if (e.link == 6) {
-      if (dialogs_.MessageBox("Existing connection will be disconnected.\n\nDo you want to continue?",
-                              "Wireless network", DialogButtons::YesNo) != DialogResult::No)
+      if (Box("Existing connection will be disconnected.\n\nDo you want to continue?",
+              "Wireless network", DialogButtons::YesNo) != DialogResult::No)
         StartDisconnectStation();
       return;
     }
@@ -89,7 +89,7 @@ void WiFiSetup::ConnectStation() {
     const std::string name = page_.Text(C::Edit_Hide_WiFi);
     // The module takes at most 32 bytes; a longer name is no network name.
     if (!ValidSsid(name)) {
-      dialogs_.MessageBox("Invaild SSID.", "WARNING", DialogButtons::Ok, DialogIcon::Error);
+      Box("Invaild SSID.", "WARNING", DialogButtons::Ok, DialogIcon::Error);
       return;
     }
     wifi.joinSsid = name;
@@ -155,6 +155,6 @@ void WiFiSetup::UpdateRetryDhcpButton() {
 
 bool WiFiSetup::CheckDeviceConnected() {
   if (host_.ConnectionOpen() && host_.DeviceDataEnd()) return true;
-  dialogs_.MessageBox("Please connect device first!", "Kvor AIS Configuration", DialogButtons::Ok);
+  Box("Please connect device first!", "Kvor AIS Configuration", DialogButtons::Ok);
   return false;
 }

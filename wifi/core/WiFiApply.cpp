@@ -49,7 +49,7 @@ void WiFiSetup::MarkActiveWiFiMode(int mode) {
 
 bool WiFiSetup::ValidateAccessPointSettings() {
   auto refuse = [this](const char* text) {
-    dialogs_.MessageBox(text, "WARNING", DialogButtons::Ok, DialogIcon::Error);
+    Box(text, "WARNING", DialogButtons::Ok, DialogIcon::Error);
     return false;
   };
   if (page_.Text(C::Edit_WiFi_SSID).empty())
@@ -86,8 +86,7 @@ void WiFiSetup::StartApplyApSettings() {
   if (!ValidateAccessPointSettings()) return;
   SetWiFiOperation(WiFiOperation::ApplyApSettings);
   wifi.cmdMode = 0;
-  if (dialogs_.MessageBox(
-          "New Wi-Fi settings will be applied after system reboot.\n\nDo you want to continue?",
+  if (Box("New Wi-Fi settings will be applied after system reboot.\n\nDo you want to continue?",
           "Device Configuration", DialogButtons::YesNo) == DialogResult::No)
     return;
   page_.SetText(C::Label_ShowIP, "n/a");
@@ -157,8 +156,7 @@ void WiFiSetup::CheckBox_WiFi_Open_OnMouseDown() {
   const bool wasOn = page_.Checked(C::CheckBox_WiFi_Open);
   const char* question = wasOn ? "Wi-Fi function will be disabled.\n\nDo you want to continue?"
                                : "Wi-Fi function will be enabled.\n\nDo you want to continue?";
-  if (dialogs_.MessageBox(question, "Wireless network", DialogButtons::YesNo) == DialogResult::No)
-    return;
+  if (Box(question, "Wireless network", DialogButtons::YesNo) == DialogResult::No) return;
   page_.SetChecked(C::CheckBox_WiFi_Open, !wasOn);
   page_.SetText(C::Label_ShowIP, "n/a");
   page_.SetText(C::Label_ShowPort, "n/a");
@@ -178,11 +176,11 @@ void WiFiSetup::WiFiConfigureDevice() {
   if (page_.Checked(C::CheckBox_WiFi_Open))
     spbWiFiClick();
   else
-    dialogs_.MessageBox("Please Enable Wi-Fi first!", "Kvor AIS Configuration", DialogButtons::Ok);
+    Box("Please Enable Wi-Fi first!", "Kvor AIS Configuration", DialogButtons::Ok);
 }
 
 bool WiFiSetup::WiFiReadDevice() {
   if (page_.Checked(C::CheckBox_WiFi_Open)) return true;
-  dialogs_.MessageBox("Please Enable Wi-Fi first!", "Kvor AIS Configuration", DialogButtons::Ok);
+  Box("Please Enable Wi-Fi first!", "Kvor AIS Configuration", DialogButtons::Ok);
   return false;
 }

@@ -137,17 +137,15 @@ void WiFiSetup::EndEarly() {
 void WiFiSetup::StartChangeWiFiMode(std::function<void(bool)> done) {
   const DialogButtons buttons = DialogButtons::OkCancel;
   if (page_.Checked(C::RadioButton_AP)) {
-    if (dialogs_.MessageBox("You are about to switch to [Client mode].\n\nDo you want to continue?",
-                            "Wireless network", buttons,
-                            DialogIcon::Information) != DialogResult::Ok) {
+    if (Box("You are about to switch to [Client mode].\n\nDo you want to continue?",
+            "Wireless network", buttons, DialogIcon::Information) != DialogResult::Ok) {
       SetWiFiModeRadios(0);
       if (done) done(false);
       return;
     }
     SetWiFiModeRadios(1);
   } else if (page_.Checked(C::RadioButton_STA)) {
-    if (dialogs_.MessageBox(
-            "You are about to switch to [Access Point mode].\n\nDo you want to continue?",
+    if (Box("You are about to switch to [Access Point mode].\n\nDo you want to continue?",
             "Wireless network", buttons, DialogIcon::Information) != DialogResult::Ok) {
       SetWiFiModeRadios(1);
       if (done) done(false);
@@ -167,8 +165,8 @@ void WiFiSetup::StartChangeWiFiMode(std::function<void(bool)> done) {
 
 void WiFiSetup::SpeedButton_WiFi_FactoryDefaultClick() {
   if (!CheckDeviceConnected()) return;
-  if (dialogs_.MessageBox("Factory Wi-Fi settings will be restored.\n\nDo you want to continue? ",
-                          "Wi-Fi Factory Reset", DialogButtons::YesNo) == DialogResult::No)
+  if (Box("Factory Wi-Fi settings will be restored.\n\nDo you want to continue? ",
+          "Wi-Fi Factory Reset", DialogButtons::YesNo) == DialogResult::No)
     return;
   wifi.step = 0;
   page_.SetText(C::Label_ShowIP, "n/a");
@@ -249,7 +247,7 @@ void WiFiSetup::CheckWiFiTimeouts() {
     CloseProcessingBar();
     SendExitSentence();
     wifi.cmdMode = 0;
-    dialogs_.MessageBox(message, "WARNING", DialogButtons::Ok, DialogIcon::Error);
+    Box(message, "WARNING", DialogButtons::Ok, DialogIcon::Error);
     return;
   }
   TimeOut(message);
@@ -267,7 +265,7 @@ void WiFiSetup::TimeOut(const std::string& message) {
   }
   // Leave pass-through before the box waits for the user.
   AbortWiFiOperation();
-  dialogs_.MessageBox(message, "WARNING", DialogButtons::Ok, DialogIcon::Error);
+  Box(message, "WARNING", DialogButtons::Ok, DialogIcon::Error);
 }
 
 void WiFiSetup::AbortWiFiOperation() {

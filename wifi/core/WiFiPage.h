@@ -40,6 +40,10 @@ class WiFiPage {
  public:
   virtual ~WiFiPage() = default;
 
+  // Texts and cells are bytes, as the module sends and takes them, in
+  // whatever code page. The page shows them decoded and gives back the very
+  // bytes it was given until the user changes the text; what the user typed
+  // comes back as UTF-8.
   virtual std::string Text(WiFiControl c) const = 0;
   virtual void SetText(WiFiControl c, const std::string& text) = 0;
   virtual bool Checked(WiFiControl c) const = 0;

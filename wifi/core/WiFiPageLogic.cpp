@@ -1,6 +1,9 @@
 // When the Wi-Fi tab and its controls are available, the address control and
 // the progress window.
 #include "wifi/core/WiFiSetup.h"
+
+#include <utility>
+
 #include "wifi/core/WiFiText.h"
 
 using C = WiFiControl;
@@ -107,9 +110,42 @@ void WiFiSetup::ShowProcessingBar(std::function<void()> afterClose) {
     if (afterClose) afterClose();
     return;
   }
+  // An operation's end may close the window and then show a box (a time-out,
+  // a notice); what was waiting for the window comes after that box.
   progress_.Open([this, afterClose] {
-    if (afterClose) host_.Post(afterClose);
+    if (afterClose) host_.Post([this, afterClose] { AfterBoxes(afterClose); });
   });
+}
+
+DialogResult WiFiSetup::Box(const std::string& text, const std::string& caption,
+                            DialogButtons buttons, DialogIcon icon) {
+  ++boxesPending_;
+  const DialogResult answer = dialogs_.MessageBox(text, caption, buttons, icon);
+  BoxDone();
+  return answer;
+}
+
+// A box raised while a received line is handled waits until that is done.
+void WiFiSetup::ShowLater(const std::string& text, const std::string& caption, DialogIcon icon) {
+  ++boxesPending_;
+  host_.Post([this, text, caption, icon] {
+    dialogs_.MessageBox(text, caption, DialogButtons::Ok, icon);
+    BoxDone();
+  });
+}
+
+void WiFiSetup::AfterBoxes(std::function<void()> work) {
+  if (boxesPending_ > 0)
+    afterBoxes_.push_back(std::move(work));
+  else
+    work();
+}
+
+void WiFiSetup::BoxDone() {
+  if (--boxesPending_ > 0 || afterBoxes_.empty()) return;
+  // Posted, not run here: the caller of the box goes on first.
+  for (auto& work : std::exchange(afterBoxes_, {}))
+    host_.Post([this, work] { AfterBoxes(work); });
 }
 
 void WiFiSetup::CloseProcessingBar() {

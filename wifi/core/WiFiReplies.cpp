@@ -141,8 +141,7 @@ void WiFiSetup::CheckApSettingsComplete() {
   CloseProcessingBar();
   wifi.reloadNeeded = 0;
   if (!wifi.pendingMessage.empty()) {
-    dialogs_.MessageBox(wifi.pendingMessage, "Wireless network", DialogButtons::Ok,
-                        DialogIcon::Information);
+    Box(wifi.pendingMessage, "Wireless network", DialogButtons::Ok, DialogIcon::Information);
     wifi.pendingMessage.clear();
   }
   FillWiFiReportData();
@@ -286,11 +285,4 @@ void WiFiSetup::ParseEnableReplies() {
   if (Contains(m.Line(0), "AT+SYSIP") && Contains(m.Line(2), "AT+TCPPORT=?") &&
       Contains(m.Line(3), "+ok="))
     ParseAddressReplies(1);
-}
-
-// A box raised while a received line is handled waits until that is done.
-void WiFiSetup::ShowLater(const std::string& text, const std::string& caption, DialogIcon icon) {
-  host_.Post([this, text, caption, icon] {
-    dialogs_.MessageBox(text, caption, DialogButtons::Ok, icon);
-  });
 }

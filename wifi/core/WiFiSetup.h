@@ -171,6 +171,12 @@ class WiFiSetup {
   void TimeOut(const std::string& message);
   void ContinueWithLoad();
   void ShowLater(const std::string& text, const std::string& caption, DialogIcon icon);
+  // Every box of the set-up goes through here, so that what follows a closed
+  // progress window waits until no box of the set-up is up or waiting.
+  DialogResult Box(const std::string& text, const std::string& caption, DialogButtons buttons,
+                   DialogIcon icon = DialogIcon::None);
+  void AfterBoxes(std::function<void()> work);
+  void BoxDone();
   void SetLinkState(bool linked);
 
   const MSG_TEXT_STRUCT& texts_;
@@ -187,4 +193,6 @@ class WiFiSetup {
   bool overLimitNoticeShown_ = false;
   std::vector<std::string> sentCommands_;  // AT lines of ops 2 and 12, for the acknowledgement test
   bool applyAcknowledged_ = false;
+  int boxesPending_ = 0;                          // up, or posted to come up
+  std::vector<std::function<void()>> afterBoxes_;  // held until none is
 };

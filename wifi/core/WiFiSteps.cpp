@@ -143,7 +143,7 @@ void WiFiSetup::StepApplyAndReboot() {
       host_.SetStepTimerEnabled(false);
       wifi.modeShown = 0;
       MarkActiveWiFiMode(0);
-      dialogs_.MessageBox("Changes successfully applied", "Wireless network", DialogButtons::Ok);
+      Box("Changes successfully applied", "Wireless network", DialogButtons::Ok);
     }
   } else if (wifi.step >= 31) {
     wifi.step = 29;
@@ -286,8 +286,7 @@ void WiFiSetup::StepScanNetworks() {
   }
   wifi.reloadNeeded = 0;
   if (!wifi.pendingMessage.empty()) {
-    dialogs_.MessageBox(wifi.pendingMessage, "Wireless network", DialogButtons::Ok,
-                        DialogIcon::Information);
+    Box(wifi.pendingMessage, "Wireless network", DialogButtons::Ok, DialogIcon::Information);
     wifi.pendingMessage.clear();
   }
   UpdateRetryDhcpButton();
@@ -361,8 +360,7 @@ void WiFiSetup::StepEnableWiFi() {
   if (!enable) {
     CloseProcessingBar();
     EnableApSettingsControls(false);
-    dialogs_.MessageBox(
-        "Wi-Fi function is disabled.\n\nYou can check \"Enable Wi-Fi\" box to enable Wi-Fi "
+    Box("Wi-Fi function is disabled.\n\nYou can check \"Enable Wi-Fi\" box to enable Wi-Fi "
         "function again.",
         "Wireless network", DialogButtons::Ok, DialogIcon::Information);
   } else {

@@ -19,26 +19,47 @@
 #include <QTextCursor>
 #include <QValidator>
 
+#include "ui/core/TextDecode.h"
+
 using C = WiFiControl;
 
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+QString CurrentText(const QWidget* w) {
+  if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
+  if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+  if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
+  if (auto* cb = qobject_cast<const QComboBox*>(w)) return cb->currentIndex() < 0 ? QString() : cb->currentText();
+  return {};
+}
+
+// The module's bytes of a list cell.
+constexpr int kBytesRole = Qt::UserRole + 1;
+
 // 0x00BBGGRR to a colour.
 QColor FromBgr(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 class CommandTextValidator : public QValidator {
  public:
-  CommandTextValidator(int bytes, QObject* parent) : QValidator(parent), bytes_(bytes) {}
+  CommandTextValidator(int bytes, QLineEdit* edit)
+      : QValidator(edit), bytes_(bytes), held_(edit->text().toUtf8().size()) {
+    // The edit has taken the new text in already when it asks.
+    QObject::connect(edit, &QLineEdit::textChanged, this,
+                     [this](const QString& text) { held_ = text.toUtf8().size(); });
+  }
   State validate(QString& input, int&) const override {
     for (QChar c : input)
       if (c.unicode() < 0x20 || c.unicode() == 0x7F) return Invalid;
-    return input.toUtf8().size() <= bytes_ ? Acceptable : Invalid;
+    const qsizetype size = input.toUtf8().size();
+    if (size <= bytes_) return Acceptable;
+    return size < held_ ? Intermediate : Invalid;
   }
 
  private:
   int bytes_;
+  qsizetype held_;  // the edit's text, in bytes
 };
 
 }  // namespace
@@ -48,7 +69,9 @@ void LimitCommandText(QLineEdit* edit, int bytes) {
   edit->setValidator(new CommandTextValidator(bytes, edit));
 }
 
-QtWiFiPage::QtWiFiPage(const WiFiPageWidgets& w) : w_(w) {
+QtWiFiPage::QtWiFiPage(const WiFiPageWidgets& w,
+                       std::function<std::string(const std::string&)> decode)
+    : w_(w), decode_(std::move(decode)) {
   map_ = {{C::CheckBox_WiFi_Open, w.CheckBox_WiFi_Open},
           {C::SpeedButton_WiFi_FactoryDefault, w.SpeedButton_WiFi_FactoryDefault},
           {C::GroupBox_ConfigureMode, w.GroupBox_ConfigureMode},
@@ -79,13 +102,15 @@ QWidget* QtWiFiPage::Widget(WiFiControl c) const {
   return it == map_.end() ? nullptr : it->second;
 }
 
+QString QtWiFiPage::Shown(const std::string& bytes) const {
+  return Q(decode_ ? decode_(bytes) : DecodeText(bytes, {}));
+}
+
 std::string QtWiFiPage::Text(WiFiControl c) const {
-  QWidget* w = Widget(c);
-  if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text().toStdString();
-  if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
-  if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text().toStdString();
-  if (auto* cb = qobject_cast<QComboBox*>(w)) return cb->currentIndex() < 0 ? "" : cb->currentText().toStdString();
-  return {};
+  const QString now = CurrentText(Widget(c));
+  auto kept = kept_.find(c);
+  if (kept != kept_.end() && kept->second.shown == now) return kept->second.bytes;
+  return now.toUtf8().toStdString();
 }
 
 void QtWiFiPage::SetText(WiFiControl c, const std::string& text) {
@@ -94,13 +119,16 @@ void QtWiFiPage::SetText(WiFiControl c, const std::string& text) {
     // Replies are set as they came; the edit's own limits are for typing.
     const QValidator* v = e->validator();
     e->setValidator(nullptr);
-    e->setText(Q(text));
+    e->setText(Shown(text));
     e->setValidator(v);
   } else if (auto* l = qobject_cast<QLabel*>(w)) {
-    l->setText(Q(text));
+    l->setText(Shown(text));
   } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-    b->setText(Q(text));
+    b->setText(Shown(text));
+  } else {
+    return;
   }
+  kept_[c] = {text, CurrentText(w)};
 }
 
 bool QtWiFiPage::Checked(WiFiControl c) const {
@@ -194,16 +222,18 @@ void QtWiFiPage::SetRowCount(int rows) { w_.StringGridWiFiList->setRowCount(rows
 
 std::string QtWiFiPage::Cell(int col, int row) const {
   auto* item = w_.StringGridWiFiList->item(row, col);
-  return item ? item->text().toStdString() : std::string();
+  if (!item) return {};
+  const QVariant bytes = item->data(kBytesRole);
+  return bytes.isValid() ? bytes.toByteArray().toStdString() : item->text().toUtf8().toStdString();
 }
 
 void QtWiFiPage::SetCell(int col, int row, const std::string& text) {
   QTableWidget* g = w_.StringGridWiFiList;
   if (row < 0 || col < 0 || row >= g->rowCount() || col >= g->columnCount()) return;
-  if (auto* item = g->item(row, col))
-    item->setText(Q(text));
-  else
-    g->setItem(row, col, new QTableWidgetItem(Q(text)));
+  auto* item = g->item(row, col);
+  if (!item) g->setItem(row, col, item = new QTableWidgetItem);
+  item->setText(Shown(text));
+  item->setData(kBytesRole, QByteArray::fromStdString(text));
 }
 
 int QtWiFiPage::SelectedRow() const { return w_.StringGridWiFiList->currentRow(); }

@@ -54,7 +54,10 @@ struct WiFiPageWidgets {
 // The page interface of the Wi-Fi set-up over real widgets.
 class QtWiFiPage : public WiFiPage {
  public:
-  explicit QtWiFiPage(const WiFiPageWidgets& w);
+  // `decode` turns the module's bytes into UTF-8 for display; by default
+  // what is not UTF-8 shows as U+FFFD.
+  explicit QtWiFiPage(const WiFiPageWidgets& w,
+                      std::function<std::string(const std::string&)> decode = {});
 
   std::string Text(WiFiControl c) const override;
   void SetText(WiFiControl c, const std::string& text) override;
@@ -97,13 +100,25 @@ class QtWiFiPage : public WiFiPage {
   void SkipNextMemoAppend() { skipAppend_ = true; }
 
  private:
+  QString Shown(const std::string& bytes) const;
+
+  // The bytes a control was given, with the text shown for them: while the
+  // control still shows that text, its text is those bytes.
+  struct Kept {
+    std::string bytes;
+    QString shown;
+  };
+
   WiFiPageWidgets w_;
+  std::function<std::string(const std::string&)> decode_;
   bool skipAppend_ = false;
   std::map<WiFiControl, QWidget*> map_;
+  std::map<WiFiControl, Kept> kept_;
 };
 
 // Text edits whose contents go out inside one AT command line: no control
-// characters, and at most `bytes` bytes of UTF-8.
+// characters, and at most `bytes` bytes of UTF-8. A text already longer (the
+// module's own, shown decoded) can still be shortened.
 void LimitCommandText(QLineEdit* edit, int bytes);
 
 // Runs `handler` in place of a press on a button, so the handler decides

@@ -198,12 +198,58 @@ TEST_F(ReportFormTest, WiFiReloadComesFirstThenTheQuestion) {
   RunPosted();
   ASSERT_EQ(dialogs.shown.size(), 1u);
   const std::string text = Slurp(Path("wifi.TXT"));
-  EXPECT_NE(text.find("[Wi-Fi]\r\nWi-Fi Module Firmware Version = V1.0.4\r\n" +
-                      form->CheckBox_WiFi_Open->text().toStdString() + " = ON\r\n" +
-                      form->GroupBox_ConfigureMode->title().toStdString() + " = " +
-                      form->RadioButton_STA->text().toStdString() +
-                      "\r\nConnect status = Disconnected\r\n\r\n\r\n===="),
+  EXPECT_NE(text.find("[Wi-Fi]\r\nWi-Fi Module Firmware Version = V1.0.4\r\n"
+                      "Enable Wi-Fi = ON\r\n"
+                      "Select Wi-Fi Mode = Client\r\n"
+                      "Connect status = Disconnected\r\n\r\n\r\n===="),
             std::string::npos)
       << text;
   EXPECT_EQ(w.reportLoad, 0);
+}
+
+TEST_F(ReportFormTest, AccessPointLinesCarryThePageCaptions) {
+  ShowTab(*form, form->TabSheetWiFi, true);
+  WIFI_GENERATE_REPORT_DATA& w = form->WiFiReportData;
+  w.firmwareVersion = "1.08";
+  w.enabled = 1;
+  w.mode = 0;
+  w.channel = 0;
+  w.ipAddress = "192.168.4.1";
+  w.port = "3333";
+  w.ssid = "KVOR-AIS";
+  w.security = "WPA2_AES";
+  w.key = "12345678";
+  const std::string text = Slurp(SaveAs("ap.TXT"));
+  EXPECT_NE(text.find("[Wi-Fi]\r\n"
+                      "Wi-Fi Module Firmware Version = V1.08\r\n"
+                      "Enable Wi-Fi = ON\r\n"
+                      "Select Wi-Fi Mode = Access Point\r\n"
+                      "Channel = Auto selected\r\n"
+                      "Device IP Address = 192.168.4.1\r\n"
+                      "Device Port = 3333\r\n"
+                      "SSID = KVOR-AIS\r\n"
+                      "Security mode = WPA2_AES\r\n"
+                      "Password= 12345678\r\n"),
+            std::string::npos)
+      << text;
+  w.enabled = 0;
+  EXPECT_NE(Slurp(SaveAs("off.TXT")).find("V1.08\r\nEnable Wi-Fi = OFF\r\n\r\n\r\n===="),
+            std::string::npos);
+}
+
+TEST_F(ReportFormTest, ModuleNamesAreWrittenAsThePageShowsThem) {
+  form->mnuLangTraChinese->trigger();  // whose old code page is Big5
+  ShowTab(*form, form->TabSheetWiFi, true);
+  WIFI_GENERATE_REPORT_DATA& w = form->WiFiReportData;
+  w.enabled = 1;
+  w.mode = 0;
+  w.channel = 6;
+  w.ssid = "\xB4\xE4\xB0\xCF";        // "港區" in Big5
+  w.security = "WPA2_AES";
+  w.key = "Caf\xC3\xA9-12345";          // UTF-8 stays as it is
+  const std::string text = Slurp(SaveAs("tw.TXT"));
+  EXPECT_NE(text.find("SSID = 港區\r\nSecurity mode = WPA2_AES\r\nPassword= Café-12345\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_EQ(w.ssid, "\xB4\xE4\xB0\xCF");
 }

@@ -389,3 +389,33 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  7 + 60, "Apply the setting timeout!"}),  // after operation 2 (no password: 7 ticks)
     [](const auto& info) { return std::string(info.param.name); });
+
+// The report question waits for the progress window; when the operation ends
+// in a box of its own, the question waits for that box too.
+TEST(WiFiTimeouts, WhatWaitsForTheWindowComesAfterTheOperationsBox) {
+  struct Case {
+    std::function<void(WifiModuleSim&)> fault;
+    const char* box;
+  };
+  const Case cases[] = {
+      {[](WifiModuleSim& m) { m.faults.neverOk = true; }, "Enter to configuration mode timeout!"},
+      {[](WifiModuleSim& m) { m.faults.silent = true; }, "Loading Wi-Fi settings timeout!"},
+      {[](WifiModuleSim& m) { m.settings.enabled = false; },
+       "Wi-Fi function is disabled.\n\nYou can check \"Enable Wi-Fi\" box to enable Wi-Fi "
+       "function again."},
+  };
+  for (const Case& c : cases) {
+    WiFiRig r;
+    c.fault(r.link.module);
+    // The real box runs what is posted while it is up.
+    r.dialogs.whileOpen = [&] { r.host.RunPosted(); };
+    r.setup.StartReportRefresh([&] {
+      r.dialogs.MessageBox("Do you want to save report?", "Save", DialogButtons::OkCancel,
+                           DialogIcon::Question);
+    });
+    EXPECT_GT(r.RunToEnd(), 0) << c.box;
+    r.host.RunPosted();
+    EXPECT_EQ(r.BoxTexts(), (std::vector<std::string>{c.box, "Do you want to save report?"}));
+    EXPECT_EQ(r.dialogs.mostOpenAtOnce, 1) << c.box;
+  }
+}

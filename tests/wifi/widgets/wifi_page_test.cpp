@@ -19,37 +19,11 @@
 #include "wifi/widgets/ProcessingBar.h"
 #include "wifi/widgets/password_form.h"
 #include "wifi_form_fixture.h"
+#include "wifi_input.h"
 
 namespace {
 
 QString Text(QLineEdit* e) { return e->text(); }
-
-// Key and mouse input as the user gives it.
-void Key(QWidget* w, int key, Qt::KeyboardModifiers mods = {}, const QString& text = {}) {
-  QKeyEvent press(QEvent::KeyPress, key, mods, text);
-  QApplication::sendEvent(w, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, mods, text);
-  QApplication::sendEvent(w, &release);
-}
-
-void Type(QWidget* w, const QString& text) {
-  for (QChar c : text) {
-    const int key = c.isDigit() ? Qt::Key_0 + c.digitValue()
-                    : c.isLetter() ? Qt::Key_A + (c.toUpper().unicode() - 'A')
-                                   : Qt::Key_unknown;
-    Key(w, key, {}, QString(c));
-  }
-}
-
-void Click(QWidget* w) {
-  const QPointF at(5, 5);
-  QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
-                    Qt::LeftButton, {});
-  QApplication::sendEvent(w, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
-                      Qt::NoButton, {});
-  QApplication::sendEvent(w, &release);
-}
 
 // A scan result shown with its images when KVOR_WIFI_SHOTS names a folder.
 void Shot(QWidget* window, const char* name) {

@@ -11,7 +11,8 @@ namespace {
 // A button to assistive technology, with its checked state. Its action is a
 // Space press, the keyboard's click: it takes the path a user's press takes,
 // through the click handler of the connect button and through the filter that
-// asks before the Wi-Fi mode changes, so nothing changes behind a handler.
+// asks before the Wi-Fi mode or the module's power changes, so nothing changes
+// behind a handler.
 class PressableButton : public QAccessibleWidget {
  public:
   PressableButton(QAbstractButton* button, QAccessible::Role role) : QAccessibleWidget(button, role) {}
@@ -39,7 +40,7 @@ class PressableButton : public QAccessibleWidget {
   QStringList actionNames() const override {
     QStringList names;
     if (widget()->isEnabled())
-      names << (role() == QAccessible::RadioButton ? toggleAction() : pressAction());
+      names << (role() == QAccessible::Button ? pressAction() : toggleAction());
     return names + QAccessibleWidget::actionNames();
   }
 
@@ -71,6 +72,8 @@ QAccessibleInterface* ControlAccessible(const QString& className, QObject* objec
   } else if (className == QLatin1String("TRadioButton")) {
     if (auto* radio = qobject_cast<TRadioButton*>(object))
       return new PressableButton(radio, QAccessible::RadioButton);
+  } else if (className == QLatin1String("TCheckBox")) {
+    if (auto* box = qobject_cast<TCheckBox*>(object)) return new PressableButton(box, QAccessible::CheckBox);
   }
   return nullptr;
 }

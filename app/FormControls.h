@@ -2,6 +2,7 @@
 // Thin Qt widgets that carry what the main window's handlers rely on: a Tag,
 // a label beside an edit, a double-click signal, and timers whose handlers
 // tests call tick by tick.
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,9 +55,17 @@ class TRadioButton : public QRadioButton {
   using QRadioButton::QRadioButton;
 };
 
-// Lets assistive technology see the toggling TSpeedButton and TRadioButton as
-// what they look like; their accessible action is the press a user gives
-// them. Once per program; later calls do nothing.
+// A box whose state only its handler changes, after asking ("Enable Wi-Fi"):
+// its accessible action is a user's press, not a bare toggle.
+class TCheckBox : public QCheckBox {
+  Q_OBJECT
+ public:
+  using QCheckBox::QCheckBox;
+};
+
+// Lets assistive technology see the toggling TSpeedButton, TRadioButton and
+// TCheckBox as what they look like; their accessible action is the press a
+// user gives them. Once per program; later calls do nothing.
 void InstallControlAccessibility();
 
 // A label with a Tag and a double-click signal.

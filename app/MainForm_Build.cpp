@@ -530,7 +530,7 @@ void TForm1::BuildWiFiPage() {
   v->addWidget(Edit_cover);
 
   auto* head = new QHBoxLayout;
-  CheckBox_WiFi_Open = Named(new QCheckBox("Enable Wi-Fi", p), "CheckBox_WiFi_Open");
+  CheckBox_WiFi_Open = Named(new TCheckBox("Enable Wi-Fi", p), "CheckBox_WiFi_Open");
   head->addWidget(CheckBox_WiFi_Open);
   GroupBox_ConfigureMode = Named(new QGroupBox("Select Wi-Fi Mode", p), "GroupBox_ConfigureMode");
   {

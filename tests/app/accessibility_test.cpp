@@ -1,6 +1,6 @@
-// What assistive technology sees of the connect control and the Wi-Fi mode
-// choices, and that their accessible actions do what a user's press does,
-// against the simulated transponder on a pseudo-terminal.
+// What assistive technology sees of the connect control, the Wi-Fi mode
+// choices and "Enable Wi-Fi", and that their accessible actions do what a
+// user's press does, against the simulated transponder on a pseudo-terminal.
 #include <QAccessible>
 #include <QComboBox>
 #include <QRadioButton>
@@ -96,6 +96,30 @@ TEST_F(Accessibility, WiFiModeChoicesAreRadioButtonsThatAskFirst) {
   EXPECT_TRUE(sta->state().checked);
   EXPECT_FALSE(ap->state().checked);
   EXPECT_EQ(form->WiFiData.operation, WiFiOperation::ChangeMode);
+  EXPECT_TRUE(form->Timer_WiFi_function->Enabled());
+}
+
+TEST_F(Accessibility, EnableWiFiIsACheckBoxThatAsksFirst) {
+  ConnectToWiFiTab();
+  if (!form->Timer_WiFi_function->Enabled()) form->StartLoadWiFiSettings();
+  RunToEnd();
+  QAccessibleInterface* box = Of(form->CheckBox_WiFi_Open);
+  EXPECT_EQ(box->role(), QAccessible::CheckBox);
+  EXPECT_EQ(box->text(QAccessible::Name), "Enable Wi-Fi");
+  const bool wasOn = box->state().checked;
+
+  // A bare toggle would flip the box without the module ever hearing of it.
+  dialogs.shown.clear();
+  dialogs.answers.push_back(DialogResult::No);
+  Activate(box);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].caption, "Wireless network");
+  EXPECT_EQ(box->state().checked, wasOn);
+  EXPECT_FALSE(form->Timer_WiFi_function->Enabled());
+
+  Activate(box);
+  EXPECT_EQ(box->state().checked, !wasOn);
+  EXPECT_EQ(form->WiFiData.operation, WiFiOperation::EnableWiFi);
   EXPECT_TRUE(form->Timer_WiFi_function->Enabled());
 }
 

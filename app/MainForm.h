@@ -572,9 +572,6 @@ class TForm1 : public QMainWindow {
  private:
   void WireReport();
   void PostConfigReport();
-  // The Wi-Fi page's report record and its reload (operation 8) for the report.
-  struct WIFI_GENERATE_REPORT_DATA& ReportWiFiData();
-  void StartReportWiFiReload(std::function<void()> afterClose);
   enum class ReportStep { Idle, WaitingForWiFi, Posted };
   ReportStep reportStep_ = ReportStep::Idle;
 

@@ -20,6 +20,7 @@
 #include "ui/core/Maker.h"
 #include "ui/widgets/About.h"
 #include "wifi/core/WiFiData.h"
+#include "wifi/core/WiFiSetup.h"
 
 namespace {
 
@@ -125,14 +126,9 @@ void TForm1::WireReport() {
 }
 
 void TForm1::RefreshWiFiBeforeReport() {
-  WIFI_GENERATE_REPORT_DATA& report = ReportWiFiData();
-  const bool apPageOnScreen = PageControlMain->currentWidget() == TabSheetConfig &&
-                              PageControlConf->currentWidget() == TabSheetWiFi &&
-                              RadioButton_AP->isChecked();
-  report.reportLoad = apPageOnScreen ? 0 : 1;
   reportStep_ = ReportStep::WaitingForWiFi;
   std::weak_ptr<int> alive = alive_;
-  StartReportWiFiReload([this, alive] {
+  WiFi->StartReportRefresh([this, alive] {
     if (!alive.expired() && reportStep_ == ReportStep::WaitingForWiFi) PostConfigReport();
   });
 }
@@ -157,7 +153,7 @@ void TForm1::PostConfigReport() {
 
 void TForm1::RunConfigReport() {
   reportStep_ = ReportStep::Idle;
-  WIFI_GENERATE_REPORT_DATA& wifiReport = ReportWiFiData();
+  WIFI_GENERATE_REPORT_DATA& wifiReport = WiFiReportData;
   if (dialogs.MessageBox("Do you want to save report?", "Save", DialogButtons::OkCancel,
                          DialogIcon::Question) != DialogResult::Ok) {
     wifiReport.reportLoad = 0;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "protocol/SentenceFields.h"
 #include "ui/core/AtomicFile.h"
 #include "ui/core/Maker.h"
 
@@ -73,7 +74,7 @@ void AddEncryption(Report& r, const CONFIG_REPORT_DATA& d) {
   r.Add(Format("%s=%d", d.encryptionAddressCaption.c_str(), d.encryptionAddressMode ? 1 : 0));
   if (d.encryptionAddressMode) {
     r.Add(Format("%s %s=%09d", d.encryptionAddressCaption.c_str(), d.encryptionMmsiCaption.c_str(),
-                 FieldToIntLoose(d.encryptionMmsiText)));
+                 FieldToInt(d.encryptionMmsiText)));
   }
   r.Add(Format("%s=%s", d.encryptionAsciiLabel.c_str(), d.encryptionAsciiText.c_str()));
 }
@@ -122,22 +123,6 @@ void AddWiFi(Report& r, const CONFIG_REPORT_DATA& d) {
 }
 
 }  // namespace
-
-int32_t FieldToIntLoose(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  int64_t v = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    v = v * 10 + (text[i] - '0');
-    if (v > INT32_MAX) v = INT64_C(1) + INT32_MAX;  // saturate instead of overflowing
-  }
-  if (negative) v = -v;
-  if (v > INT32_MAX) v = INT32_MAX;
-  if (v < INT32_MIN) v = INT32_MIN;
-  return static_cast<int32_t>(v);
-}
 
 std::string ReportFileName(uint32_t mmsi) { return Format("%09u", mmsi); }
 

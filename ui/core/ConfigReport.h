@@ -85,10 +85,6 @@ std::string BuildConfigReport(const CONFIG_REPORT_DATA& data);
 // The proposed file name: the MMSI in nine digits.
 std::string ReportFileName(uint32_t mmsi);
 
-// Decimal conversion as the device fields use it: leading blanks, an optional
-// sign, digits up to the first other character; 0 when there are none.
-int32_t FieldToIntLoose(const std::string& text);
-
 // Writes the report through a temporary file and a rename. On failure false,
 // with `error` set to `Cannot create file "<path>". <reason>`, and any earlier
 // file of that name left whole.

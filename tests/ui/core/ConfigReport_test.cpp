@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -259,12 +261,19 @@ TEST(ConfigReport, LongCaptionsAreWrittenWhole) {
 TEST(ConfigReport, FileNameAndNumbers) {
   EXPECT_EQ(ReportFileName(123), "000000123");
   EXPECT_EQ(ReportFileName(999999999), "999999999");
-  EXPECT_EQ(FieldToIntLoose("  0002000"), 2000);
-  EXPECT_EQ(FieldToIntLoose("12ab"), 12);
-  EXPECT_EQ(FieldToIntLoose(""), 0);
-  EXPECT_EQ(FieldToIntLoose("   "), 0);
-  EXPECT_EQ(FieldToIntLoose("-5"), -5);
-  EXPECT_EQ(FieldToIntLoose("99999999999999999999"), INT32_MAX);
+  // The encryption MMSI is read from its edit as a device field is.
+  CONFIG_REPORT_DATA d = Base();
+  d.encryptionShown = true;
+  d.encryptionAddressMode = true;
+  d.encryptionAddressCaption = "Security Address Mode";
+  d.encryptionMmsiCaption = "MMSI";
+  for (const auto& [text, shown] : std::vector<std::pair<std::string, std::string>>{
+           {"  0002000", "000002000"}, {"12ab", "000000012"}, {"", "000000000"},
+           {"   ", "000000000"}, {"987654321", "987654321"}}) {
+    d.encryptionMmsiText = text;
+    EXPECT_NE(BuildConfigReport(d).find("Security Address Mode MMSI=" + shown + "\r\n"), std::string::npos)
+        << text;
+  }
 }
 
 TEST(ConfigReport, SaveReplacesOrFailsCleanly) {

@@ -109,6 +109,10 @@ class TForm1 : public QMainWindow {
   void AutoDetectStep();
   void ManualConnectStep();
   void OpenComPort(const SerialPortInfo& port);
+  // Opens the port at path with RTS and DTR raised; left closed on failure.
+  void OpenSerialPort(const std::string& path);
+  // The serial port's settings can be changed only while no connection is open.
+  void EnableSerialSettings(bool on);
   void SetAutoBaud(int index);
   int CheckManualPort();
   bool QueryDevice(int command);

@@ -9,11 +9,7 @@
 #include "app/MainForm.h"
 #include "app/core/PortOpenText.h"
 #include "protocol/Protocol.h"
-
-namespace {
-// The Wi-Fi pass-through exit: returns the device from the module's command mode.
-constexpr char kPassThroughExit[] = "$PDBG,163,0,,,,,,*15\r\n";
-}  // namespace
+#include "wifi/core/PassThrough.h"
 
 void TForm1::OpenPortClick() { ToggleConnection(); }
 
@@ -37,11 +33,7 @@ void TForm1::ResetSession() {
   Timer1->Stop();
   TimerConnection->Stop();
   SetConnectionStatus(Texts.Disconnect);
-  for (QWidget* w : {static_cast<QWidget*>(GroupBoxSerialConnectionMode),
-                     static_cast<QWidget*>(RadioButtonConnectionModeAuto),
-                     static_cast<QWidget*>(RadioButtonConnectionModeManual),
-                     static_cast<QWidget*>(cbxComPort), static_cast<QWidget*>(cbxBaudRate)})
-    w->setEnabled(true);
+  EnableSerialSettings(true);
   LabelMMSICantProg->hide();
   ClearSessionDeviceInfo();
   SrmMode = 0;
@@ -67,14 +59,6 @@ void TForm1::ToggleSerialConnection() {
     }
   }
   ResetSession();
-
-  auto setWidgetsEnabled = [this](bool on) {
-    for (QWidget* w : {static_cast<QWidget*>(GroupBoxSerialConnectionMode),
-                       static_cast<QWidget*>(RadioButtonConnectionModeAuto),
-                       static_cast<QWidget*>(RadioButtonConnectionModeManual),
-                       static_cast<QWidget*>(cbxComPort), static_cast<QWidget*>(cbxBaudRate)})
-      w->setEnabled(on);
-  };
 
   if (connect) {
     OpenPort->SetDown(true);
@@ -108,7 +92,7 @@ void TForm1::ToggleSerialConnection() {
     Timer1->Start();
     TimerConnection->Start();
     SetConnectionStatus(Texts.Connecting);
-    setWidgetsEnabled(false);
+    EnableSerialSettings(false);
     return;
   }
 
@@ -123,7 +107,7 @@ void TForm1::ToggleSerialConnection() {
     dialogs.MessageBox("Serial port connection error! Please check!", "Error", DialogButtons::Ok,
                        DialogIcon::Information);
   }
-  setWidgetsEnabled(true);
+  EnableSerialSettings(true);
 }
 
 void TForm1::ConnectionStep() {
@@ -174,16 +158,7 @@ void TForm1::ConnectionStep() {
     if (mnuSerialPort->isChecked()) {
       if (!Comm->IsOpen()) {
         cbxBaudRateChange();
-        Comm->SetDeviceName(PortPathForText(cbxComPort->currentText().toStdString()));
-        try {
-          Comm->Open();
-          if (Comm->IsOpen()) {
-            Comm->SetRTS(true);
-            Comm->SetDTR(true);
-          }
-        } catch (const ECommError&) {
-          if (Comm->IsOpen()) Comm->Close();
-        }
+        OpenSerialPort(PortPathForText(cbxComPort->currentText().toStdString()));
       }
       if (!Comm->IsOpen()) {
         ConnectState = 0;
@@ -232,7 +207,12 @@ void TForm1::OpenComPort(const SerialPortInfo& port) {
     cbxComPort->setCurrentIndex(index);
   else
     cbxComPort->setEditText(QString::fromStdString(port.name));
-  Comm->SetDeviceName(port.path);
+  // Left closed when it fails: its requests fail silently and the next port follows.
+  OpenSerialPort(port.path);
+}
+
+void TForm1::OpenSerialPort(const std::string& path) {
+  Comm->SetDeviceName(path);
   try {
     Comm->Open();
     if (Comm->IsOpen()) {
@@ -240,14 +220,22 @@ void TForm1::OpenComPort(const SerialPortInfo& port) {
       Comm->SetDTR(true);
     }
   } catch (const ECommError&) {
-    // Left closed: its requests fail silently and the next port follows.
     if (Comm->IsOpen()) Comm->Close();
   }
 }
 
+void TForm1::EnableSerialSettings(bool on) {
+  for (QWidget* w : {static_cast<QWidget*>(GroupBoxSerialConnectionMode),
+                     static_cast<QWidget*>(RadioButtonConnectionModeAuto),
+                     static_cast<QWidget*>(RadioButtonConnectionModeManual),
+                     static_cast<QWidget*>(cbxComPort), static_cast<QWidget*>(cbxBaudRate)})
+    w->setEnabled(on);
+}
+
 void TForm1::ManualConnectStep() {
   if (DeviceConnected) return;
-  SendRaw(kPassThroughExit, sizeof kPassThroughExit - 1);
+  // Returns the device from the Wi-Fi module's command mode, should it be there.
+  SendRaw(kWiFiExitSentence);
   if (ConnectTick > 20) {
     ConnectState = 0;
     ConnectFailed = 1;

@@ -6,14 +6,12 @@
 
 #include "ui/core/Dialogs.h"
 #include "ui/core/MessageTexts.h"
+#include "wifi/core/PassThrough.h"
 #include "wifi/core/WiFiData.h"
 #include "wifi/core/WiFiHost.h"
 #include "wifi/core/WiFiMemo.h"
 #include "wifi/core/WiFiPage.h"
 
-// The two pass-through sentences of the transponder.
-inline constexpr const char* kWiFiEnterSentence = "$PDBG,163,1,,,,,,*14\r\n";
-inline constexpr const char* kWiFiExitSentence = "$PDBG,163,0,,,,,,*15\r\n";
 
 // The network name sent to drop the station link.
 inline constexpr const char* kWiFiDummySsid = "#62940%+*D318E?";

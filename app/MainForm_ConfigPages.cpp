@@ -104,8 +104,7 @@ bool TForm1::SendConfigLines(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) {
     if (SendRaw(line)) continue;
     // Stop at once: the rest would leave the device half configured.
-    if (OpenPort->Down()) ToggleConnection();
-    dialogs.MessageBox(Texts.PortOpenError, Texts.Error, DialogButtons::Ok, DialogIcon::Error);
+    ReportSendFailure();
     return false;
   }
   return true;

@@ -52,10 +52,7 @@ void TForm1::ButtonCustomSendCommandClick() {
     Timer_WiFi_function->Stop();
     SetWiFiOperationNone();
   }
-  if (!SendRaw(cmd.bytes)) {
-    if (OpenPort->Down()) ToggleConnection();
-    dialogs.MessageBox(Texts.PortOpenError, Texts.Error, DialogButtons::Ok, DialogIcon::Error);
-  }
+  if (!SendRaw(cmd.bytes)) ReportSendFailure();
 }
 
 void TForm1::SetWiFiOperationNone() {

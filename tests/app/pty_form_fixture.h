@@ -81,6 +81,13 @@ class PtyFormTest : public ::testing::Test {
   // The device sends bytes (CR LF included); returns once the window has them.
   void Device(const std::string& bytes) {
     ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    // The pty moves them to the window's side a little later. Only this
+    // thread reads them (the window's handler runs here), so once they are
+    // all queued, an empty queue means the window has taken them.
+    QElapsedTimer queued;
+    queued.start();
+    for (int waiting = 0; queued.elapsed() < 2000; usleep(200))
+      if (ioctl(slaveKeep_, FIONREAD, &waiting) != 0 || waiting >= static_cast<int>(bytes.size())) break;
     // Wait until the window has read them (a loaded machine or a sanitizer
     // build is slower than any fixed pause), then let it handle them.
     WaitFor([&] {

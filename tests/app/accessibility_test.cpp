@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 
-#include "tests/wifi/widgets/wifi_form_fixture.h"
+#include "tests/app/wifi_form_fixture.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "app/core/Cek.h"
 #include "protocol/Protocol.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/fuzz_check.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "app/core/DeviceData.h"
 #include "app/core/DeviceInfo.h"
 #include "app/core/TextEscape.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);

@@ -22,7 +22,7 @@
 #include "ui/core/LanguageTable.h"
 #include "ui/core/TextDecode.h"
 #include "ui/core/Utf8.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/fuzz_check.h"
 
 namespace {
 

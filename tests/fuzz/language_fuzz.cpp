@@ -20,7 +20,7 @@
 #include "ui/core/IniFile.h"
 #include "ui/core/LanguageLoader.h"
 #include "ui/core/Utf8.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/fuzz_check.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "protocol/Protocol.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/fuzz_check.h"
 
 namespace {
 

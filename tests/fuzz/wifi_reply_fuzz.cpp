@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/fuzz/FuzzCheck.h"
-#include "tests/wifi/core/WiFiRig.h"
+#include "tests/fuzz/fuzz_check.h"
+#include "tests/wifi/core/wifi_rig.h"
 #include "wifi/core/SplitDelimited.h"
 #include "wifi/core/WiFiText.h"
 

@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "app/MainForm.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/fuzz_check.h"
 #include "ui/core/Dialogs.h"
 
 namespace {

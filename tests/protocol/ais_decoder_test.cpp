@@ -5,7 +5,7 @@
 #include <string>
 
 #include "protocol/AisDecoder.h"
-#include "ais_test_helpers.h"
+#include "tests/protocol/ais_test_helpers.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "protocol/AisFragments.h"
-#include "ais_test_helpers.h"
+#include "tests/protocol/ais_test_helpers.h"
 
 namespace {
 

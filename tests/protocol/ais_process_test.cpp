@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "protocol/Protocol.h"
-#include "ais_test_helpers.h"
-#include "support/recorded_traffic.h"
+#include "tests/protocol/ais_test_helpers.h"
+#include "tests/support/recorded_traffic.h"
 
 namespace {
 

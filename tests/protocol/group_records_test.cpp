@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "codec_test_util.h"
+#include "tests/protocol/codec_test_util.h"
 
 TEST(Classify, FamiliesByFormatter) {
   SENTENCE_STRUCT r{};

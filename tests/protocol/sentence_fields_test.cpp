@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "codec_test_util.h"
+#include "tests/protocol/codec_test_util.h"
 
 TEST(Checksum, UpperCaseDigitsPassOthersFail) {
   EXPECT_TRUE(VerifyChecksum(WithChecksum("$GPGGA,,,")));

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "codec_test_util.h"
+#include "tests/protocol/codec_test_util.h"
 
 namespace {
 // A two-piece message from the recorded traffic.

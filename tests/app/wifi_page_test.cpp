@@ -18,8 +18,8 @@
 #include "wifi/widgets/IpAddressEdit.h"
 #include "wifi/widgets/ProcessingBar.h"
 #include "wifi/widgets/password_form.h"
-#include "wifi_form_fixture.h"
-#include "wifi_input.h"
+#include "tests/app/wifi_form_fixture.h"
+#include "tests/app/wifi_input.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "ui/widgets/About.h"
 #include "ui/widgets/AgreementForm.h"
 #include "ui/widgets/LanguageApply.h"
-#include "ui/widgets/language_form_fixture.h"
+#include "tests/app/language_form_fixture.h"
 
 namespace {
 

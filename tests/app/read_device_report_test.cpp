@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/config_fixture.h"
+#include "tests/app/config_fixture.h"
 
 namespace {
 

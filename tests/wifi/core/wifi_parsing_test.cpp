@@ -2,7 +2,7 @@
 // access-point settings.
 #include <gtest/gtest.h>
 
-#include "WiFiRig.h"
+#include "tests/wifi/core/wifi_rig.h"
 #include "wifi/core/SplitDelimited.h"
 #include "wifi/core/WiFiText.h"
 

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "wifi_form_fixture.h"
-#include "wifi_input.h"
+#include "tests/app/wifi_form_fixture.h"
+#include "tests/app/wifi_input.h"
 
 class WiFiReportTest : public WiFiFormTest {
  protected:

@@ -11,7 +11,7 @@
 #include <iterator>
 
 #include "app/FormControls.h"
-#include "ui/widgets/language_form_fixture.h"
+#include "tests/app/language_form_fixture.h"
 #include "wifi/core/WiFiData.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // exact bytes that go out.
 #include <gtest/gtest.h>
 
-#include "WiFiRig.h"
+#include "tests/wifi/core/wifi_rig.h"
 
 using C = WiFiControl;
 using Sends = std::vector<std::string>;

@@ -1,7 +1,7 @@
 // Time-outs and the module's faults, each provoked by its simulator switch.
 #include <gtest/gtest.h>
 
-#include "WiFiRig.h"
+#include "tests/wifi/core/wifi_rig.h"
 
 using C = WiFiControl;
 

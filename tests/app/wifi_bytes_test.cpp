@@ -12,8 +12,8 @@
 #include <algorithm>
 
 #include "wifi/widgets/password_form.h"
-#include "wifi_form_fixture.h"
-#include "wifi_input.h"
+#include "tests/app/wifi_form_fixture.h"
+#include "tests/app/wifi_input.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "app/core/SysCheckCounters.h"
 #include "links/Comm.h"
 #include "links/TCPIPClientThread.h"
-#include "links/TcpBacklog.h"
+#include "links/TcpInbox.h"
 #include "links/UiDispatcher.h"
 #include "protocol/ProtocolState.h"
 #include "ui/core/Dialogs.h"
@@ -128,6 +128,9 @@ class TForm1 : public QMainWindow {
   void SerialRxHandler(uint32_t count);
   // The user-interface half of the TCP link's OnRead: the bytes it received.
   void TcpRxHandler(const std::string& bytes);
+  // What the TCP link received and the window has yet to take; null
+  // without a link.
+  const TcpInbox* TcpReceived() const { return tcpLink_ ? tcpLink_->inbox.get() : nullptr; }
   bool SendRaw(const char* buffer, size_t length);
   bool SendRaw(const std::string& bytes) { return SendRaw(bytes.data(), bytes.size()); }
   // Appends "*", the checksum and CR LF, then sends.
@@ -138,6 +141,12 @@ class TForm1 : public QMainWindow {
   static constexpr size_t kSerialLineLimit = 82;
   static constexpr size_t kTcpLineLimit = 100;
   static constexpr size_t kLineAccumulatorLimit = 1024;
+  // Received TCP bytes waiting for the window, at most: some 20 s of a
+  // saturated serial-speed link, for a window held up by a modal box.
+  static constexpr size_t kTcpInboxSize = 256 * 1024;
+  // Bytes one turn of the event loop takes from it: input and timers get
+  // their turn between slices.
+  static constexpr size_t kTcpDrainSlice = 4 * 1024;
 
   // ---- state ------------------------------------------------------------
   Dialogs& dialogs;
@@ -596,8 +605,9 @@ class TForm1 : public QMainWindow {
   void BuildDataLogPage();
   void WireFrame();
   void InitSettingsPaths(const std::string& documentsDir, const std::string& appDir);
-  // One received byte run of a link, cut into lines and handed on.
-  void HandleReceivedBytes(const char* data, size_t count, bool serial);
+  // One received byte run of a link, cut into lines and handed on; false
+  // when a handler ended the link (or the window) before the run's end.
+  bool HandleReceivedBytes(const char* data, size_t count, bool serial);
   void HandleLine(std::string& line, bool serial);
   void EndTcpClient();
   void ReportSendFailure();
@@ -618,8 +628,6 @@ class TForm1 : public QMainWindow {
   // An over-long run on a link is skipped up to its next LF.
   bool serialSkipping_ = false;
   bool tcpSkipping_ = false;
-  // Received TCP bytes not yet handled by the window, at most.
-  static constexpr std::size_t kTcpBacklogLimit = 64 * 1024;
   // What the TCP client's callbacks see; lives until the thread is joined.
   struct TcpLink {
     TForm1* form;
@@ -627,10 +635,15 @@ class TForm1 : public QMainWindow {
     std::weak_ptr<int> alive;
     uint64_t generation;
     TTCPIPClientThread* client = nullptr;
-    // Shared with the posted work, which may outlive the link.
-    std::shared_ptr<TcpBacklog> backlog = std::make_shared<TcpBacklog>(kTcpBacklogLimit);
+    // Shared with the posted drain, which may outlive the link.
+    std::shared_ptr<TcpInbox> inbox = std::make_shared<TcpInbox>(kTcpInboxSize);
   };
   std::unique_ptr<TcpLink> tcpLink_;
+  // One slice of the link's received bytes through the line path; goes on
+  // in a later turn while more waits.
+  void DrainTcpInbox(const std::shared_ptr<TcpInbox>& inbox, uint64_t generation);
+  static void PostTcpDrain(UiDispatcher& dispatcher, TForm1* form, std::weak_ptr<int> alive,
+                           std::shared_ptr<TcpInbox> inbox, uint64_t generation);
   // Bumped whenever a TCP client ends; work posted by an older client is
   // dropped, so nothing of a closed link arrives later.
   uint64_t tcpGeneration_ = 0;

@@ -25,9 +25,15 @@ void TForm1::TcpRxHandler(const std::string& bytes) {
   HandleReceivedBytes(bytes.data(), bytes.size(), false);
 }
 
-void TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
+bool TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
   std::string& line = serial ? SerialLine : TcpLine;
   bool& skipping = serial ? serialSkipping_ : tcpSkipping_;
+  // A handler may end the link (a failed send closes it) or the window:
+  // what is left of this run belongs to no session then.
+  const uint64_t generation = tcpGeneration_;
+  auto ended = [&] {
+    return closing_ || (serial ? !(Comm && Comm->IsOpen()) : tcpGeneration_ != generation);
+  };
   for (size_t i = 0; i < count; ++i) {
     const char c = data[i];
     if (c == '\0' || c == '\r') continue;
@@ -42,9 +48,7 @@ void TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
       std::string finished = std::move(line);
       line.clear();
       HandleLine(finished, serial);
-      // A handler may have closed the link (and the window may be closing):
-      // what is left of this read belongs to no session.
-      if (closing_) return;
+      if (ended()) return false;
       continue;
     }
     if (skipping) continue;
@@ -56,9 +60,10 @@ void TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
       line.clear();
       skipping = true;
       HandleLine(finished, serial);
-      if (closing_) return;
+      if (ended()) return false;
     }
   }
+  return true;
 }
 
 void TForm1::HandleLine(std::string& line, bool serial) {

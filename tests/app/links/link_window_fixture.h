@@ -1,0 +1,201 @@
+#pragma once
+// Devices that flood the real window without pacing, and what the tests
+// measure meanwhile: how long a posted event waits, and the heap in use.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <malloc.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "app/conn_fixture.h"
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+// The sanitizer's own allocator keeps the count; malloc's statistics do not see it.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+namespace linktest {
+
+// Bytes the program has allocated and not freed.
+inline size_t HeapInUse() {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  return __sanitizer_get_current_allocated_bytes();
+#else
+  const struct mallinfo2 m = mallinfo2();
+  return m.uordblks + m.hblkhd;
+#endif
+}
+
+// "$GPTXT,01,01,02,FLOOD 00000042*hh\r\n": numbered, so order and
+// wholeness can be checked in the data log.
+inline std::string NumberedLine(unsigned n) {
+  char body[48];
+  std::snprintf(body, sizeof body, "$GPTXT,01,01,02,FLOOD %08u", n);
+  return conn::WithChecksum(body);
+}
+
+// A GPS cycle as a receiver sends it: every line goes through the parsers.
+inline std::string GpsCycle() {
+  std::string s;
+  for (const char* body :
+       {"$GPRMC,081502,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W",
+        "$GPGGA,081502,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,",
+        "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1",
+        "$GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45",
+        "$GPGSV,2,2,08,15,30,050,47,19,10,200,38,24,55,120,44,25,60,300,40",
+        "!AIVDM,1,1,,A,13u?etPv2;0n:dDPwUM1U1Cb069D,0"})
+    s += conn::WithChecksum(body);
+  return s;
+}
+
+// Writes without pacing to fd (a socket or a pty master, non-blocking) on a
+// thread of its own until stopped or the other end is gone.
+class Flooder {
+ public:
+  // numbered: numbered lines; otherwise the GPS cycle over and over.
+  Flooder(int fd, bool numbered) : fd_(fd), numbered_(numbered) {
+    thread_ = std::thread([this] { Run(); });
+  }
+  ~Flooder() { Stop(); }
+  void Stop() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+  }
+  // The other end closed or reset: a send failed.
+  bool PeerGone() const { return gone_; }
+  size_t Sent() const { return sent_; }
+  unsigned LinesSent() const { return lines_; }
+
+ private:
+  void Run() {
+    std::string pending;
+    unsigned next = 0;
+    const std::string cycle = GpsCycle();
+    while (!stop_) {
+      if (pending.empty()) {
+        if (numbered_) {
+          for (int i = 0; i < 256; ++i) pending += NumberedLine(next++);
+        } else {
+          for (int i = 0; i < 64; ++i) pending += cycle;
+        }
+      }
+      ssize_t n = socket_ ? ::send(fd_, pending.data(), pending.size(), MSG_NOSIGNAL | MSG_DONTWAIT) : -1;
+      if (socket_ && n < 0 && errno == ENOTSOCK) socket_ = false;
+      if (!socket_) n = ::write(fd_, pending.data(), pending.size());
+      if (n > 0) {
+        sent_ += static_cast<size_t>(n);
+        pending.erase(0, static_cast<size_t>(n));
+        if (pending.empty() && numbered_) lines_ = next;
+        continue;
+      }
+      if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+        pollfd p{fd_, POLLOUT, 0};
+        ::poll(&p, 1, 5);
+        continue;
+      }
+      gone_ = true;
+      break;
+    }
+  }
+
+  int fd_;
+  bool numbered_;
+  bool socket_ = true;  // until send says otherwise
+  std::atomic<bool> stop_{false};
+  std::atomic<bool> gone_{false};
+  std::atomic<size_t> sent_{0};
+  std::atomic<unsigned> lines_{0};
+  std::thread thread_;
+};
+
+// How long an event posted now waits before the window's loop handles it.
+inline double PostedEventWaitMs() {
+  QElapsedTimer t;
+  t.start();
+  bool handled = false;
+  qint64 waited = 0;
+  QMetaObject::invokeMethod(
+      qApp,
+      [&] {
+        handled = true;
+        waited = t.nsecsElapsed();
+      },
+      Qt::QueuedConnection);
+  while (!handled) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  return double(waited) / 1e6;
+}
+
+// The worst wait of events posted one after another for ms milliseconds,
+// with each() called between them.
+inline double WorstPostedEventWaitMs(int ms, const std::function<void()>& each = {}) {
+  double worst = 0;
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < ms) {
+    worst = std::max(worst, PostedEventWaitMs());
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 3);
+    if (each) each();
+  }
+  return worst;
+}
+
+// A left click as the window system would deliver it: queued behind
+// whatever the window has to do.
+inline void PostClick(QWidget* w) {
+  const QPointF at(w->width() / 2.0, w->height() / 2.0);
+  const QPointF global = w->mapToGlobal(at);
+  QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                                 Qt::LeftButton, Qt::NoModifier));
+  QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                                 Qt::NoButton, Qt::NoModifier));
+}
+
+// Milliseconds until done() holds, pumping the window meanwhile; -1 when it
+// does not within limitMs.
+inline double MsUntil(const std::function<bool()>& done, int limitMs) {
+  QElapsedTimer t;
+  t.start();
+  while (!done()) {
+    if (t.elapsed() > limitMs) return -1;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return double(t.nsecsElapsed()) / 1e6;
+}
+
+// The window on the TCP medium, its device a loopback server.
+class TcpFormTest : public conn::FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    Make();
+    form->SelectConnectionMedium(1, form->mnuWiFi);
+    form->LabelEditWiFi_TCP_IP->setText("127.0.0.1");
+    form->LabelEditWiFi_Port->setText(QString::number(device.port));
+  }
+  // Connect, and the handshake through to the dump's end.
+  void ConnectAndDetect() {
+    form->OpenPortClick();
+    ASSERT_TRUE(form->TcpClient);
+    ASSERT_TRUE(device.Accept());
+    device.Write("S/N:(12345)\r\n");
+    ASSERT_TRUE(conn::WaitFor([&] { return form->ConnectState == 1; }));
+    device.Write("[DEVICE DATA END]\r\n");
+    ASSERT_TRUE(conn::WaitFor([&] { return form->DeviceConnected == 1; }));
+    device.Received();
+  }
+  conn::TcpDevice device;
+};
+
+}  // namespace linktest

@@ -99,6 +99,7 @@ class TForm1 : public QMainWindow {
   // The device path for the text of the port box: a listed name gives its
   // path, any other text is taken as a path as it is.
   std::string PortPathForText(const std::string& text) const;
+  bool IsListedPort(const std::string& path) const;
 
   // ---- serial connection and detection ----------------------------------
   void OpenPortClick();
@@ -619,6 +620,8 @@ class TForm1 : public QMainWindow {
   UiDispatcher* dispatcher_;
   std::shared_ptr<PortDiscovery> ports_;
   DeviceMonitor* deviceMonitor_ = nullptr;
+  // The open port's path once a rebuild found it listed (see EnumComPorts).
+  std::string listedOpenPort_;
   std::function<void(int)> sleepMs_;
   CommSystem* commSystem_ = nullptr;
   bool liveTimers_;

@@ -104,6 +104,8 @@ public:
     TThreadComm& operator=(const TThreadComm&) = delete;
 
     bool IsOpen() const { return open_; }
+    // The open port's device has hung up (unplugged, or its other end closed).
+    bool HungUp() const;
     void Open();
     // Never waits for the user-interface thread; callable from a handler.
     // Nothing is handed over after it returns.

@@ -3,6 +3,7 @@
 // pages, and the connection to the transponder over a serial port or TCP.
 #include <QMainWindow>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -145,9 +146,12 @@ class TForm1 : public QMainWindow {
   // Received TCP bytes waiting for the window, at most: some 20 s of a
   // saturated serial-speed link, for a window held up by a modal box.
   static constexpr size_t kTcpInboxSize = 256 * 1024;
-  // Bytes one turn of the event loop takes from it: input and timers get
-  // their turn between slices.
-  static constexpr size_t kTcpDrainSlice = 4 * 1024;
+  // Received bytes one turn of the event loop handles at most, per link, in
+  // bytes and in time: input and timers get their turn in between. They are
+  // taken in pieces of one TCP receive.
+  static constexpr size_t kReceiveSlice = 4 * 1024;
+  static constexpr std::chrono::milliseconds kReceiveTurnTime{5};
+  static constexpr size_t kReceivePiece = 512;
 
   // ---- state ------------------------------------------------------------
   Dialogs& dialogs;

@@ -4,21 +4,31 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <chrono>
+
 #include "app/MainForm.h"
 #include "protocol/Protocol.h"
 
 void TForm1::SerialRxHandler(uint32_t count) {
   if (!Comm || count == 0) return;
-  char buffer[5000];
-  uint32_t want = count < sizeof buffer - 1 ? count : sizeof buffer - 1;
-  int n = 0;
-  try {
-    n = Comm->ReadData(buffer, want);
-  } catch (const ECommError&) {
-    return;
+  // What is left after a turn's share waits in the port's queue, and raises
+  // the next event once input and timers have had their turn. The bytes
+  // asked for are waiting, so no read waits for more.
+  const auto until = std::chrono::steady_clock::now() + kReceiveTurnTime;
+  char buffer[kReceivePiece];
+  for (size_t left = std::min<size_t>(count, kReceiveSlice); left > 0;) {
+    int n = 0;
+    try {
+      n = Comm->ReadData(buffer, static_cast<uint32_t>(std::min(left, sizeof buffer)));
+    } catch (const ECommError&) {
+      return;
+    }
+    if (n <= 0) return;
+    left -= std::min(left, static_cast<size_t>(n));
+    if (!HandleReceivedBytes(buffer, static_cast<size_t>(n), true)) return;
+    if (std::chrono::steady_clock::now() >= until) return;
   }
-  if (n <= 0) return;
-  HandleReceivedBytes(buffer, static_cast<size_t>(n), true);
 }
 
 void TForm1::TcpRxHandler(const std::string& bytes) {

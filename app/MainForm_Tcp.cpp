@@ -2,6 +2,8 @@
 // to the user-interface thread, and the time-out of a silent device.
 #include <QLineEdit>
 
+#include <chrono>
+
 #include "app/MainForm.h"
 
 // Worker thread: the bytes are received here and kept for the window, which
@@ -26,14 +28,22 @@ void TForm1::PostTcpDrain(UiDispatcher& dispatcher, TForm1* form, std::weak_ptr<
 void TForm1::DrainTcpInbox(const std::shared_ptr<TcpInbox>& inbox, uint64_t generation) {
   // A drain of a link that has ended: its bytes belong to no session.
   if (tcpGeneration_ != generation) return;
-  TcpInbox::Slice slice = inbox->Take(kTcpDrainSlice);
-  if (slice.gapBefore) {
-    // The line in progress lost its tail, and what follows starts somewhere
-    // inside a line: neither half is handed on.
-    TcpLine.clear();
-    tcpSkipping_ = true;
+  // A few KiB or a few milliseconds' work, whichever ends first; then input
+  // and timers have their turn.
+  const auto until = std::chrono::steady_clock::now() + kReceiveTurnTime;
+  for (size_t taken = 0; taken < kReceiveSlice && std::chrono::steady_clock::now() < until;) {
+    const TcpInbox::Slice piece = inbox->Take(kReceivePiece);
+    if (piece.gapBefore) {
+      // The line in progress lost its tail, and what follows starts
+      // somewhere inside a line: neither half is handed on.
+      TcpLine.clear();
+      tcpSkipping_ = true;
+    } else if (piece.bytes.empty()) {
+      break;
+    }
+    if (!HandleReceivedBytes(piece.bytes.data(), piece.bytes.size(), false)) return;
+    taken += piece.bytes.size();
   }
-  if (!HandleReceivedBytes(slice.bytes.data(), slice.bytes.size(), false)) return;
   if (inbox->FinishDrain()) PostTcpDrain(*dispatcher_, this, alive_, inbox, generation);
 }
 

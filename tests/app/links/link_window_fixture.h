@@ -1,6 +1,6 @@
 #pragma once
 // Devices that flood the real window without pacing, and what the tests
-// measure meanwhile: how long a posted event waits, and the heap in use.
+// measure meanwhile: how long an input event waits, and the heap in use.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -20,6 +20,7 @@
 #include <thread>
 
 #include "app/conn_fixture.h"
+#include "app/links/input_probe.h"
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 // The sanitizer's own allocator keeps the count; malloc's statistics do not see it.
@@ -75,7 +76,8 @@ class Flooder {
   }
   // The other end closed or reset: a send failed.
   bool PeerGone() const { return gone_; }
-  size_t Sent() const { return sent_; }
+  // Times the other end took nothing and the flooder had to wait.
+  size_t Stalls() const { return stalls_; }
   unsigned LinesSent() const { return lines_; }
 
  private:
@@ -95,12 +97,12 @@ class Flooder {
       if (socket_ && n < 0 && errno == ENOTSOCK) socket_ = false;
       if (!socket_) n = ::write(fd_, pending.data(), pending.size());
       if (n > 0) {
-        sent_ += static_cast<size_t>(n);
         pending.erase(0, static_cast<size_t>(n));
         if (pending.empty() && numbered_) lines_ = next;
         continue;
       }
       if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+        ++stalls_;
         pollfd p{fd_, POLLOUT, 0};
         ::poll(&p, 1, 5);
         continue;
@@ -115,37 +117,20 @@ class Flooder {
   bool socket_ = true;  // until send says otherwise
   std::atomic<bool> stop_{false};
   std::atomic<bool> gone_{false};
-  std::atomic<size_t> sent_{0};
+  std::atomic<size_t> stalls_{0};
   std::atomic<unsigned> lines_{0};
   std::thread thread_;
 };
 
-// How long an event posted now waits before the window's loop handles it.
-inline double PostedEventWaitMs() {
-  QElapsedTimer t;
-  t.start();
-  bool handled = false;
-  qint64 waited = 0;
-  QMetaObject::invokeMethod(
-      qApp,
-      [&] {
-        handled = true;
-        waited = t.nsecsElapsed();
-      },
-      Qt::QueuedConnection);
-  while (!handled) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  return double(waited) / 1e6;
-}
-
-// The worst wait of events posted one after another for ms milliseconds,
-// with each() called between them.
-inline double WorstPostedEventWaitMs(int ms, const std::function<void()>& each = {}) {
+// The worst wait of input events sent one after another, at moments of the
+// sender's choosing, for ms milliseconds; each() runs between them.
+inline double WorstInputWaitMs(int ms, const std::function<void()>& each = {}) {
+  InputProbe probe;
   double worst = 0;
   QElapsedTimer t;
   t.start();
   while (t.elapsed() < ms) {
-    worst = std::max(worst, PostedEventWaitMs());
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 3);
+    worst = std::max(worst, probe.WaitMs());
     if (each) each();
   }
   return worst;

@@ -29,14 +29,14 @@ TEST_F(SerialFloodTest, TheWindowKeepsAnsweringAndDisconnectsDuringAFlood) {
   // Timer2 keeps the Wi-Fi reply memo short, as it does in the program.
   QElapsedTimer sinceTick;
   sinceTick.start();
-  EXPECT_LT(WorstPostedEventWaitMs(2500,
+  EXPECT_LT(WorstInputWaitMs(2500,
                                    [&] {
                                      if (sinceTick.elapsed() < 1000) return;
                                      form->Timer2Timer();
                                      sinceTick.restart();
                                    }),
             250);
-  EXPECT_GT(flood.Sent(), size_t(256) << 10) << "no flood to speak of";
+  EXPECT_GT(flood.Stalls(), 0u) << "the window kept up: no flood to speak of";
   EXPECT_EQ(form->lblEdtGpsUtcTime->text().toStdString(), "08:15:02");
 
   PostClick(form->OpenPort);

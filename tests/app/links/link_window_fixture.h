@@ -20,6 +20,7 @@
 #include <thread>
 
 #include "app/conn_fixture.h"
+#include "app/links/flood_lines.h"
 #include "app/links/input_probe.h"
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
@@ -37,28 +38,6 @@ inline size_t HeapInUse() {
   const struct mallinfo2 m = mallinfo2();
   return m.uordblks + m.hblkhd;
 #endif
-}
-
-// "$GPTXT,01,01,02,FLOOD 00000042*hh\r\n": numbered, so order and
-// wholeness can be checked in the data log.
-inline std::string NumberedLine(unsigned n) {
-  char body[48];
-  std::snprintf(body, sizeof body, "$GPTXT,01,01,02,FLOOD %08u", n);
-  return conn::WithChecksum(body);
-}
-
-// A GPS cycle as a receiver sends it: every line goes through the parsers.
-inline std::string GpsCycle() {
-  std::string s;
-  for (const char* body :
-       {"$GPRMC,081502,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W",
-        "$GPGGA,081502,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,",
-        "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1",
-        "$GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45",
-        "$GPGSV,2,2,08,15,30,050,47,19,10,200,38,24,55,120,44,25,60,300,40",
-        "!AIVDM,1,1,,A,13u?etPv2;0n:dDPwUM1U1Cb069D,0"})
-    s += conn::WithChecksum(body);
-  return s;
 }
 
 // Writes without pacing to fd (a socket or a pty master, non-blocking) on a
@@ -84,11 +63,11 @@ class Flooder {
   void Run() {
     std::string pending;
     unsigned next = 0;
-    const std::string cycle = GpsCycle();
+    const std::string cycle = floodlines::GpsCycle();
     while (!stop_) {
       if (pending.empty()) {
         if (numbered_) {
-          for (int i = 0; i < 256; ++i) pending += NumberedLine(next++);
+          for (int i = 0; i < 256; ++i) pending += floodlines::NumberedLine(next++);
         } else {
           for (int i = 0; i < 64; ++i) pending += cycle;
         }

@@ -143,7 +143,7 @@ TEST_F(TcpFloodTest, LinesTakenAreWholeAndInOrderWhateverWasDropped) {
     if (line.empty() || QString::fromStdString(line) == endText) continue;
     std::smatch m;
     ASSERT_TRUE(std::regex_match(line, m, whole)) << "broken line: " << line;
-    ASSERT_EQ(line + "\r\n", NumberedLine(static_cast<unsigned>(std::stoul(m[1]))));
+    ASSERT_EQ(line + "\r\n", floodlines::NumberedLine(static_cast<unsigned>(std::stoul(m[1]))));
     const long n = std::stol(m[1]);
     ASSERT_GT(n, last) << "out of order";
     last = n;

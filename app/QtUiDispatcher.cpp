@@ -25,6 +25,10 @@ void QtUiDispatcher::Post(std::function<void()> fn) {
     std::lock_guard<std::mutex> lock(mutex_);
     queue_.push_back(std::move(fn));
   }
+  Wake();
+}
+
+void QtUiDispatcher::Wake() {
   const uint64_t one = 1;
   [[maybe_unused]] ssize_t n = ::write(wakeFd_, &one, sizeof one);
 }
@@ -32,6 +36,15 @@ void QtUiDispatcher::Post(std::function<void()> fn) {
 void QtUiDispatcher::RunQueued() {
   uint64_t wakes;
   [[maybe_unused]] ssize_t r = ::read(wakeFd_, &wakes, sizeof wakes);
+  // Work that throws is reported by the application and the run goes on:
+  // what is still queued then gets a turn of its own.
+  struct Rearm {
+    QtUiDispatcher* self;
+    ~Rearm() {
+      std::lock_guard<std::mutex> lock(self->mutex_);
+      if (!self->queue_.empty()) self->Wake();
+    }
+  } rearm{this};
   size_t count;
   {
     std::lock_guard<std::mutex> lock(mutex_);

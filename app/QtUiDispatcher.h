@@ -26,6 +26,7 @@ class QtUiDispatcher : public UiDispatcher {
   void Post(std::function<void()> fn) override;
 
  private:
+  void Wake();
   // One turn of the event loop: the work queued when it began, in order.
   void RunQueued();
 

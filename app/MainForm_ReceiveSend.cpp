@@ -53,8 +53,8 @@ bool TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
         line.clear();
         continue;
       }
-      // Taken out first: a message box inside a consumer runs the event
-      // loop, and a nested read then starts its own line.
+      // Taken out first: a consumer may start a new session, which clears
+      // the line being received.
       std::string finished = std::move(line);
       line.clear();
       HandleLine(finished, serial);

@@ -54,7 +54,7 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   if (options.dispatcher) {
     dispatcher_ = options.dispatcher;
   } else {
-    ownedDispatcher_ = std::make_unique<QtUiDispatcher>(this);
+    ownedDispatcher_ = std::make_unique<QtUiDispatcher>();
     dispatcher_ = ownedDispatcher_.get();
   }
   ports_ = options.ports ? options.ports : std::make_shared<SystemPortDiscovery>();

@@ -3,6 +3,7 @@
 // pages, and the connection to the transponder over a serial port or TCP.
 #include <QMainWindow>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -20,7 +21,7 @@
 #include "app/core/SysCheckCounters.h"
 #include "links/Comm.h"
 #include "links/TCPIPClientThread.h"
-#include "links/TcpBacklog.h"
+#include "links/TcpInbox.h"
 #include "links/UiDispatcher.h"
 #include "protocol/ProtocolState.h"
 #include "ui/core/Dialogs.h"
@@ -99,6 +100,7 @@ class TForm1 : public QMainWindow {
   // The device path for the text of the port box: a listed name gives its
   // path, any other text is taken as a path as it is.
   std::string PortPathForText(const std::string& text) const;
+  bool IsListedPort(const std::string& path) const;
 
   // ---- serial connection and detection ----------------------------------
   void OpenPortClick();
@@ -132,6 +134,9 @@ class TForm1 : public QMainWindow {
   void SerialRxHandler(uint32_t count);
   // The user-interface half of the TCP link's OnRead: the bytes it received.
   void TcpRxHandler(const std::string& bytes);
+  // What the TCP link received and the window has yet to take; null
+  // without a link.
+  const TcpInbox* TcpReceived() const { return tcpLink_ ? tcpLink_->inbox.get() : nullptr; }
   bool SendRaw(const char* buffer, size_t length);
   bool SendRaw(const std::string& bytes) { return SendRaw(bytes.data(), bytes.size()); }
   // Appends "*", the checksum and CR LF, then sends.
@@ -142,6 +147,15 @@ class TForm1 : public QMainWindow {
   static constexpr size_t kSerialLineLimit = 82;
   static constexpr size_t kTcpLineLimit = 100;
   static constexpr size_t kLineAccumulatorLimit = 1024;
+  // Received TCP bytes waiting for the window, at most: some 20 s of a
+  // saturated serial-speed link, for a window held up by a modal box.
+  static constexpr size_t kTcpInboxSize = 256 * 1024;
+  // Received bytes one turn of the event loop handles at most, per link, in
+  // bytes and in time: input and timers get their turn in between. They are
+  // taken in pieces of one TCP receive.
+  static constexpr size_t kReceiveSlice = 4 * 1024;
+  static constexpr std::chrono::milliseconds kReceiveTurnTime{5};
+  static constexpr size_t kReceivePiece = 512;
 
   // ---- state ------------------------------------------------------------
   Dialogs& dialogs;
@@ -600,8 +614,9 @@ class TForm1 : public QMainWindow {
   void BuildDataLogPage();
   void WireFrame();
   void InitSettingsPaths(const std::string& documentsDir, const std::string& appDir);
-  // One received byte run of a link, cut into lines and handed on.
-  void HandleReceivedBytes(const char* data, size_t count, bool serial);
+  // One received byte run of a link, cut into lines and handed on; false
+  // when a handler ended the link (or the window) before the run's end.
+  bool HandleReceivedBytes(const char* data, size_t count, bool serial);
   void HandleLine(std::string& line, bool serial);
   void EndTcpClient();
   void ReportSendFailure();
@@ -613,6 +628,8 @@ class TForm1 : public QMainWindow {
   UiDispatcher* dispatcher_;
   std::shared_ptr<PortDiscovery> ports_;
   DeviceMonitor* deviceMonitor_ = nullptr;
+  // The open port's path once a rebuild found it listed (see EnumComPorts).
+  std::string listedOpenPort_;
   std::function<void(int)> sleepMs_;
   CommSystem* commSystem_ = nullptr;
   bool liveTimers_;
@@ -622,8 +639,6 @@ class TForm1 : public QMainWindow {
   // An over-long run on a link is skipped up to its next LF.
   bool serialSkipping_ = false;
   bool tcpSkipping_ = false;
-  // Received TCP bytes not yet handled by the window, at most.
-  static constexpr std::size_t kTcpBacklogLimit = 64 * 1024;
   // What the TCP client's callbacks see; lives until the thread is joined.
   struct TcpLink {
     TForm1* form;
@@ -631,10 +646,15 @@ class TForm1 : public QMainWindow {
     std::weak_ptr<int> alive;
     uint64_t generation;
     TTCPIPClientThread* client = nullptr;
-    // Shared with the posted work, which may outlive the link.
-    std::shared_ptr<TcpBacklog> backlog = std::make_shared<TcpBacklog>(kTcpBacklogLimit);
+    // Shared with the posted drain, which may outlive the link.
+    std::shared_ptr<TcpInbox> inbox = std::make_shared<TcpInbox>(kTcpInboxSize);
   };
   std::unique_ptr<TcpLink> tcpLink_;
+  // One slice of the link's received bytes through the line path; goes on
+  // in a later turn while more waits.
+  void DrainTcpInbox(const std::shared_ptr<TcpInbox>& inbox, uint64_t generation);
+  static void PostTcpDrain(UiDispatcher& dispatcher, TForm1* form, std::weak_ptr<int> alive,
+                           std::shared_ptr<TcpInbox> inbox, uint64_t generation);
   // Bumped whenever a TCP client ends; work posted by an older client is
   // dropped, so nothing of a closed link arrives later.
   uint64_t tcpGeneration_ = 0;

@@ -34,8 +34,11 @@ void TForm1::InitSerialPort() {
   Comm->OnRxChar = [this](TThreadComm*, uint32_t count) { SerialRxHandler(count); };
   // A hang-up is how a port goes away here: count it as a device change,
   // so the lists are rebuilt and a vanished port's connection is closed.
+  // The port's own hang-up is sure news: the next tick already acts on it.
   Comm->OnError = [this](TThreadComm*, int errors) {
-    if (errors & CE_IOE) DeviceChangeNotice();
+    if (!(errors & CE_IOE)) return;
+    DeviceChangeNotice();
+    DeviceChangeTicks = std::max(DeviceChangeTicks, 1);
   };
   EnumComPorts();
   ProbeComPorts();
@@ -53,10 +56,21 @@ void TForm1::InitSerialPort() {
 }
 
 void TForm1::EnumComPorts() {
+  // An open port that a rebuild finds listed was named from the list; one
+  // that leaves the list has gone. A typed path goes only with its device.
+  if (!Comm || !Comm->IsOpen())
+    listedOpenPort_.clear();
+  else if (IsListedPort(Comm->DeviceName()))
+    listedOpenPort_ = Comm->DeviceName();
   ComPortList = ports_->Enumerate();
   // The lists hold 256 ports, as the selector and the detection expect.
   if (ComPortList.size() > 256) ComPortList.resize(256);
   ComPortCount = static_cast<int32_t>(ComPortList.size());
+}
+
+bool TForm1::IsListedPort(const std::string& path) const {
+  return std::any_of(ComPortList.begin(), ComPortList.end(),
+                     [&](const SerialPortInfo& p) { return p.path == path; });
 }
 
 void TForm1::ProbeComPorts() {
@@ -81,13 +95,16 @@ void TForm1::FillComPortCombo() {
       cbxComPort->setItemData(cbxComPort->count() - 1, QString::fromStdString(port.friendlyName),
                               Qt::ToolTipRole);
   }
+  const int found = remembered.empty() ? -1 : cbxComPort->findText(QString::fromStdString(remembered));
   if (ComPortList.empty()) {
     cbxComPort->addItem("N/A");
     cbxComPort->setCurrentIndex(0);
   } else {
-    const int found = remembered.empty() ? -1 : cbxComPort->findText(QString::fromStdString(remembered));
     cbxComPort->setCurrentIndex(found >= 0 ? found : 0);
   }
+  // A typed path stays shown while it is the open port.
+  if (found < 0 && !remembered.empty() && Comm && Comm->IsOpen() && Comm->DeviceName() == remembered)
+    cbxComPort->setEditText(QString::fromStdString(remembered));
   cbxComPort->blockSignals(false);
   cbxComPortChange();
 }
@@ -99,11 +116,11 @@ std::string TForm1::PortPathForText(const std::string& text) const {
 }
 
 void TForm1::CheckConnectedPortPresent(bool connected) {
-  if (!connected || !Comm) return;
+  if (!connected || !Comm || !Comm->IsOpen()) return;
   const std::string& open = Comm->DeviceName();
-  const bool present = std::any_of(ComPortList.begin(), ComPortList.end(),
-                                   [&](const SerialPortInfo& p) { return p.path == open; });
-  if (!present && mnuSerialPort->isChecked()) ToggleConnection();
+  const bool gone = Comm->HungUp() || !PortPathExists(open) ||
+                    (open == listedOpenPort_ && !IsListedPort(open));
+  if (gone && mnuSerialPort->isChecked()) ToggleConnection();
 }
 
 void TForm1::cbxComPortChange() {

@@ -4,30 +4,46 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <chrono>
+
 #include "app/MainForm.h"
 #include "protocol/Protocol.h"
 
 void TForm1::SerialRxHandler(uint32_t count) {
   if (!Comm || count == 0) return;
-  char buffer[5000];
-  uint32_t want = count < sizeof buffer - 1 ? count : sizeof buffer - 1;
-  int n = 0;
-  try {
-    n = Comm->ReadData(buffer, want);
-  } catch (const ECommError&) {
-    return;
+  // What is left after a turn's share waits in the port's queue, and raises
+  // the next event once input and timers have had their turn. The bytes
+  // asked for are waiting, so no read waits for more.
+  const auto until = std::chrono::steady_clock::now() + kReceiveTurnTime;
+  char buffer[kReceivePiece];
+  for (size_t left = std::min<size_t>(count, kReceiveSlice); left > 0;) {
+    int n = 0;
+    try {
+      n = Comm->ReadData(buffer, static_cast<uint32_t>(std::min(left, sizeof buffer)));
+    } catch (const ECommError&) {
+      return;
+    }
+    if (n <= 0) return;
+    left -= std::min(left, static_cast<size_t>(n));
+    if (!HandleReceivedBytes(buffer, static_cast<size_t>(n), true)) return;
+    if (std::chrono::steady_clock::now() >= until) return;
   }
-  if (n <= 0) return;
-  HandleReceivedBytes(buffer, static_cast<size_t>(n), true);
 }
 
 void TForm1::TcpRxHandler(const std::string& bytes) {
   HandleReceivedBytes(bytes.data(), bytes.size(), false);
 }
 
-void TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
+bool TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
   std::string& line = serial ? SerialLine : TcpLine;
   bool& skipping = serial ? serialSkipping_ : tcpSkipping_;
+  // A handler may end the link (a failed send closes it) or the window:
+  // what is left of this run belongs to no session then.
+  const uint64_t generation = tcpGeneration_;
+  auto ended = [&] {
+    return closing_ || (serial ? !(Comm && Comm->IsOpen()) : tcpGeneration_ != generation);
+  };
   for (size_t i = 0; i < count; ++i) {
     const char c = data[i];
     if (c == '\0' || c == '\r') continue;
@@ -37,14 +53,12 @@ void TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
         line.clear();
         continue;
       }
-      // Taken out first: a message box inside a consumer runs the event
-      // loop, and a nested read then starts its own line.
+      // Taken out first: a consumer may start a new session, which clears
+      // the line being received.
       std::string finished = std::move(line);
       line.clear();
       HandleLine(finished, serial);
-      // A handler may have closed the link (and the window may be closing):
-      // what is left of this read belongs to no session.
-      if (closing_) return;
+      if (ended()) return false;
       continue;
     }
     if (skipping) continue;
@@ -56,9 +70,10 @@ void TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
       line.clear();
       skipping = true;
       HandleLine(finished, serial);
-      if (closing_) return;
+      if (ended()) return false;
     }
   }
+  return true;
 }
 
 void TForm1::HandleLine(std::string& line, bool serial) {

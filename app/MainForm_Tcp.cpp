@@ -2,22 +2,49 @@
 // to the user-interface thread, and the time-out of a silent device.
 #include <QLineEdit>
 
+#include <chrono>
+
 #include "app/MainForm.h"
 
-// Worker thread: the bytes are received here and posted, in order.
+// Worker thread: the bytes are received here and kept for the window, which
+// is asked to drain them unless it already is. Never waits for the window.
 void TForm1::TcpReadCallback(void* context) {
   auto* link = static_cast<TcpLink*>(context);
   char buffer[TTCPIPClientThread::kReceiveSize];
   const int n = link->client->ReceiveData(buffer);
   if (n <= 0) return;
-  const size_t count = static_cast<size_t>(n);
-  if (!link->backlog->Reserve(count)) return;  // the link is ending
-  link->dispatcher->Post([form = link->form, alive = link->alive, generation = link->generation,
-                          backlog = link->backlog, bytes = std::string(buffer, count)] {
-    backlog->Release(bytes.size());
-    if (alive.expired() || form->tcpGeneration_ != generation) return;
-    form->TcpRxHandler(bytes);
+  if (link->inbox->Append(buffer, static_cast<size_t>(n)))
+    PostTcpDrain(*link->dispatcher, link->form, link->alive, link->inbox, link->generation);
+}
+
+void TForm1::PostTcpDrain(UiDispatcher& dispatcher, TForm1* form, std::weak_ptr<int> alive,
+                          std::shared_ptr<TcpInbox> inbox, uint64_t generation) {
+  dispatcher.Post([form, alive = std::move(alive), inbox = std::move(inbox), generation] {
+    if (alive.expired()) return;
+    form->DrainTcpInbox(inbox, generation);
   });
+}
+
+void TForm1::DrainTcpInbox(const std::shared_ptr<TcpInbox>& inbox, uint64_t generation) {
+  // A drain of a link that has ended: its bytes belong to no session.
+  if (tcpGeneration_ != generation) return;
+  // A few KiB or a few milliseconds' work, whichever ends first; then input
+  // and timers have their turn.
+  const auto until = std::chrono::steady_clock::now() + kReceiveTurnTime;
+  for (size_t taken = 0; taken < kReceiveSlice && std::chrono::steady_clock::now() < until;) {
+    const TcpInbox::Slice piece = inbox->Take(kReceivePiece);
+    if (piece.gapBefore) {
+      // The line in progress lost its tail, and what follows starts
+      // somewhere inside a line: neither half is handed on.
+      TcpLine.clear();
+      tcpSkipping_ = true;
+    } else if (piece.bytes.empty()) {
+      break;
+    }
+    if (!HandleReceivedBytes(piece.bytes.data(), piece.bytes.size(), false)) return;
+    taken += piece.bytes.size();
+  }
+  if (inbox->FinishDrain()) PostTcpDrain(*dispatcher_, this, alive_, inbox, generation);
 }
 
 // Any thread: the link has ended.
@@ -32,8 +59,6 @@ void TForm1::TcpDisconnectCallback(void* context) {
 void TForm1::EndTcpClient() {
   // Work still queued for this client is dropped from here on.
   ++tcpGeneration_;
-  // A worker waiting for the window to catch up must not hold up the join.
-  if (tcpLink_) tcpLink_->backlog->End();
   if (TcpClient) {
     TcpClient->Disconnect();
     TcpClient.reset();  // joins the worker

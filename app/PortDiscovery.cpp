@@ -74,6 +74,12 @@ std::vector<SerialPortInfo> PortsFromList(const std::string& colonSeparated) {
   return ports;
 }
 
+bool PortPathExists(const std::string& path) {
+  std::error_code ec;
+  (void)fs::status(path, ec);
+  return !(ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory);
+}
+
 bool ProbeSerialPort(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
@@ -137,7 +143,8 @@ std::vector<SerialPortInfo> SystemPortDiscovery::Enumerate() {
   }
   if (udev) udev_unref(udev);
   if (const char* extra = std::getenv("KVOR_SERIAL_PORTS")) {
-    for (auto& p : PortsFromList(extra)) ports.push_back(std::move(p));
+    for (auto& p : PortsFromList(extra))
+      if (PortPathExists(p.path)) ports.push_back(std::move(p));
   }
   SortAndDedupPorts(ports);
   return ports;

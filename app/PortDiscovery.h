@@ -20,7 +20,8 @@ class PortDiscovery {
 };
 
 // The PC's own ports: /sys/class/tty entries with a device link (friendly
-// names from udev), plus the colon-separated paths of KVOR_SERIAL_PORTS.
+// names from udev), plus those colon-separated paths of KVOR_SERIAL_PORTS
+// that lead to something (a virtual port that has gone is not offered).
 class SystemPortDiscovery : public PortDiscovery {
  public:
   std::vector<SerialPortInfo> Enumerate() override;
@@ -38,6 +39,10 @@ class ListPortDiscovery : public PortDiscovery {
  private:
   std::vector<std::string> paths_;
 };
+
+// False only when nothing is at the path any more (a dangling link too);
+// a path that cannot be looked at counts as there.
+bool PortPathExists(const std::string& path);
 
 // Opens the port as the serial component would (exclusive), then closes it.
 bool ProbeSerialPort(const std::string& path);

@@ -168,6 +168,10 @@ int TThreadComm::ClearCommError(COMSTAT& stat) {
     return errors;
 }
 
+bool TThreadComm::HungUp() const {
+    return open_ && (WaitFd(handle_, 0, 0) & (POLLHUP | POLLERR | POLLNVAL));
+}
+
 int TThreadComm::WriteData(const void* buffer, uint32_t count) {
     std::lock_guard<std::mutex> lk(lock_);
     if (!open_) return -1;

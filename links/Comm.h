@@ -107,6 +107,8 @@ public:
     // A port that does not open raises nothing; this says why it did not:
     // the errno of the last Open's attempt, 0 when the port opened.
     int LastOpenError() const { return lastOpenError_; }
+    // The open port's device has hung up (unplugged, or its other end closed).
+    bool HungUp() const;
     void Open();
     // Never waits for the user-interface thread; callable from a handler.
     // Nothing is handed over after it returns.

@@ -15,7 +15,9 @@
 namespace {
 
 constexpr int kWaitMs = 10000;      // one event wait
-constexpr int kSendStallMs = 2000;  // room for the rest of a partial send
+// Room for the rest of a partial send. The sender is the window: a peer that
+// takes nothing for this long has its link ended, well within a second.
+constexpr int kSendStallMs = 500;
 
 }  // namespace
 

@@ -26,15 +26,16 @@ public:
     void SetOnDisconnect(Callback fn, void* context);
     void Start();
 
-    // Sends all of it (waiting about 2 s at most for room); on failure ends
-    // the link and returns false.
+    // Sends all of it (waiting half a second at most for room); on failure
+    // ends the link and returns false.
     bool SendData(const void* buffer, int length);
     // One recv of at most 512 bytes: the count, 0 when the peer closed, -1 on
     // error (the link ends unless the read would only block).
     int ReceiveData(void* buffer);
     // Ends the link once: OnDisconnect, socket closed, thread told to stop.
     // From a thread other than the worker it waits for an OnRead that is
-    // running, so nothing is delivered after it returns.
+    // running, so nothing is delivered after it returns: OnRead must never
+    // wait for that thread.
     void Disconnect();
     // Joins the worker; not from the worker itself.
     void WaitFor();

@@ -1,0 +1,136 @@
+// A serial device that goes away while connected ends the connection as a
+// removed port does, however its port was named; a notice from some other
+// device leaves a typed port that is still there alone.
+#include <QComboBox>
+#include <QRadioButton>
+
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "app/links/link_window_fixture.h"
+
+using namespace conn;
+using namespace linktest;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The device's end goes away: no master, no slave held open.
+void Vanish(PtyDevice& dev) {
+  close(dev.master);
+  close(dev.keep);
+  dev.master = dev.keep = -1;
+}
+
+class PortGoneTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    link = (docs / "sim0").string();
+  }
+  void TearDown() override {
+    unsetenv("KVOR_SERIAL_PORTS");
+    FormTest::TearDown();
+  }
+  void LinkTo(const PtyDevice& dev) {
+    fs::remove(link);
+    fs::create_symlink(dev.path, link);
+  }
+  // The PC's own port list, with KVOR_SERIAL_PORTS naming the link; timers
+  // run in real time.
+  void MakeListing(const std::string& listed) {
+    setenv("KVOR_SERIAL_PORTS", listed.c_str(), 1);
+    TForm1Options options;
+    options.dialogs = &dialogs;
+    options.documentsDir = docs.string();
+    options.deviceMonitor = false;
+    options.sleepMs = [](int) {};
+    form = std::make_unique<TForm1>(options);
+  }
+  // Manual connection to what the port box shows as text (a listed name
+  // or a typed path), completed by the dump's end.
+  void ConnectTo(PtyDevice& dev, const std::string& text) {
+    form->RadioButtonConnectionModeManual->setChecked(true);
+    form->RadioButtonConnectionModeAutoClick();
+    const int listed = form->cbxComPort->findText(QString::fromStdString(text));
+    if (listed >= 0)
+      form->cbxComPort->setCurrentIndex(listed);
+    else
+      form->cbxComPort->setEditText(QString::fromStdString(text));
+    form->OpenPortClick();
+    ASSERT_TRUE(form->Comm->IsOpen());
+    dev.Write("[DEVICE DATA END]\r\n");
+    ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+    form->TimerConnectionTimer();
+    ASSERT_TRUE(Shows("Connected..."));
+    dialogs.shown.clear();  // a typed port is asked about first
+  }
+  bool Shows(const char* status) const { return form->LabelConnectionStatus->text().toStdString() == status; }
+  // The state a removed port leaves, as Disconnect leaves it.
+  void ExpectDisconnected() {
+    EXPECT_FALSE(form->Comm->IsOpen());
+    EXPECT_EQ(form->OpenPort->Tag, 0);
+    EXPECT_FALSE(form->OpenPort->Down());
+    EXPECT_EQ(form->OpenPort->text().toStdString(), "Connect");
+    EXPECT_TRUE(Shows("Disconnect..."));
+    EXPECT_TRUE(form->cbxComPort->isEnabled());
+    EXPECT_FALSE(form->Timer1->Enabled());
+    EXPECT_TRUE(dialogs.shown.empty());
+  }
+  std::string link;
+};
+
+TEST_F(PortGoneTest, AListedLinkWhoseDeviceGoesEndsTheConnectionWithinTwoSeconds) {
+  PtyDevice dev;
+  LinkTo(dev);
+  // A listed path that leads nowhere is not offered.
+  MakeListing(link + ":" + (docs / "nothing-here").string());
+  EXPECT_EQ(form->cbxComPort->findText("nothing-here"), -1);
+  ConnectTo(dev, "sim0");
+  EXPECT_EQ(form->Comm->DeviceName(), link);
+
+  Vanish(dev);
+  fs::remove(link);
+  const double ms = MsUntil([&] { return Shows("Disconnect..."); }, 5000);
+  EXPECT_GE(ms, 0) << "still shows " << form->LabelConnectionStatus->text().toStdString();
+  EXPECT_LT(ms, 2000);
+  ExpectDisconnected();
+  EXPECT_EQ(form->cbxComPort->findText("sim0"), -1);
+}
+
+TEST_F(PortGoneTest, ATypedPortStaysThroughOtherDevicesAndGoesWithItsOwn) {
+  PtyDevice dev, other;
+  LinkTo(dev);
+  Make({other.path});
+  ConnectTo(dev, link);
+  EXPECT_EQ(form->Comm->DeviceName(), link);
+
+  // Another device comes and goes: the typed port is still there.
+  ports->SetPaths({});
+  form->DeviceChangeNotice();
+  form->Timer2Timer();
+  form->Timer2Timer();
+  EXPECT_TRUE(form->Comm->IsOpen());
+  EXPECT_EQ(form->OpenPort->Tag, 1);
+  EXPECT_EQ(form->cbxComPort->currentText().toStdString(), link);
+
+  // Its link is removed while the device stays: gone all the same.
+  fs::remove(link);
+  form->DeviceChangeNotice();
+  form->Timer2Timer();
+  form->Timer2Timer();
+  ExpectDisconnected();
+
+  // Typed again, then its device hangs up: the next tick ends it.
+  PtyDevice again;
+  LinkTo(again);
+  ConnectTo(again, link);
+  Vanish(again);
+  ASSERT_TRUE(WaitFor([&] { return form->DeviceChanged == 1; }));
+  form->Timer2Timer();
+  ExpectDisconnected();
+}
+
+}  // namespace

@@ -1,7 +1,7 @@
 #include "app/DeviceMonitor.h"
 
-#include <QSocketNotifier>
 #include <libudev.h>
+#include <QSocketNotifier>
 
 #include <cstring>
 

@@ -45,6 +45,7 @@ void TDrawSatelliteMap::DrawSkyPlot() {
     p.fillRect(QRect(l.box.left, l.box.top, l.box.width, l.box.height), QColor(0x80, 0x80, 0x80));
     p.setPen(QColor(255, 255, 255));
     // Text placed by its top-left corner, as the label table gives it.
-    p.drawText(QRect(l.text.x, l.text.y, 40, 40), Qt::AlignLeft | Qt::AlignTop, QString(QChar(l.letter)));
+    p.drawText(QRect(l.text.x, l.text.y, 40, 40), Qt::AlignLeft | Qt::AlignTop,
+               QString(QChar(l.letter)));
   }
 }

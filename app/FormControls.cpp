@@ -15,10 +15,12 @@ namespace {
 // behind a handler.
 class PressableButton : public QAccessibleWidget {
  public:
-  PressableButton(QAbstractButton* button, QAccessible::Role role) : QAccessibleWidget(button, role) {}
+  PressableButton(QAbstractButton* button, QAccessible::Role role)
+      : QAccessibleWidget(button, role) {}
 
   QString text(QAccessible::Text t) const override {
-    if (t != QAccessible::Name || !widget()->accessibleName().isEmpty()) return QAccessibleWidget::text(t);
+    if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+      return QAccessibleWidget::text(t);
     // The caption without its mnemonic marks ("&&" stands for "&").
     const QString caption = Button()->text();
     QString name;
@@ -73,7 +75,8 @@ QAccessibleInterface* ControlAccessible(const QString& className, QObject* objec
     if (auto* radio = qobject_cast<TRadioButton*>(object))
       return new PressableButton(radio, QAccessible::RadioButton);
   } else if (className == QLatin1String("TCheckBox")) {
-    if (auto* box = qobject_cast<TCheckBox*>(object)) return new PressableButton(box, QAccessible::CheckBox);
+    if (auto* box = qobject_cast<TCheckBox*>(object))
+      return new PressableButton(box, QAccessible::CheckBox);
   }
   return nullptr;
 }

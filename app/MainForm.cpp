@@ -141,7 +141,8 @@ TForm1::~TForm1() {
 }
 
 void TForm1::InitSettingsPaths(const std::string& documentsDir, const std::string& appDir) {
-  AppDir = WithSlash(appDir.empty() ? QCoreApplication::applicationDirPath().toStdString() : appDir);
+  AppDir =
+      WithSlash(appDir.empty() ? QCoreApplication::applicationDirPath().toStdString() : appDir);
   std::string docs = documentsDir;
   if (docs.empty())
     docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
@@ -165,7 +166,8 @@ void TForm1::WireFrame() {
   connect(mnuSerialPort, &QAction::triggered, this, [this] { mnuSerialPortClick(); });
   connect(mnuWiFi, &QAction::triggered, this, [this] { mnuWiFiClick(); });
   connect(OpenPort, &QPushButton::clicked, this, [this] { OpenPortClick(); });
-  connect(LabelConnectionStatus, &TLabel::DblClick, this, [this] { LabelConnectionStatusDblClick(); });
+  connect(LabelConnectionStatus, &TLabel::DblClick, this,
+          [this] { LabelConnectionStatusDblClick(); });
   connect(cbxComPort, &QComboBox::currentTextChanged, this, [this] { cbxComPortChange(); });
   connect(cbxBaudRate, &QComboBox::currentIndexChanged, this, [this] { cbxBaudRateChange(); });
   connect(RadioButtonConnectionModeAuto, &QRadioButton::clicked, this,

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "app/FormControls.h"
-#include "app/PortDiscovery.h"
 #include "app/PaintSatelliteChart.h"
+#include "app/PortDiscovery.h"
 #include "app/core/CfgReply.h"
 #include "app/core/ConfigPages.h"
 #include "app/core/DeviceInfo.h"
@@ -50,15 +50,15 @@ QT_END_NAMESPACE
 // What a test (or another host) hands the window instead of the real thing.
 // Every member left empty means the real one.
 struct TForm1Options {
-  Dialogs* dialogs = nullptr;                 // not owned; Qt message boxes when null
-  std::shared_ptr<PortDiscovery> ports;       // the PC's ports when null
-  UiDispatcher* dispatcher = nullptr;         // not owned; the Qt event loop when null
-  std::string documentsDir;                   // the user's Documents folder when empty
-  std::string appDir;                         // the program's folder when empty
-  bool liveTimers = true;                     // false: timers only keep Enabled; tests tick
-  bool deviceMonitor = true;                  // false: no udev monitor
-  std::function<void(int ms)> sleepMs;        // a real sleep when empty
-  CommSystem* commSystem = nullptr;           // not owned; the system's own calls when null
+  Dialogs* dialogs = nullptr;            // not owned; Qt message boxes when null
+  std::shared_ptr<PortDiscovery> ports;  // the PC's ports when null
+  UiDispatcher* dispatcher = nullptr;    // not owned; the Qt event loop when null
+  std::string documentsDir;              // the user's Documents folder when empty
+  std::string appDir;                    // the program's folder when empty
+  bool liveTimers = true;                // false: timers only keep Enabled; tests tick
+  bool deviceMonitor = true;             // false: no udev monitor
+  std::function<void(int ms)> sleepMs;   // a real sleep when empty
+  CommSystem* commSystem = nullptr;      // not owned; the system's own calls when null
 };
 
 class TForm1 : public QMainWindow {
@@ -182,10 +182,10 @@ class TForm1 : public QMainWindow {
   int32_t SrmMode = 0;  // 3 SRM text page, 4 SRM button page
   int32_t LanguageIndex = 0;
 
-  std::string AppDir;        // with its trailing separator
-  std::string SettingsDir;   // with its trailing separator
+  std::string AppDir;       // with its trailing separator
+  std::string SettingsDir;  // with its trailing separator
   std::string SettingsFile;
-  int8_t ConnectionMedium = 0;  // 0 serial port, 1 Wi-Fi (TCP)
+  int8_t ConnectionMedium = 0;    // 0 serial port, 1 Wi-Fi (TCP)
   int32_t ReportCountdown = 255;  // 255 idle; "Read Device" sets 1
   int32_t DeviceChangeTicks = 0;
   int32_t AutoPortIndex = 0;
@@ -432,7 +432,7 @@ class TForm1 : public QMainWindow {
   // A parsed CEK sentence in Protocol->incoming (the status dispatcher calls it).
   void ParseCekSentence();
   void cbxShipTypeChange();
-  void cbxShipCargoTypeClick();  // the user picked a row
+  void cbxShipCargoTypeClick();    // the user picked a row
   void SpeedButtonSettingClick();  // Configure Device
   void SpeedButtonReloadClick();   // Read Device
   void PageControlConfChange();

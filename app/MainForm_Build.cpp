@@ -1,8 +1,8 @@
 // The window's controls, their captions, limits and form defaults, and the
 // layouts that place them.
 #include <QActionGroup>
-#include <QBarSeries>
 #include <QBarCategoryAxis>
+#include <QBarSeries>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -22,8 +22,8 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include "app/MainForm.h"
 
@@ -112,7 +112,8 @@ void TForm1::BuildFrame() {
   mnuLanguageGroup->setExclusive(true);
   mnuLangEnglish = Named(mnuLanguage->addAction("English(&E)"), "mnuLangEnglish");
   mnuLangTraChinese = Named(mnuLanguage->addAction("Traditional Chinese(&T)"), "mnuLangTraChinese");
-  mnuLangSimpChinese = Named(mnuLanguage->addAction("Simplified Chinese(&S)"), "mnuLangSimpChinese");
+  mnuLangSimpChinese =
+      Named(mnuLanguage->addAction("Simplified Chinese(&S)"), "mnuLangSimpChinese");
   mnuLangRussian = Named(mnuLanguage->addAction("Russian(&R)"), "mnuLangRussian");
   int tag = 0;
   for (QAction* a : {mnuLangEnglish, mnuLangTraChinese, mnuLangSimpChinese, mnuLangRussian}) {
@@ -188,12 +189,12 @@ void TForm1::BuildConnectionPanel(QWidget* top) {
   // Both groups share one cell: only one of them is ever shown.
   auto* groups = new QGridLayout;
   groups->setContentsMargins(0, 0, 0, 0);
-  GroupBoxSerialConnectionMode = Named(
-      new QGroupBox("Serial Port and Baud Rate Setting", top), "GroupBoxSerialConnectionMode");
+  GroupBoxSerialConnectionMode = Named(new QGroupBox("Serial Port and Baud Rate Setting", top),
+                                       "GroupBoxSerialConnectionMode");
   auto* serial = new QVBoxLayout(GroupBoxSerialConnectionMode);
   auto* modes = new QHBoxLayout;
-  RadioButtonConnectionModeAuto =
-      Named(new QRadioButton("Auto", GroupBoxSerialConnectionMode), "RadioButtonConnectionModeAuto");
+  RadioButtonConnectionModeAuto = Named(new QRadioButton("Auto", GroupBoxSerialConnectionMode),
+                                        "RadioButtonConnectionModeAuto");
   RadioButtonConnectionModeManual = Named(new QRadioButton("Manual", GroupBoxSerialConnectionMode),
                                           "RadioButtonConnectionModeManual");
   RadioButtonConnectionModeManual->setChecked(true);
@@ -252,7 +253,8 @@ void TForm1::BuildConnectionPanel(QWidget* top) {
       Named(new QGroupBox("Wi-Fi Setting", top), "GroupBoxWiFiConnectionMode");
   {
     auto* g = new QGridLayout(GroupBoxWiFiConnectionMode);
-    LabelEditWiFi_TCP_IP = NewLabeledEdit(GroupBoxWiFiConnectionMode, "LabelEditWiFi_TCP_IP", "IP Address");
+    LabelEditWiFi_TCP_IP =
+        NewLabeledEdit(GroupBoxWiFiConnectionMode, "LabelEditWiFi_TCP_IP", "IP Address");
     LabelEditWiFi_TCP_IP->setText("192.168.2.1");
     LabelEditWiFi_TCP_IP->setMaxLength(15);
     LabelEditWiFi_TCP_IP->setValidator(
@@ -387,9 +389,9 @@ void TForm1::BuildTransceiverPage() {
   for (int s = 1; s <= 10; ++s) rates << QString("%1s").arg(s);
   ComboBoxGpsOutput = NewList(p, "ComboBoxGpsOutput", rates);
   form->addRow(lblGpsOutput, ComboBoxGpsOutput);
-  lblGsOffWarningMsg = NewLabel(
-      p, "lblGsOffWarningMsg",
-      "WARNING: All the input sentences will be filtered out (not forwarding).");
+  lblGsOffWarningMsg =
+      NewLabel(p, "lblGsOffWarningMsg",
+               "WARNING: All the input sentences will be filtered out (not forwarding).");
   lblGsOffWarningMsg->setStyleSheet("color: #c00000;");
   lblGsOffWarningMsg->setWordWrap(true);
   lblGsOffWarningMsg->setMinimumWidth(460);
@@ -423,14 +425,16 @@ void TForm1::BuildBaudRatePage() {
   cbx_NMEABaudRateNo3 = NewList(p, "cbx_NMEABaudRateNo3", kNmeaRates);
   LabelUartNo4 = NewLabel(p, "LabelUartNo4", "NMEA 2 Output");
   cbx_NMEABaudRateNo4 = NewList(p, "cbx_NMEABaudRateNo4", kNmeaRates);
-  for (auto* c : {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4})
+  for (auto* c :
+       {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4})
     c->setMinimumWidth(120);
   form->addRow(LabelUartNo1, cbx_NMEABaudRateNo1);
   form->addRow(LabelUartNo2, cbx_NMEABaudRateNo2);
   form->addRow(LabelUartNo3, cbx_NMEABaudRateNo3);
   form->addRow(LabelUartNo4, cbx_NMEABaudRateNo4);
-  for (QWidget* w : {static_cast<QWidget*>(LabelUartNo3), static_cast<QWidget*>(cbx_NMEABaudRateNo3),
-                     static_cast<QWidget*>(LabelUartNo4), static_cast<QWidget*>(cbx_NMEABaudRateNo4)})
+  for (QWidget* w :
+       {static_cast<QWidget*>(LabelUartNo3), static_cast<QWidget*>(cbx_NMEABaudRateNo3),
+        static_cast<QWidget*>(LabelUartNo4), static_cast<QWidget*>(cbx_NMEABaudRateNo4)})
     w->hide();
   v->addLayout(form);
   v->addStretch(1);
@@ -535,7 +539,8 @@ void TForm1::BuildWiFiPage() {
   GroupBox_ConfigureMode = Named(new QGroupBox("Select Wi-Fi Mode", p), "GroupBox_ConfigureMode");
   {
     auto* h = new QHBoxLayout(GroupBox_ConfigureMode);
-    RadioButton_AP = Named(new TRadioButton("Access Point", GroupBox_ConfigureMode), "RadioButton_AP");
+    RadioButton_AP =
+        Named(new TRadioButton("Access Point", GroupBox_ConfigureMode), "RadioButton_AP");
     RadioButton_STA = Named(new TRadioButton("Client", GroupBox_ConfigureMode), "RadioButton_STA");
     RadioButton_AP->setChecked(true);
     h->addWidget(RadioButton_AP);

@@ -31,7 +31,8 @@ void TForm1::WireConfigPages() {
   connect(SpeedButtonSetting, &QPushButton::clicked, this, [this] { SpeedButtonSettingClick(); });
   connect(SpeedButtonReload, &QPushButton::clicked, this, [this] { SpeedButtonReloadClick(); });
   connect(PageControlConf, &QTabWidget::currentChanged, this, [this] { PageControlConfChange(); });
-  connect(SpeedButtonStaticData, &QPushButton::clicked, this, [this] { SpeedButtonStaticDataClick(); });
+  connect(SpeedButtonStaticData, &QPushButton::clicked, this,
+          [this] { SpeedButtonStaticDataClick(); });
   connect(spbTransponder, &QPushButton::clicked, this, [this] { spbTransponderClick(); });
   connect(spbBaudRate, &QPushButton::clicked, this, [this] { spbBaudRateClick(); });
   connect(spbSRMText, &QPushButton::clicked, this, [this] { spbSRMTextClick(); });
@@ -40,16 +41,20 @@ void TForm1::WireConfigPages() {
   connect(cbxShipType, &QComboBox::currentIndexChanged, this, [this] { cbxShipTypeChange(); });
   // Only a row the user picks replaces a reported type that the list lacks.
   connect(cbxShipType, &QComboBox::activated, this, [this] { cbxShipCargoTypeClick(); });
-  connect(ComboBoxGpsOutput, &QComboBox::currentIndexChanged, this, [this] { ComboBoxGpsOutputChange(); });
-  connect(ComboBoxALRSentence, &QComboBox::activated, this, [this] { ComboBoxALRSentenceChange(); });
+  connect(ComboBoxGpsOutput, &QComboBox::currentIndexChanged, this,
+          [this] { ComboBoxGpsOutputChange(); });
+  connect(ComboBoxALRSentence, &QComboBox::activated, this,
+          [this] { ComboBoxALRSentenceChange(); });
   connect(cbxEncrptionEnable, &QCheckBox::clicked, this, [this] { cbxEncrptionEnableClick(); });
-  connect(cbxEncryptionAddressMode, &QCheckBox::clicked, this, [this] { cbxEncryptionAddressModeClick(); });
+  connect(cbxEncryptionAddressMode, &QCheckBox::clicked, this,
+          [this] { cbxEncryptionAddressModeClick(); });
 }
 
 void TForm1::InitConfigPageControls() {
   // Static data
   MaskEditMMSI->setMaxLength(9);
-  MaskEditMMSI->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), MaskEditMMSI));
+  MaskEditMMSI->setValidator(
+      new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), MaskEditMMSI));
   for (TLabeledEdit* edit : {lblEdtName, lblEdtCallSign}) edit->SetUpperCaseOnly();
   lblEdtName->setMaxLength(20);
   lblEdtCallSign->setMaxLength(7);
@@ -69,11 +74,13 @@ void TForm1::InitConfigPageControls() {
   FillIfEmpty(ComboBoxTransceiver_GPSMode, {"Altitude higher than 500m", "At sea level"});
   FillIfEmpty(ComboBoxALRSentence, {"OFF", "ON"});
   ComboBoxALRSentence->setCurrentIndex(1);  // "ON" until the device reports its setting
-  lblGsOffWarningMsg->setText("WARNING: All the input sentences will be filtered out (not forwarding).");
+  lblGsOffWarningMsg->setText(
+      "WARNING: All the input sentences will be filtered out (not forwarding).");
   ComboBoxGpsOutputChange();
 
   // Baud rates: ports 3 and 4 only for device types that have them
-  for (QComboBox* box : {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4}) {
+  for (QComboBox* box :
+       {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4}) {
     FillIfEmpty(box, {"38400", "9600", "4800"});
     box->setCurrentIndex(0);
   }
@@ -86,8 +93,9 @@ void TForm1::InitConfigPageControls() {
   InitSrmAndEncryptionControls();
 
   // Every write runs from Configure Device; the tabs' own buttons stay hidden.
-  for (QWidget* w : std::initializer_list<QWidget*>{SpeedButtonStaticData, spbTransponder, spbBaudRate,
-                                                    spbSRMText, spbSRMButtonText, spbConfigEncryption})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{SpeedButtonStaticData, spbTransponder, spbBaudRate,
+                                       spbSRMText, spbSRMButtonText, spbConfigEncryption})
     w->setVisible(false);
   SpeedButtonSetting->setText("Configure Device");
   SpeedButtonReload->setText("Read Device");
@@ -126,12 +134,18 @@ void TForm1::SpeedButtonSettingClick() {
   if (dialogs.MessageBox("Do you want to configure the device?", "Configuration",
                          DialogButtons::OkCancel, DialogIcon::Question) != DialogResult::Ok)
     return;
-  if (tab == TabSheetStatic) SpeedButtonStaticDataClick();
-  else if (tab == TabSheetTransceiver) spbTransponderClick();
-  else if (tab == TabSheetEncryption) spbConfigEncryptionClick();
-  else if (tab == TabSheetBaudRate) spbBaudRateClick();
-  else if (tab == TabSheetSRMText) spbSRMTextClick();
-  else if (tab == TabSheetButtonSRM) spbSRMButtonTextClick();
+  if (tab == TabSheetStatic)
+    SpeedButtonStaticDataClick();
+  else if (tab == TabSheetTransceiver)
+    spbTransponderClick();
+  else if (tab == TabSheetEncryption)
+    spbConfigEncryptionClick();
+  else if (tab == TabSheetBaudRate)
+    spbBaudRateClick();
+  else if (tab == TabSheetSRMText)
+    spbSRMTextClick();
+  else if (tab == TabSheetButtonSRM)
+    spbSRMButtonTextClick();
 }
 
 void TForm1::SpeedButtonReloadClick() {
@@ -168,7 +182,8 @@ void TForm1::spbTransponderClick() {
 }
 
 void TForm1::spbBaudRateClick() {
-  QComboBox* lists[] = {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4};
+  QComboBox* lists[] = {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3,
+                        cbx_NMEABaudRateNo4};
   BaudRatePageValues page;
   for (int i = 0; i < 4; ++i) page.index[i] = lists[i]->currentIndex();
   page.type = DeviceInfo.multipleBaudType;

@@ -147,7 +147,8 @@ void TForm1::ConnectionStep() {
     if (ConnectTick > ConnectTimeout) {
       ConnectState = 0;
       ConnectFailed = 1;
-      dialogs.MessageBox(Texts.AutoDetectTimeOut, Texts.Error, DialogButtons::Ok, DialogIcon::Error);
+      dialogs.MessageBox(Texts.AutoDetectTimeOut, Texts.Error, DialogButtons::Ok,
+                         DialogIcon::Error);
       return;
     }
     AutoDetectStep();

@@ -210,11 +210,20 @@ void TForm1::HandleCfgReply(const CfgReply& reply) {
   } else if (reply.id == 183) {
     QComboBox* list = nullptr;
     switch (reply.sub) {
-      case 10: list = cbx_NMEABaudRateNo2; break;
-      case 11: list = cbx_NMEABaudRateNo1; break;
-      case 20: list = cbx_NMEABaudRateNo4; break;
-      case 21: list = cbx_NMEABaudRateNo3; break;
-      default: return;
+      case 10:
+        list = cbx_NMEABaudRateNo2;
+        break;
+      case 11:
+        list = cbx_NMEABaudRateNo1;
+        break;
+      case 20:
+        list = cbx_NMEABaudRateNo4;
+        break;
+      case 21:
+        list = cbx_NMEABaudRateNo3;
+        break;
+      default:
+        return;
     }
     int index = BaudIndexForRateCode(v);
     if (index < 0) return;
@@ -238,6 +247,7 @@ void TForm1::ShowSrmTabs() {
 
 void TForm1::FillShipTypeList() {
   cbxShipType->clear();
-  for (const SHIP_TYPE_ROW& row : ShipTypeTable) cbxShipType->addItem(QString::fromLatin1(row.text));
+  for (const SHIP_TYPE_ROW& row : ShipTypeTable)
+    cbxShipType->addItem(QString::fromLatin1(row.text));
   cbxShipType->setCurrentIndex(0);
 }

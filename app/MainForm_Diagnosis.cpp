@@ -43,11 +43,14 @@ void TForm1::WireDiagnosisPages() {
   TimerClearCheck = new TTimer(this, "TimerClearCheck", 1000, liveTimers_);
   TimerClearCheck->OnTimer = [this] { ClearCheckRequeryTimer(); };
 
-  connect(SpeedButtonClearCheck, &QPushButton::clicked, this, [this] { SpeedButtonClearCheckClick(); });
+  connect(SpeedButtonClearCheck, &QPushButton::clicked, this,
+          [this] { SpeedButtonClearCheckClick(); });
   connect(btnClearLog, &QPushButton::clicked, this, [this] { btnClearLogClick(); });
   connect(btnSaveLog, &QPushButton::clicked, this, [this] { btnSaveLogClick(); });
-  connect(ButtonCustomSendCommand, &QPushButton::clicked, this, [this] { ButtonCustomSendCommandClick(); });
-  connect(EditSendCommand, &QLineEdit::returnPressed, this, [this] { ButtonCustomSendCommandClick(); });
+  connect(ButtonCustomSendCommand, &QPushButton::clicked, this,
+          [this] { ButtonCustomSendCommandClick(); });
+  connect(EditSendCommand, &QLineEdit::returnPressed, this,
+          [this] { ButtonCustomSendCommandClick(); });
   connect(PageControlMain, &QTabWidget::currentChanged, this, [this] { PageControlMainChange(); });
   // Window-wide, so they work whichever control has the focus: edits, spin
   // boxes and editable lists take every key release themselves.
@@ -63,7 +66,8 @@ void TForm1::WireDiagnosisPages() {
   Chart1->chart()->setMargins(QMargins(4, 4, 4, kSatelliteIdBand + 2));
   lblSatelliteID->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   lblSatelliteID->setAttribute(Qt::WA_TransparentForMouseEvents);
-  Chart1->installEventFilter(new GeometryWatch(this, true, [this] { PlaceSatelliteIdLabel(lblSatelliteID, Chart1); }));
+  Chart1->installEventFilter(
+      new GeometryWatch(this, true, [this] { PlaceSatelliteIdLabel(lblSatelliteID, Chart1); }));
   installEventFilter(new GeometryWatch(this, false, [this] { FormResize(); }));
   PlaceSatelliteIdLabel(lblSatelliteID, Chart1);
 }

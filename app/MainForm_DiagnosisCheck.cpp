@@ -16,8 +16,8 @@ void SetLabelText(QLabel* label, const std::string& text) {
 }  // namespace
 
 void TForm1::TimerUpdateSysChkTimer() {
-  const SysCheckView v =
-      ComputeSystemCheck(SysCheckInputsFrom(DeviceInfo, Protocol->ais.targets.slot[0], ReportCounters));
+  const SysCheckView v = ComputeSystemCheck(
+      SysCheckInputsFrom(DeviceInfo, Protocol->ais.targets.slot[0], ReportCounters));
   SetLabelText(lblValFwVer, v.fwVer);
   SetLabelText(lblValMMSI, v.mmsi);
   SetLabelText(lblValProdSN, v.prodSn);
@@ -34,8 +34,8 @@ void TForm1::UpdateCheckImages() {
     ImageListSysChk[kCheckImageFail] = QImage(QStringLiteral(":/images/check_fail.png"));
     ImageListSysChk[kCheckImagePass] = QImage(QStringLiteral(":/images/check_pass.png"));
   }
-  const SysCheckView v =
-      ComputeSystemCheck(SysCheckInputsFrom(DeviceInfo, Protocol->ais.targets.slot[0], ReportCounters));
+  const SysCheckView v = ComputeSystemCheck(
+      SysCheckInputsFrom(DeviceInfo, Protocol->ais.targets.slot[0], ReportCounters));
   SetCheckImage(ImageChkFwVer, v.passed[kCheckFirmware]);
   SetCheckImage(ImageChkProdSN, v.passed[kCheckSerialNumber]);
   SetCheckImage(ImageChkMMSI, v.passed[kCheckMmsi]);

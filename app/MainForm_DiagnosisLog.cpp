@@ -11,7 +11,8 @@
 
 void TForm1::AppendDataLog(const std::string& line) {
   // Device bytes are not always UTF-8; show each as a character of its own.
-  MemoDataLog->appendPlainText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+  MemoDataLog->appendPlainText(
+      QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
 }
 
 void TForm1::btnClearLogClick() {
@@ -27,8 +28,8 @@ void TForm1::btnSaveLogClick() {
   if (std::filesystem::path(path).extension().empty()) path += ".TXT";
   std::error_code ec;
   if (std::filesystem::exists(path, ec) &&
-      dialogs.MessageBox("File already exists. Do you want to overwrite?", "WARNING", DialogButtons::YesNo,
-                         DialogIcon::Warning) != DialogResult::Yes)
+      dialogs.MessageBox("File already exists. Do you want to overwrite?", "WARNING",
+                         DialogButtons::YesNo, DialogIcon::Warning) != DialogResult::Yes)
     return;
   std::vector<std::string> lines;
   const QTextDocument* doc = MemoDataLog->document();
@@ -47,7 +48,8 @@ void TForm1::btnSaveLogClick() {
 
 void TForm1::ButtonCustomSendCommandClick() {
   const QByteArray text = EditSendCommand->text().toUtf8();
-  const CustomCommand cmd = PrepareCustomCommand(std::string(text.constData(), static_cast<size_t>(text.size())));
+  const CustomCommand cmd =
+      PrepareCustomCommand(std::string(text.constData(), static_cast<size_t>(text.size())));
   if (cmd.stopWiFi) {
     Timer_WiFi_function->Stop();
     SetWiFiOperationNone();

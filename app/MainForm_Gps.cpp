@@ -7,8 +7,8 @@
 #include <QChartView>
 #include <QLabel>
 #include <QLinearGradient>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <cstring>
 #include <new>

@@ -12,8 +12,8 @@
 namespace {
 
 // Baud-rate texts by the component's setting, and the rates offered.
-const char* const kBaudTexts[] = {"110",   "300",   "600",   "1200",   "2400",
-                                  "4800",  "9600",  "14400", "19200",  "38400",
+const char* const kBaudTexts[] = {"110",   "300",   "600",    "1200",   "2400",
+                                  "4800",  "9600",  "14400",  "19200",  "38400",
                                   "56000", "57600", "115200", "128000", "256000"};
 const TBaudRate kOfferedBauds[] = {br115200};
 constexpr int kOfferedBaudCount = 1;
@@ -95,7 +95,8 @@ void TForm1::FillComPortCombo() {
       cbxComPort->setItemData(cbxComPort->count() - 1, QString::fromStdString(port.friendlyName),
                               Qt::ToolTipRole);
   }
-  const int found = remembered.empty() ? -1 : cbxComPort->findText(QString::fromStdString(remembered));
+  const int found =
+      remembered.empty() ? -1 : cbxComPort->findText(QString::fromStdString(remembered));
   if (ComPortList.empty()) {
     cbxComPort->addItem("N/A");
     cbxComPort->setCurrentIndex(0);
@@ -103,7 +104,8 @@ void TForm1::FillComPortCombo() {
     cbxComPort->setCurrentIndex(found >= 0 ? found : 0);
   }
   // A typed path stays shown while it is the open port.
-  if (found < 0 && !remembered.empty() && Comm && Comm->IsOpen() && Comm->DeviceName() == remembered)
+  if (found < 0 && !remembered.empty() && Comm && Comm->IsOpen() &&
+      Comm->DeviceName() == remembered)
     cbxComPort->setEditText(QString::fromStdString(remembered));
   cbxComPort->blockSignals(false);
   cbxComPortChange();
@@ -118,8 +120,8 @@ std::string TForm1::PortPathForText(const std::string& text) const {
 void TForm1::CheckConnectedPortPresent(bool connected) {
   if (!connected || !Comm || !Comm->IsOpen()) return;
   const std::string& open = Comm->DeviceName();
-  const bool gone = Comm->HungUp() || !PortPathExists(open) ||
-                    (open == listedOpenPort_ && !IsListedPort(open));
+  const bool gone =
+      Comm->HungUp() || !PortPathExists(open) || (open == listedOpenPort_ && !IsListedPort(open));
   if (gone && mnuSerialPort->isChecked()) ToggleConnection();
 }
 

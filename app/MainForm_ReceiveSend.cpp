@@ -79,7 +79,8 @@ bool TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
 void TForm1::HandleLine(std::string& line, bool serial) {
   if (cbxEnableLog->isChecked()) AppendDataLog(line);
   if (serial) {
-    Memo_WiFi->appendPlainText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+    Memo_WiFi->appendPlainText(
+        QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
     Memo_WiFiChange();
     if (cmdMode == 0 && line == "+ok") {
       Memo_WiFi->clear();

@@ -4,10 +4,10 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QGroupBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QUrl>
@@ -182,4 +182,3 @@ void TForm1::RunConfigReport() {
   }
   if (OpenReportFile) OpenReportFile(path);
 }
-

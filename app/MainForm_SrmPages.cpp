@@ -42,8 +42,8 @@ void TForm1::InitSrmAndEncryptionControls() {
   cbxEncryptionAddressMode->setText("Security Address Mode");
   cbxEncryptionAddressMode->setChecked(true);
   MaskEditEncryptionAddressMMSI->setMaxLength(9);
-  MaskEditEncryptionAddressMMSI->setValidator(
-      new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), MaskEditEncryptionAddressMMSI));
+  MaskEditEncryptionAddressMMSI->setValidator(new QRegularExpressionValidator(
+      QRegularExpression("[0-9]{0,9}"), MaskEditEncryptionAddressMMSI));
   MaskEditEncryptionAddressMMSI->setText("000000000");
   LabeledEditEncryptionASCII->EditLabel->setText("Encryption Code");
   LabeledEditEncryptionASCII->setMaxLength(16);
@@ -55,8 +55,9 @@ void TForm1::InitSrmAndEncryptionControls() {
 }
 
 void TForm1::spbSRMTextClick() {
-  SendConfigLines(PlanSrmTextWrite({Latin1(lblEdtSRMText1->text()), Latin1(lblEdtSRMText2->text()),
-                                    Latin1(lblEdtSRMText3->text()), Latin1(lblEdtSRMText4->text())}));
+  SendConfigLines(
+      PlanSrmTextWrite({Latin1(lblEdtSRMText1->text()), Latin1(lblEdtSRMText2->text()),
+                        Latin1(lblEdtSRMText3->text()), Latin1(lblEdtSRMText4->text())}));
 }
 
 void TForm1::spbSRMButtonTextClick() {
@@ -78,7 +79,9 @@ void TForm1::spbConfigEncryptionClick() {
   SendConfigLines(std::get<std::vector<std::string>>(plan));
 }
 
-void TForm1::cbxEncrptionEnableClick() { EnableEncryptionControls(cbxEncrptionEnable->isChecked()); }
+void TForm1::cbxEncrptionEnableClick() {
+  EnableEncryptionControls(cbxEncrptionEnable->isChecked());
+}
 
 void TForm1::cbxEncryptionAddressModeClick() {
   EnableAddressControls(cbxEncryptionAddressMode->isChecked());

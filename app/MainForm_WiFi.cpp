@@ -9,8 +9,8 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRegularExpressionValidator>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTimer>
@@ -49,11 +49,10 @@ class FormWiFiHost : public WiFiHost {
   }
   bool StepTimerEnabled() const override { return f_.Timer_WiFi_function->Enabled(); }
   void SetStepTimerEnabled(bool on) override { f_.Timer_WiFi_function->SetEnabled(on); }
-  void Post(std::function<void()> work) override {
-    QTimer::singleShot(0, &f_, std::move(work));
-  }
+  void Post(std::function<void()> work) override { QTimer::singleShot(0, &f_, std::move(work)); }
   void CopyToClipboard(const std::string& text) override {
-    QGuiApplication::clipboard()->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    QGuiApplication::clipboard()->setText(
+        QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
   }
 
  private:
@@ -148,11 +147,12 @@ void TForm1::InitWiFiPage() {
     parts->page = std::make_unique<QtWiFiPage>(
         w, [this](const std::string& bytes) { return DecodeWiFiText(bytes); });
     parts->host = std::make_unique<FormWiFiHost>(*this);
-    parts->progress = std::make_unique<QtProgressWindow>(this, [this] { return WiFi->WiFiStatusText; });
+    parts->progress =
+        std::make_unique<QtProgressWindow>(this, [this] { return WiFi->WiFiStatusText; });
     parts->password = std::make_unique<QtPasswordPrompt>(this);
-    parts->setup = std::make_unique<WiFiSetup>(WiFiData, WiFiReportData, ApList, Texts, *parts->page,
-                                               *parts->host, dialogs, *parts->progress,
-                                               *parts->password);
+    parts->setup =
+        std::make_unique<WiFiSetup>(WiFiData, WiFiReportData, ApList, Texts, *parts->page,
+                                    *parts->host, dialogs, *parts->progress, *parts->password);
     parts->images = MakeWiFiImages();
     WiFi = parts->setup.get();
     wifiParts_ = std::move(parts);

@@ -28,7 +28,8 @@ bool RecordedAis(bool singleOnly, std::vector<std::string>& lines, std::string& 
 
 int Messages(const std::vector<std::string>& lines) {
   int n = 0;
-  for (const std::string& l : lines) n += l.rfind("!AIVDM,1,1", 0) == 0 || l.rfind("!AIVDM,2,2", 0) == 0;
+  for (const std::string& l : lines)
+    n += l.rfind("!AIVDM,1,1", 0) == 0 || l.rfind("!AIVDM,2,2", 0) == 0;
   return n;
 }
 
@@ -52,7 +53,9 @@ void RunProcessSentence(benchmark::State& bench, bool singleOnly) {
   bench.counters["sentences"] = static_cast<double>(lines.size());
 }
 
-void BM_ProcessSentence_SingleSentenceAis(benchmark::State& bench) { RunProcessSentence(bench, true); }
+void BM_ProcessSentence_SingleSentenceAis(benchmark::State& bench) {
+  RunProcessSentence(bench, true);
+}
 void BM_ProcessSentence_RecordedAis(benchmark::State& bench) { RunProcessSentence(bench, false); }
 BENCHMARK(BM_ProcessSentence_SingleSentenceAis);
 BENCHMARK(BM_ProcessSentence_RecordedAis);
@@ -84,7 +87,8 @@ AisDecodedRecord PositionRecord(uint32_t mmsi) {
 // A table with `slots` in use (own vessel included), stations 1000 + i.
 std::unique_ptr<AisState> FilledTable(int slots) {
   auto ais = std::make_unique<AisState>();
-  for (int i = 1; i < slots; ++i) UpdateAisTarget(*ais, PositionRecord(1000 + i), 'A' - '0', 0, false);
+  for (int i = 1; i < slots; ++i)
+    UpdateAisTarget(*ais, PositionRecord(1000 + i), 'A' - '0', 0, false);
   return ais;
 }
 
@@ -117,7 +121,8 @@ BENCHMARK(BM_UpdateAisTarget_LastSlot)->Arg(10)->Arg(1000)->Arg(2250);
 void BM_UpdateAisTarget_NewIntoFullTable(benchmark::State& bench) {
   auto ais = FilledTable(AIS_TARGET_LIST_STRUCT::kSlots);
   uint32_t mmsi = 100000000;
-  for (auto _ : bench) benchmark::DoNotOptimize(UpdateAisTarget(*ais, PositionRecord(++mmsi), 'A' - '0', 0, false));
+  for (auto _ : bench)
+    benchmark::DoNotOptimize(UpdateAisTarget(*ais, PositionRecord(++mmsi), 'A' - '0', 0, false));
   bench.SetItemsProcessed(bench.iterations());
 }
 BENCHMARK(BM_UpdateAisTarget_NewIntoFullTable);

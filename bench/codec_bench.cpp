@@ -21,8 +21,9 @@ bool RecordedLines(bool positioningOnly, std::vector<std::string>& lines, std::s
   }
   if (!positioningOnly && !lines.empty()) {
     // Configuration replies and wrapped debug sentences of the device, as after "Read Device".
-    for (std::string body : {"$PKVR,R,CFG,30,0,0,MAYDAY", "$PKVR,R,CFG,108,3,1,", "$PKVR,R,CFG,183,0,2,",
-                             "$PKVR,A,DBG,050,1,051,5,,,,", "$PTST,12345,07,a,B,00017"}) {
+    for (std::string body :
+         {"$PKVR,R,CFG,30,0,0,MAYDAY", "$PKVR,R,CFG,108,3,1,", "$PKVR,R,CFG,183,0,2,",
+          "$PKVR,A,DBG,050,1,051,5,,,,", "$PTST,12345,07,a,B,00017"}) {
       AppendChecksum(body);
       lines.push_back(body);
     }
@@ -48,8 +49,8 @@ void Run(benchmark::State& state, bool positioningOnly) {
     if (++next == lines.size()) next = 0;
   }
   benchmark::DoNotOptimize(accepted);
-  state.counters["sentences/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                     benchmark::Counter::kIsRate);
+  state.counters["sentences/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void BM_ProcessSentenceMixed(benchmark::State& state) { Run(state, false); }

@@ -38,8 +38,7 @@ void BM_ReceivePath(benchmark::State& state, bool logging) {
   form.TcpRxHandler("[DEVICE DATA END]\r\n");  // connected
   const size_t chunk = 512;
   for (auto _ : state) {
-    for (size_t i = 0; i < bytes.size(); i += chunk)
-      form.TcpRxHandler(bytes.substr(i, chunk));
+    for (size_t i = 0; i < bytes.size(); i += chunk) form.TcpRxHandler(bytes.substr(i, chunk));
     // The log is cleared as a user would, so it does not grow without end.
     state.PauseTiming();
     form.MemoDataLog->clear();

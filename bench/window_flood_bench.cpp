@@ -45,7 +45,8 @@ class FloodingPeer : public LoopbackServer {
       for (int i = 0; i < 64; ++i) cycles += floodlines::GpsCycle();
       size_t at = 0;
       while (!stop_) {
-        const ssize_t n = ::send(peer, cycles.data() + at, cycles.size() - at, MSG_NOSIGNAL | MSG_DONTWAIT);
+        const ssize_t n =
+            ::send(peer, cycles.data() + at, cycles.size() - at, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n > 0) {
           sent_ += static_cast<size_t>(n);
           at = (at + static_cast<size_t>(n)) % cycles.size();
@@ -122,7 +123,8 @@ void BM_InputWaitDuringTcpFlood(benchmark::State& state) {
     waits.push_back(ms);
     state.SetIterationTime(ms / 1000);
   }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (!form->TcpClient) state.SkipWithError("the link ended during the flood");
   std::sort(waits.begin(), waits.end());
   state.counters["median_ms"] = waits[waits.size() / 2];
@@ -130,7 +132,10 @@ void BM_InputWaitDuringTcpFlood(benchmark::State& state) {
   state.counters["flood_MB_per_s"] = double(peer.Sent() - sentBefore) / seconds / 1e6;
 }
 
-BENCHMARK(BM_InputWaitDuringTcpFlood)->UseManualTime()->Iterations(400)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InputWaitDuringTcpFlood)
+    ->UseManualTime()
+    ->Iterations(400)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -39,7 +39,7 @@ class TcpInbox {
   std::vector<char> ring_;
   std::size_t head_ = 0;  // index of the oldest byte
   std::size_t size_ = 0;
-  std::uint64_t taken_ = 0;     // bytes taken so far, as a stream position
+  std::uint64_t taken_ = 0;         // bytes taken so far, as a stream position
   std::deque<std::uint64_t> gaps_;  // stream positions a gap precedes
   bool dropping_ = false;
   bool drainPending_ = false;

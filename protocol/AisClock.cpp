@@ -20,17 +20,20 @@ DateYmd PackDateYmd(const std::tm& now) {
 TimeHms PackTimeHms(const std::tm& now) { return MakeTimeHms(now.tm_hour, now.tm_min, now.tm_sec); }
 
 DateYmd MakeDateYmd(int year, int month, int day) {
-  return DateYmd{static_cast<uint16_t>(year), static_cast<uint8_t>(month), static_cast<uint8_t>(day)};
+  return DateYmd{static_cast<uint16_t>(year), static_cast<uint8_t>(month),
+                 static_cast<uint8_t>(day)};
 }
 
 TimeHms MakeTimeHms(int hour, int minute, int second) {
-  return TimeHms{static_cast<uint8_t>(hour), static_cast<uint8_t>(minute), static_cast<uint8_t>(second), 0};
+  return TimeHms{static_cast<uint8_t>(hour), static_cast<uint8_t>(minute),
+                 static_cast<uint8_t>(second), 0};
 }
 
 DateTimeStamp GetEmptyDateTime() { return DateTimeStamp{}; }
 
 uint32_t StampToSeconds(const DateYmd& date, const TimeHms& time) {
-  static constexpr uint32_t kDaysBefore[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+  static constexpr uint32_t kDaysBefore[13] = {0,   0,   31,  59,  90,  120, 151,
+                                               181, 212, 243, 273, 304, 334};
   // A month outside 1..12 (only a broken clock gives one) must not index past the table.
   const uint32_t month = date.month <= 12 ? date.month : 12;
   const uint32_t days = (date.year % 100u) * 365u + kDaysBefore[month] + date.day;

@@ -17,7 +17,8 @@ void Store(AisDecodedRecord& record, int position, T value) {
 }
 
 // Six-bit text: 0..31 are '@'..'_', 32..63 are themselves; padding is kept.
-void StoreText(const PayloadBits& bits, int start, int chars, AisDecodedRecord& record, int position) {
+void StoreText(const PayloadBits& bits, int start, int chars, AisDecodedRecord& record,
+               int position) {
   char* out = reinterpret_cast<char*>(record.bytes + position);
   for (int i = 0; i < chars; ++i) {
     const uint32_t v = GetPayloadBits(bits, start + 6 * i, 6);
@@ -42,7 +43,8 @@ const AisMsgTable* AisRecordLayout(const AisDecodedRecord& record) {
 bool DecodeAisPayload(const PayloadBits& bits, AisDecodedRecord& record) {
   const uint32_t type = GetPayloadBits(bits, 0, 6);
   record.bytes[0] = static_cast<uint8_t>(type);
-  const AisMsgTable* layout = type >= 1 && type <= 24 ? AisLayout(LayoutIndex(bits, type)) : nullptr;
+  const AisMsgTable* layout =
+      type >= 1 && type <= 24 ? AisLayout(LayoutIndex(bits, type)) : nullptr;
   if (layout == nullptr) return false;
 
   if (type == 24) record.bytes[6] = static_cast<uint8_t>(GetPayloadBits(bits, 38, 2));
@@ -65,7 +67,8 @@ bool DecodeAisPayload(const PayloadBits& bits, AisDecodedRecord& record) {
     if (width > left) {
       // A text cut by the end of the message keeps the whole characters it has
       // (an aid-to-navigation name extension is sent only as long as it is).
-      if (entry.kind == AisFieldKind::kText && left >= 6) StoreText(bits, bit, left / 6, record, position);
+      if (entry.kind == AisFieldKind::kText && left >= 6)
+        StoreText(bits, bit, left / 6, record, position);
       return true;
     }
     switch (entry.kind) {
@@ -90,13 +93,15 @@ bool DecodeAisPayload(const PayloadBits& bits, AisDecodedRecord& record) {
         Store(record, position, GetPayloadBits(bits, bit, width));
         break;
       case AisFieldKind::kSignedScaled:
-        Store(record, position, static_cast<float>(SignExtend(GetPayloadBits(bits, bit, width), width) *
-                                                   static_cast<double>(entry.scale)));
+        Store(record, position,
+              static_cast<float>(SignExtend(GetPayloadBits(bits, bit, width), width) *
+                                 static_cast<double>(entry.scale)));
         break;
       case AisFieldKind::kScaled:
       case AisFieldKind::kCourse:
         Store(record, position,
-              static_cast<float>(GetPayloadBits(bits, bit, width) * static_cast<double>(entry.scale)));
+              static_cast<float>(GetPayloadBits(bits, bit, width) *
+                                 static_cast<double>(entry.scale)));
         break;
       case AisFieldKind::kRateOfTurn: {
         const double v = SignExtend(GetPayloadBits(bits, bit, width), width) * 0.21128248;
@@ -105,15 +110,17 @@ bool DecodeAisPayload(const PayloadBits& bits, AisDecodedRecord& record) {
       }
       case AisFieldKind::kLongitude:
       case AisFieldKind::kLatitude:
-        Store(record, position, static_cast<float>(SignExtend(GetPayloadBits(bits, bit, width), width) *
-                                                   static_cast<double>(entry.scale) / 60.0));
+        Store(record, position,
+              static_cast<float>(SignExtend(GetPayloadBits(bits, bit, width), width) *
+                                 static_cast<double>(entry.scale) / 60.0));
         break;
       case AisFieldKind::kText:
         StoreText(bits, bit, width / 6, record, position);
         break;
       case AisFieldKind::kTextToEnd: {
         // Bounded by the record too, though a message that fits PayloadBits always fits.
-        const int chars = std::max(0, std::min(left / 6, AisDecodedRecord::kCapacity - 1 - position));
+        const int chars =
+            std::max(0, std::min(left / 6, AisDecodedRecord::kCapacity - 1 - position));
         StoreText(bits, bit, chars, record, position);
         return true;
       }

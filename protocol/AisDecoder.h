@@ -34,13 +34,16 @@ const AisMsgTable* AisRecordLayout(const AisDecodedRecord& record);
 // Reads the fields of a decoded record by entry index of its layout.
 class AisRecordReader {
  public:
-  AisRecordReader(const AisDecodedRecord& record, const AisMsgTable& layout) : record_(record), layout_(layout) {}
+  AisRecordReader(const AisDecodedRecord& record, const AisMsgTable& layout)
+      : record_(record), layout_(layout) {}
 
   uint8_t U8(int entry) const { return record_.bytes[layout_.offset[entry]]; }
   uint16_t U16(int entry) const { return Load<uint16_t>(layout_.offset[entry]); }
   uint32_t U32(int entry) const { return Load<uint32_t>(layout_.offset[entry]); }
   float F32(int entry) const { return Load<float>(layout_.offset[entry]); }
-  const char* Text(int entry) const { return reinterpret_cast<const char*>(record_.bytes + layout_.offset[entry]); }
+  const char* Text(int entry) const {
+    return reinterpret_cast<const char*>(record_.bytes + layout_.offset[entry]);
+  }
 
  private:
   template <typename T>

@@ -87,10 +87,18 @@ bool DearmourPayload(const FragmentBuffer& buffer, PayloadBits& bits) {
   int tailChars = 0;
   int tailBytes = 0;
   switch (buffer.fillBits) {
-    case 0: break;
-    case 2: tailChars = 3; tailBytes = 2; break;
-    case 4: tailChars = 2; tailBytes = 1; break;
-    default: return false;
+    case 0:
+      break;
+    case 2:
+      tailChars = 3;
+      tailBytes = 2;
+      break;
+    case 4:
+      tailChars = 2;
+      tailBytes = 1;
+      break;
+    default:
+      return false;
   }
   if (rest < tailChars) return false;  // the fill bits promise characters that are not there
   if (groups * 3 + tailBytes > PayloadBits::kCapacity) return false;
@@ -122,9 +130,11 @@ uint32_t GetPayloadBits(const PayloadBits& bits, int start, int width) {
   const uint8_t* p = bits.payload + first;
   uint64_t window = 0;
   if (first + 5 <= PayloadBits::kCapacity) {
-    window = (uint64_t{p[0]} << 32) | (uint64_t{p[1]} << 24) | (uint64_t{p[2]} << 16) | (uint64_t{p[3]} << 8) | p[4];
+    window = (uint64_t{p[0]} << 32) | (uint64_t{p[1]} << 24) | (uint64_t{p[2]} << 16) |
+             (uint64_t{p[3]} << 8) | p[4];
   } else {
-    for (int i = 0; i < 5; ++i) window = (window << 8) | (first + i < PayloadBits::kCapacity ? p[i] : 0);
+    for (int i = 0; i < 5; ++i)
+      window = (window << 8) | (first + i < PayloadBits::kCapacity ? p[i] : 0);
   }
   window <<= start % 8;  // the field now starts at bit 39
   return static_cast<uint32_t>((window >> (40 - width)) & ((uint64_t{1} << width) - 1));

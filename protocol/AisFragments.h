@@ -12,8 +12,8 @@ struct FragmentBuffer {
   uint8_t sequentialId;  // 0..9, or 128 when the sentence left it empty
   uint8_t channel;       // channel character of the first sentence, or 128
   char payload[kPayloadCapacity + 1];
-  uint8_t fillBits;      // of the last sentence
-  char formatter[4];     // "VDM" or "VDO", of the first sentence
+  uint8_t fillBits;   // of the last sentence
+  char formatter[4];  // "VDM" or "VDO", of the first sentence
 };
 
 // The message bits, most significant bit of each byte first.

@@ -101,9 +101,10 @@ void MergePositionB(AIS_TARGET_STRUCT& t, const AisRecordReader& r) {
   t.cog = r.F32(f::kCog);
   t.heading = r.U16(f::kHeading);
   SetFlag(t, kAisFlagRaim, r.U8(f::kRaim));
-  const unsigned classB = (r.U8(f::kAssigned) ? kAisClassBAssigned : 0) | (r.U8(f::kUnitFlag) ? kAisClassBUnit : 0) |
-                          (r.U8(f::kDisplayFlag) ? kAisClassBDisplay : 0) | (r.U8(f::kDscFlag) ? kAisClassBDsc : 0) |
-                          (r.U8(f::kBandFlag) ? kAisClassBBand : 0) | (r.U8(f::kMsg22Flag) ? kAisClassBMsg22 : 0);
+  const unsigned classB =
+      (r.U8(f::kAssigned) ? kAisClassBAssigned : 0) | (r.U8(f::kUnitFlag) ? kAisClassBUnit : 0) |
+      (r.U8(f::kDisplayFlag) ? kAisClassBDisplay : 0) | (r.U8(f::kDscFlag) ? kAisClassBDsc : 0) |
+      (r.U8(f::kBandFlag) ? kAisClassBBand : 0) | (r.U8(f::kMsg22Flag) ? kAisClassBMsg22 : 0);
   SetBits(t.classBFlags, 0x3F, classB);
   t.timeStampValid = r.U8(f::kTimeStamp) < 60;
 }
@@ -156,7 +157,8 @@ void MergeStaticReport(AIS_TARGET_STRUCT& t, const AisDecodedRecord& record) {
   }
 }
 
-void KeepLastMessage(AisLastMessage& last, const AisDecodedRecord& record, int channel, int reserved) {
+void KeepLastMessage(AisLastMessage& last, const AisDecodedRecord& record, int channel,
+                     int reserved) {
   last.record = record;
   last.channel = channel;
   last.reserved = reserved;
@@ -234,7 +236,8 @@ int EvictOldestTarget(AIS_TARGET_LIST_STRUCT& targets) {
   return oldest;
 }
 
-int UpdateAisTarget(AisState& ais, const AisDecodedRecord& record, int channel, int reserved, bool isOwn) {
+int UpdateAisTarget(AisState& ais, const AisDecodedRecord& record, int channel, int reserved,
+                    bool isOwn) {
   const int type = record.Type();
   if (type < 1 || type > 24) return -1;
   AIS_TARGET_LIST_STRUCT& targets = ais.targets;
@@ -286,18 +289,37 @@ int UpdateAisTarget(AisState& ais, const AisDecodedRecord& record, int channel, 
   const AisMsgTable* layout = AisRecordLayout(record);
   const AisRecordReader r(record, *layout);
   switch (type) {
-    case 1: case 2: case 3: MergePositionA(t, r); break;
-    case 4: MergeBaseStation(t, r); break;
-    case 5: MergeStaticVoyage(t, r); break;
-    case 9: MergeSarAircraft(t, r); break;
-    case 16: case 17: t.targetClass = kAisClassBaseStation; break;
-    case 18: MergePositionB(t, r); break;
-    case 19: MergePositionBExtended(t, r); break;
+    case 1:
+    case 2:
+    case 3:
+      MergePositionA(t, r);
+      break;
+    case 4:
+      MergeBaseStation(t, r);
+      break;
+    case 5:
+      MergeStaticVoyage(t, r);
+      break;
+    case 9:
+      MergeSarAircraft(t, r);
+      break;
+    case 16:
+    case 17:
+      t.targetClass = kAisClassBaseStation;
+      break;
+    case 18:
+      MergePositionB(t, r);
+      break;
+    case 19:
+      MergePositionBExtended(t, r);
+      break;
     case 20:
       t.targetClass = kAisClassBaseStation;
       KeepLastMessage(ais.lastMessages.type20, record, channel, reserved);
       break;
-    case 21: MergeAidToNavigation(t, r); break;
+    case 21:
+      MergeAidToNavigation(t, r);
+      break;
     case 22:
       t.targetClass = kAisClassBaseStation;
       KeepLastMessage(ais.lastMessages.type22, record, 0, 0);
@@ -306,11 +328,20 @@ int UpdateAisTarget(AisState& ais, const AisDecodedRecord& record, int channel, 
       t.targetClass = kAisClassBaseStation;
       KeepLastMessage(ais.lastMessages.type23, record, 0, 0);
       break;
-    case 24: MergeStaticReport(t, record); break;
-    case 12: KeepLastMessage(ais.lastMessages.type12, record, 0, 0); break;
-    case 14: KeepLastMessage(ais.lastMessages.type14, record, 0, 0); break;
-    case 15: KeepLastMessage(ais.lastMessages.type15, record, channel, reserved); break;
-    default: break;  // 6, 7, 8, 10, 11, 13: heard, nothing merged
+    case 24:
+      MergeStaticReport(t, record);
+      break;
+    case 12:
+      KeepLastMessage(ais.lastMessages.type12, record, 0, 0);
+      break;
+    case 14:
+      KeepLastMessage(ais.lastMessages.type14, record, 0, 0);
+      break;
+    case 15:
+      KeepLastMessage(ais.lastMessages.type15, record, channel, reserved);
+      break;
+    default:
+      break;  // 6, 7, 8, 10, 11, 13: heard, nothing merged
   }
   return index;
 }

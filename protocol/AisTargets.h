@@ -8,11 +8,11 @@ struct AisState;
 
 // What kind of station a slot holds.
 enum AisTargetClass : uint8_t {
-  kAisClassBaseStation = 0,  // base station or other station (types 4, 16, 17, 20, 22, 23)
-  kAisClassSarAircraft = 1,  // 9
+  kAisClassBaseStation = 0,      // base station or other station (types 4, 16, 17, 20, 22, 23)
+  kAisClassSarAircraft = 1,      // 9
   kAisClassAidToNavigation = 2,  // 21
-  kAisClassA = 3,            // 1, 2, 3, 5
-  kAisClassB = 4,            // 18, 19, 24
+  kAisClassA = 3,                // 1, 2, 3, 5
+  kAisClassB = 4,                // 18, 19, 24
   kAisClassEmpty = 5,
 };
 
@@ -40,28 +40,28 @@ inline constexpr uint8_t kAisAtonAssigned = 0x80;
 struct AIS_TARGET_STRUCT {
   uint8_t targetClass;  // AisTargetClass
   uint32_t mmsi;
-  uint8_t status;       // low 4 bits EPFD type, high 4 bits navigational status
-  uint8_t flags;        // kAisFlag*
-  float longitude;      // degrees; 181 not available
-  float latitude;       // degrees; 91 not available
-  float sog;            // knots
-  float cog;            // degrees; 361 after a reset
-  float heading;        // degrees; 511 not available
+  uint8_t status;   // low 4 bits EPFD type, high 4 bits navigational status
+  uint8_t flags;    // kAisFlag*
+  float longitude;  // degrees; 181 not available
+  float latitude;   // degrees; 91 not available
+  float sog;        // knots
+  float cog;        // degrees; 361 after a reset
+  float heading;    // degrees; 511 not available
   char name[21];
   char callSign[8];
   uint8_t shipType;
-  uint8_t dimD;         // 6 bits, metres
-  uint8_t dimC;         // 6 bits
-  uint16_t dimB;        // 9 bits
-  uint16_t dimA;        // 9 bits
+  uint8_t dimD;   // 6 bits, metres
+  uint8_t dimC;   // 6 bits
+  uint16_t dimB;  // 9 bits
+  uint16_t dimA;  // 9 bits
   uint32_t imo;
-  float rot;            // degrees per minute
-  uint8_t etaMinute;    // 6 bits
-  uint8_t etaHour;      // 5 bits
-  uint8_t etaDay;       // 5 bits
-  uint8_t etaMonth;     // 4 bits
-  uint8_t aisVersion;   // 2 bits
-  float draught;        // metres
+  float rot;           // degrees per minute
+  uint8_t etaMinute;   // 6 bits
+  uint8_t etaHour;     // 5 bits
+  uint8_t etaDay;      // 5 bits
+  uint8_t etaMonth;    // 4 bits
+  uint8_t aisVersion;  // 2 bits
+  float draught;       // metres
   char destination[21];
   char vendorId[8];
   uint8_t classBFlags;  // kAisClassB*
@@ -106,7 +106,8 @@ struct AisLastMessages {
 // Merges a decoded message into its slot. Returns the slot index, or -1 when the
 // record's type is outside 1..24. channel is the channel character minus '0';
 // isOwn is true for VDO.
-int UpdateAisTarget(AisState& ais, const AisDecodedRecord& record, int channel, int reserved, bool isOwn);
+int UpdateAisTarget(AisState& ais, const AisDecodedRecord& record, int channel, int reserved,
+                    bool isOwn);
 
 // Empties the table (own-vessel slot included). Always true.
 bool ClearAisTargets(AIS_TARGET_LIST_STRUCT& targets);

@@ -7,8 +7,8 @@
 void AppendInt(std::string& out, long long value, int width) {
   char digits[24];
   const bool negative = value < 0;
-  const unsigned long long magnitude =
-      negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
+                                                : static_cast<unsigned long long>(value);
   const auto end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
   const int count = static_cast<int>(end - digits);
   if (negative) out += '-';
@@ -20,7 +20,8 @@ void AppendInt(std::string& out, long long value, int width) {
 void AppendFixed(std::string& out, double value, int precision, int zeroWidth) {
   if (!std::isfinite(value)) return;
   char text[64];
-  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, precision);
+  const auto result =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, precision);
   if (result.ec != std::errc()) return;
   const int count = static_cast<int>(result.ptr - text);
   const bool negative = text[0] == '-';

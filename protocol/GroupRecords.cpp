@@ -115,7 +115,8 @@ void StoreGnss(const SENTENCE_STRUCT& r, GNSS_DATA_STRUCT& g) {
     g.date = f.rmc.date;
     g.mode = f.rmc.mode;
     g.positionValid = f.rmc.status == 'A' ? 1 : 0;
-    SetTimeValid(g, TimeOfDay(f.rmc.time) && CalendarDate(f.rmc.date.year, f.rmc.date.month, f.rmc.date.day));
+    SetTimeValid(g, TimeOfDay(f.rmc.time) &&
+                        CalendarDate(f.rmc.date.year, f.rmc.date.month, f.rmc.date.day));
     g.courseValid = (f.rmc.course >= 0.0f && f.rmc.course <= 360.0f) ? 1 : 0;
   } else if (Is(r, "VTG")) {
     g.courseTrue = f.vtg.courseTrue;
@@ -250,8 +251,8 @@ void LoadMotion(const MOTION_DATA_STRUCT& m, SENTENCE_STRUCT& r) {
   }
 }
 
-void StoreBinary(AIS_DATA_STRUCT& a, int8_t total, int8_t number, int8_t sequentialId, int8_t fillBits,
-                 const char (&payload)[64]) {
+void StoreBinary(AIS_DATA_STRUCT& a, int8_t total, int8_t number, int8_t sequentialId,
+                 int8_t fillBits, const char (&payload)[64]) {
   a.binaryTotalSentences = total;
   a.binarySentenceNumber = number;
   a.binarySequentialId = sequentialId;
@@ -506,10 +507,12 @@ SentenceGroup ClassifySentence(const SENTENCE_STRUCT& r) {
   if (OneOf(r, {"GGA", "GLL", "GBS", "GSA", "GSV", "RMC", "VTG", "ZDA"})) return GROUP_GNSS;
   if (OneOf(r, {"ROT", "HDT", "VBW", "GNS"})) return GROUP_MOTION;
   if (OneOf(r, {"LRI", "LRF", "LR1", "LR2", "LR3"})) return GROUP_LONG_RANGE;
-  if (OneOf(r, {"ABK", "ACA", "ACK", "ACS", "ALR", "SSD", "VSD", "ABM", "BBM", "VDM", "VDO", "TXT"}))
+  if (OneOf(r,
+            {"ABK", "ACA", "ACK", "ACS", "ALR", "SSD", "VSD", "ABM", "BBM", "VDM", "VDO", "TXT"}))
     return GROUP_AIS;
   if (OneOf(r, {"DSC", "DSE", "DSI", "DSR"})) return GROUP_DSC;
-  if (OneOf(r, {"MID", "BDY", "TST", "FRQ", "BTH", "DBG", "TPS", "MOB", "CEK"})) return GROUP_PROPRIETARY;
+  if (OneOf(r, {"MID", "BDY", "TST", "FRQ", "BTH", "DBG", "TPS", "MOB", "CEK"}))
+    return GROUP_PROPRIETARY;
   return GROUP_NONE;
 }
 
@@ -544,11 +547,20 @@ void StoreSentence(ProtocolState& state, const SENTENCE_STRUCT& record) {
 
 void LoadSentence(const ProtocolState& state, SENTENCE_STRUCT& record) {
   switch (ClassifySentence(record)) {
-    case GROUP_GNSS: LoadGnss(state.gnss, record); break;
-    case GROUP_MOTION: LoadMotion(state.motion, record); break;
-    case GROUP_AIS: LoadAis(state.aisData, record); break;
-    case GROUP_PROPRIETARY: LoadProprietary(state.proprietary, record); break;
-    default: break;
+    case GROUP_GNSS:
+      LoadGnss(state.gnss, record);
+      break;
+    case GROUP_MOTION:
+      LoadMotion(state.motion, record);
+      break;
+    case GROUP_AIS:
+      LoadAis(state.aisData, record);
+      break;
+    case GROUP_PROPRIETARY:
+      LoadProprietary(state.proprietary, record);
+      break;
+    default:
+      break;
   }
 }
 

@@ -32,19 +32,19 @@ struct GNSS_DATA_STRUCT {
   NMEA_TIME utcTime;  // GGA, GBS, GLL, RMC, ZDA
   float latitude;     // GGA, GLL, RMC
   float longitude;
-  uint8_t quality;       // GGA
-  char selectionMode;    // GSA
-  uint8_t fixMode;       // GSA
-  float geoidalSeparation;  // GGA
-  NMEA_DATE date;        // RMC, ZDA
-  char mode;             // RMC, GLL, VTG
-  char status;           // RMC, GLL
-  float courseTrue;      // RMC, VTG
-  float courseMagnetic;  // VTG
-  float speedKnots;      // RMC, VTG
-  float speedKmh;        // VTG
-  uint8_t satellitesInUse;  // GGA; GSA: its ids above 0
-  uint8_t fixUpdated;       // set by every GGA, cleared by the GPS page
+  uint8_t quality;              // GGA
+  char selectionMode;           // GSA
+  uint8_t fixMode;              // GSA
+  float geoidalSeparation;      // GGA
+  NMEA_DATE date;               // RMC, ZDA
+  char mode;                    // RMC, GLL, VTG
+  char status;                  // RMC, GLL
+  float courseTrue;             // RMC, VTG
+  float courseMagnetic;         // VTG
+  float speedKnots;             // RMC, VTG
+  float speedKmh;               // VTG
+  uint8_t satellitesInUse;      // GGA; GSA: its ids above 0
+  uint8_t fixUpdated;           // set by every GGA, cleared by the GPS page
   int8_t activeSatellites[12];  // GSA
   float pdop;
   float hdop;
@@ -87,7 +87,7 @@ struct MOTION_DATA_STRUCT {
   float referenceStationId;
   float heading;  // HDT
   uint8_t headingValid;
-  float rateOfTurn;  // ROT
+  float rateOfTurn;         // ROT
   float waterLongitudinal;  // VBW
   float waterTransverse;
   char status;  // VBW water status and ROT status share it
@@ -175,7 +175,7 @@ struct AIS_DATA_STRUCT {
   int8_t binarySequentialId;
   int8_t binaryFillBits;
   char binaryPayload[64];
-  char channel;  // ABK, ABM, BBM, VDM, VDO: shared; VDO stores 'x' for empty
+  char channel;             // ABK, ABM, BBM, VDM, VDO: shared; VDO stores 'x' for empty
   uint8_t binaryMessageId;  // ABM, BBM
   uint16_t ackAlarmId;
   uint8_t ackAlarmIdValid;

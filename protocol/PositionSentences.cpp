@@ -101,7 +101,8 @@ bool ParseGBS(char* line, SENTENCE_STRUCT& record) {
   m.longitudeError = NumberField(r.Next(), kNoNumber);
   m.altitudeError = NumberField(r.Next(), kNoNumber);
   const char* f = r.Next();
-  m.failedSatellite = IsEmptyField(f) ? static_cast<int8_t>(-1) : static_cast<int8_t>(FieldToInt(f));
+  m.failedSatellite =
+      IsEmptyField(f) ? static_cast<int8_t>(-1) : static_cast<int8_t>(FieldToInt(f));
   m.missedDetectionProbability = NumberField(r.Next(), kNoNumber);
   m.bias = NumberField(r.Next(), kNoNumber);
   m.biasStdDev = NumberField(r.Last(), kNoNumber);
@@ -170,11 +171,20 @@ bool ParseGSV(char* line, SENTENCE_STRUCT& record) {
   for (uint16_t& azimuth : m.azimuths) azimuth = 65535;
   int count = 0;
   switch (CountCommas(line)) {
-    case 7: count = 1; break;
-    case 11: count = 2; break;
-    case 15: count = 3; break;
-    case 19: count = 4; break;
-    default: return false;
+    case 7:
+      count = 1;
+      break;
+    case 11:
+      count = 2;
+      break;
+    case 15:
+      count = 3;
+      break;
+    case 19:
+      count = 4;
+      break;
+    default:
+      return false;
   }
   m.satellitesInSentence = static_cast<uint8_t>(count);
   FieldReader r(line);
@@ -243,10 +253,14 @@ bool ParseRMC11(char* line, SENTENCE_STRUCT& record) {
 
 bool ParseRMC(char* line, SENTENCE_STRUCT& record) {
   switch (CountCommas(line)) {
-    case 13: return ParseRMC13(line, record);
-    case 12: return ParseRMC12(line, record);
-    case 11: return ParseRMC11(line, record);
-    default: return false;
+    case 13:
+      return ParseRMC13(line, record);
+    case 12:
+      return ParseRMC12(line, record);
+    case 11:
+      return ParseRMC11(line, record);
+    default:
+      return false;
   }
 }
 
@@ -372,7 +386,8 @@ bool ParseGRS(char* line, SENTENCE_STRUCT& record) {
   GRS_STRUCT& m = record.fields.grs;
   ParseTimeField(r.Next(), m.time);
   m.mode = FirstChar(r.Next());
-  for (int i = 0; i < 12; ++i) m.residuals[i] = NumberField(i == 11 ? r.Last() : r.Next(), kNoNumber);
+  for (int i = 0; i < 12; ++i)
+    m.residuals[i] = NumberField(i == 11 ? r.Last() : r.Next(), kNoNumber);
   return r.Complete();
 }
 
@@ -489,7 +504,8 @@ bool FormatRMC(std::string& out, const SENTENCE_STRUCT& record) {
   out += ',';
   AppendMeasure(out, m.magneticVariation, 2);
   out += ',';
-  if (static_cast<unsigned char>(m.variationDirection) != 128) AppendChar(out, m.variationDirection);
+  if (static_cast<unsigned char>(m.variationDirection) != 128)
+    AppendChar(out, m.variationDirection);
   out += ',';
   AppendChar(out, m.mode);
   return true;

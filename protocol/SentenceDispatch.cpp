@@ -29,76 +29,141 @@ using Builder = bool (*)(std::string&, const SENTENCE_STRUCT&);
 
 Parser FindParser(uint32_t key) {
   switch (key) {
-    case Key("ABK"): return ParseABK;
-    case Key("ABM"): return ParseABM;
-    case Key("ACA"): return ParseACA;
-    case Key("ACK"): return ParseACK;
-    case Key("ACS"): return ParseACS;
-    case Key("AIQ"): return ParseAIQ;
-    case Key("ALR"): return ParseALR;
-    case Key("BBM"): return ParseBBM;
-    case Key("BDY"): return ParseBDY;
-    case Key("BTH"): return ParseBTH;
-    case Key("CEK"): return ParseCEK;
-    case Key("DBG"): return ParseDBG;
-    case Key("DTM"): return ParseDTM;
-    case Key("FRQ"): return ParseFRQ;
-    case Key("GBS"): return ParseGBS;
-    case Key("GGA"): return ParseGGA;
-    case Key("GLL"): return ParseGLL;
-    case Key("GNS"): return ParseGNS;
-    case Key("GRS"): return ParseGRS;
-    case Key("GSA"): return ParseGSA;
-    case Key("GST"): return ParseGST;
-    case Key("GSV"): return ParseGSV;
-    case Key("HDT"): return ParseHDT;
-    case Key("MID"): return ParseMID;
-    case Key("MOB"): return ParseMOB;
-    case Key("OSD"): return ParseOSD;
-    case Key("Q"): return ParseQuery;
-    case Key("RMA"): return ParseRMA;
-    case Key("RMC"): return ParseRMC;
-    case Key("ROT"): return ParseROT;
-    case Key("Smg"): return ParseSmg;
-    case Key("SSD"): return ParseSSD;
-    case Key("TPS"): return ParseTPS;
-    case Key("TST"): return ParseTST;
-    case Key("TXT"): return ParseTXT;
-    case Key("VBW"): return ParseVBW;
-    case Key("VDM"): return ParseVDM;
-    case Key("VDO"): return ParseVDO;
-    case Key("VSD"): return ParseVSD;
-    case Key("VTG"): return ParseVTG;
-    case Key("WPL"): return ParseWPL;
-    case Key("ZDA"): return ParseZDA;
-    default: return nullptr;
+    case Key("ABK"):
+      return ParseABK;
+    case Key("ABM"):
+      return ParseABM;
+    case Key("ACA"):
+      return ParseACA;
+    case Key("ACK"):
+      return ParseACK;
+    case Key("ACS"):
+      return ParseACS;
+    case Key("AIQ"):
+      return ParseAIQ;
+    case Key("ALR"):
+      return ParseALR;
+    case Key("BBM"):
+      return ParseBBM;
+    case Key("BDY"):
+      return ParseBDY;
+    case Key("BTH"):
+      return ParseBTH;
+    case Key("CEK"):
+      return ParseCEK;
+    case Key("DBG"):
+      return ParseDBG;
+    case Key("DTM"):
+      return ParseDTM;
+    case Key("FRQ"):
+      return ParseFRQ;
+    case Key("GBS"):
+      return ParseGBS;
+    case Key("GGA"):
+      return ParseGGA;
+    case Key("GLL"):
+      return ParseGLL;
+    case Key("GNS"):
+      return ParseGNS;
+    case Key("GRS"):
+      return ParseGRS;
+    case Key("GSA"):
+      return ParseGSA;
+    case Key("GST"):
+      return ParseGST;
+    case Key("GSV"):
+      return ParseGSV;
+    case Key("HDT"):
+      return ParseHDT;
+    case Key("MID"):
+      return ParseMID;
+    case Key("MOB"):
+      return ParseMOB;
+    case Key("OSD"):
+      return ParseOSD;
+    case Key("Q"):
+      return ParseQuery;
+    case Key("RMA"):
+      return ParseRMA;
+    case Key("RMC"):
+      return ParseRMC;
+    case Key("ROT"):
+      return ParseROT;
+    case Key("Smg"):
+      return ParseSmg;
+    case Key("SSD"):
+      return ParseSSD;
+    case Key("TPS"):
+      return ParseTPS;
+    case Key("TST"):
+      return ParseTST;
+    case Key("TXT"):
+      return ParseTXT;
+    case Key("VBW"):
+      return ParseVBW;
+    case Key("VDM"):
+      return ParseVDM;
+    case Key("VDO"):
+      return ParseVDO;
+    case Key("VSD"):
+      return ParseVSD;
+    case Key("VTG"):
+      return ParseVTG;
+    case Key("WPL"):
+      return ParseWPL;
+    case Key("ZDA"):
+      return ParseZDA;
+    default:
+      return nullptr;
   }
 }
 
 Builder FindBuilder(uint32_t key) {
   switch (key) {
-    case Key("ABK"): return FormatABK;
-    case Key("ABM"): return FormatABM;
-    case Key("ACK"): return FormatACK;
-    case Key("ALR"): return FormatALR;
-    case Key("BBM"): return FormatBBM;
-    case Key("BDY"): return FormatBDY;
-    case Key("BTH"): return FormatBTH;
-    case Key("DBG"): return FormatDBG;
-    case Key("FRQ"): return FormatFRQ;
-    case Key("GBS"): return FormatGBS;
-    case Key("GSA"): return FormatGSA;
-    case Key("HDT"): return FormatHDT;
-    case Key("MID"): return FormatMID;
-    case Key("MOB"): return FormatMOB;
-    case Key("RMC"): return FormatRMC;
-    case Key("SSD"): return FormatSSD;
-    case Key("TPS"): return FormatTPS;
-    case Key("TST"): return FormatTST;
-    case Key("VDM"): return FormatVDM;
-    case Key("VDO"): return FormatVDO;
-    case Key("VSD"): return FormatVSD;
-    default: return nullptr;
+    case Key("ABK"):
+      return FormatABK;
+    case Key("ABM"):
+      return FormatABM;
+    case Key("ACK"):
+      return FormatACK;
+    case Key("ALR"):
+      return FormatALR;
+    case Key("BBM"):
+      return FormatBBM;
+    case Key("BDY"):
+      return FormatBDY;
+    case Key("BTH"):
+      return FormatBTH;
+    case Key("DBG"):
+      return FormatDBG;
+    case Key("FRQ"):
+      return FormatFRQ;
+    case Key("GBS"):
+      return FormatGBS;
+    case Key("GSA"):
+      return FormatGSA;
+    case Key("HDT"):
+      return FormatHDT;
+    case Key("MID"):
+      return FormatMID;
+    case Key("MOB"):
+      return FormatMOB;
+    case Key("RMC"):
+      return FormatRMC;
+    case Key("SSD"):
+      return FormatSSD;
+    case Key("TPS"):
+      return FormatTPS;
+    case Key("TST"):
+      return FormatTST;
+    case Key("VDM"):
+      return FormatVDM;
+    case Key("VDO"):
+      return FormatVDO;
+    case Key("VSD"):
+      return FormatVSD;
+    default:
+      return nullptr;
   }
 }
 
@@ -161,9 +226,8 @@ bool ParseSentence(std::string& line, SENTENCE_STRUCT& record) {
 bool FormatSentence(std::string& out, const SENTENCE_STRUCT& record) {
   out.clear();
   const Builder builder = FindBuilder(FormatterKey(record.formatter));
-  if (builder == nullptr || !AddressSafe(record.talker, sizeof record.talker) || !builder(out, record) ||
-      !AppendChecksum(out) ||
-      out.size() + 1 > kSendBuffer) {
+  if (builder == nullptr || !AddressSafe(record.talker, sizeof record.talker) ||
+      !builder(out, record) || !AppendChecksum(out) || out.size() + 1 > kSendBuffer) {
     out.clear();
     return false;
   }

@@ -109,7 +109,8 @@ int32_t ToInt(const char* p, const char* end) {
   bool negative = false;
   if (more() && (*p == '+' || *p == '-')) negative = *p++ == '-';
   uint32_t value = 0;
-  for (; more() && *p >= '0' && *p <= '9'; ++p) value = value * 10u + static_cast<uint32_t>(*p - '0');
+  for (; more() && *p >= '0' && *p <= '9'; ++p)
+    value = value * 10u + static_cast<uint32_t>(*p - '0');
   if (negative) value = 0u - value;
   return static_cast<int32_t>(value);
 }
@@ -156,17 +157,20 @@ float DdmmToDegrees(float value, float limit) {
 }
 
 void ParseLatLonFields(FieldReader& reader, const char* latitude, NMEA_POSITION& position) {
-  position.latitude =
-      IsEmptyField(latitude) ? 91.0f : DdmmToDegrees(static_cast<float>(FieldToDouble(latitude)), 90.0f);
+  position.latitude = IsEmptyField(latitude)
+                          ? 91.0f
+                          : DdmmToDegrees(static_cast<float>(FieldToDouble(latitude)), 90.0f);
   const char* ns = reader.Next();
   // The hemisphere turns only a real value: the markers 91 and 181 stay positive.
-  if (std::strcmp(ns, "S") == 0 && position.latitude <= 90.0f) position.latitude = -position.latitude;
+  if (std::strcmp(ns, "S") == 0 && position.latitude <= 90.0f)
+    position.latitude = -position.latitude;
   const char* longitude = reader.Next();
   position.longitude = IsEmptyField(longitude)
                            ? 181.0f
                            : DdmmToDegrees(static_cast<float>(FieldToDouble(longitude)), 180.0f);
   const char* ew = reader.Next();
-  if (std::strcmp(ew, "W") == 0 && position.longitude <= 180.0f) position.longitude = -position.longitude;
+  if (std::strcmp(ew, "W") == 0 && position.longitude <= 180.0f)
+    position.longitude = -position.longitude;
 }
 
 void ParseTimeField(const char* field, NMEA_TIME& time) {

@@ -9,8 +9,8 @@ bool ProcessSentence(ProtocolState& state, std::string& line) {
   SENTENCE_STRUCT& record = state.incoming;
   if (!ParseSentence(line, record)) return false;
   StoreSentence(state, record);
-  const bool encapsulated = std::strcmp(record.formatter, "VDM") == 0 ||
-                            std::strcmp(record.formatter, "VDO") == 0;
+  const bool encapsulated =
+      std::strcmp(record.formatter, "VDM") == 0 || std::strcmp(record.formatter, "VDO") == 0;
   // Only VDM and VDO pieces are assembled (assembly, de-armouring, decoding and
   // the target table sit behind AisProcess.h); any other sentence, ABM and BBM
   // included, ends a half-assembled message.
@@ -32,10 +32,12 @@ std::string FormatTimestamp(int year, int month, int day, int hour, int minute, 
   auto put = [&p](int value, int width) {
     char digits[16];
     const bool negative = value < 0;
-    const unsigned magnitude = negative ? 0U - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    const unsigned magnitude =
+        negative ? 0U - static_cast<unsigned>(value) : static_cast<unsigned>(value);
     char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
     if (negative) *p++ = '-';
-    for (int pad = width - static_cast<int>(end - digits) - (negative ? 1 : 0); pad > 0; --pad) *p++ = '0';
+    for (int pad = width - static_cast<int>(end - digits) - (negative ? 1 : 0); pad > 0; --pad)
+      *p++ = '0';
     for (char* d = digits; d < end; ++d) *p++ = *d;
   };
   put(year, 4);
@@ -62,7 +64,8 @@ bool CopyAfterKey(char* destination, std::string_view key, int count, std::strin
   const std::size_t at = text.find(key);
   if (at == std::string_view::npos) return false;
   const std::string_view rest = text.substr(at + key.size());
-  const std::size_t n = rest.size() < static_cast<std::size_t>(count) ? rest.size() : static_cast<std::size_t>(count);
+  const std::size_t n =
+      rest.size() < static_cast<std::size_t>(count) ? rest.size() : static_cast<std::size_t>(count);
   if (n > 0) std::memcpy(destination, rest.data(), n);
   return true;
 }

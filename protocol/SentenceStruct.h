@@ -41,9 +41,9 @@ struct GBS_STRUCT {
 struct GGA_STRUCT {
   NMEA_TIME time;
   NMEA_POSITION position;
-  uint8_t quality;          // 128 when empty
-  int8_t satellitesInUse;   // 128 when empty; outside 0..12 becomes 0
-  float hdop;               // outside 0..99.9 becomes 99.9
+  uint8_t quality;         // 128 when empty
+  int8_t satellitesInUse;  // 128 when empty; outside 0..12 becomes 0
+  float hdop;              // outside 0..99.9 becomes 99.9
   float altitude;
   char altitudeUnit;
   float geoidalSeparation;
@@ -283,8 +283,8 @@ struct VSD_STRUCT {
   uint16_t persons;   // 8192 when empty
   char destination[21];
   NMEA_TIME eta;
-  uint8_t etaDay;    // 32 when empty
-  uint8_t etaMonth;  // 13 when empty
+  uint8_t etaDay;              // 32 when empty
+  uint8_t etaMonth;            // 13 when empty
   uint8_t navigationalStatus;  // 128 when empty
   uint8_t regionalFlags;
 };

@@ -44,7 +44,9 @@ bool FillBits(const char* field, int8_t& value) {
   return v >= 0 && v <= 5;
 }
 
-char ChannelChar(const char* field) { return IsEmptyField(field) ? static_cast<char>(128) : field[0]; }
+char ChannelChar(const char* field) {
+  return IsEmptyField(field) ? static_cast<char>(128) : field[0];
+}
 
 // The channel member holds the received character; a small number stands for the
 // offset from `base` ('A' for VDM/VDO, '0' for ABM).
@@ -339,8 +341,12 @@ bool FormatBBM(std::string& out, const SENTENCE_STRUCT& record) {
   return true;
 }
 
-bool FormatVDM(std::string& out, const SENTENCE_STRUCT& record) { return FormatVdmLike(out, record); }
-bool FormatVDO(std::string& out, const SENTENCE_STRUCT& record) { return FormatVdmLike(out, record); }
+bool FormatVDM(std::string& out, const SENTENCE_STRUCT& record) {
+  return FormatVdmLike(out, record);
+}
+bool FormatVDO(std::string& out, const SENTENCE_STRUCT& record) {
+  return FormatVdmLike(out, record);
+}
 
 bool FormatACK(std::string& out, const SENTENCE_STRUCT& record) {
   AppendAddress(out, '$', record);

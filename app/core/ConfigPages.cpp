@@ -135,7 +135,8 @@ std::variant<DbgEntries, BaudListUnselected, ConfigRefusal> PlanBaudRateWrite(
 std::vector<std::string> PlanSrmTextWrite(const std::array<std::string, 4>& texts) {
   std::vector<std::string> lines;
   for (int n = 0; n < 4; ++n)
-    lines.push_back(WithChecksum("$PKVR,C,CFG,30,5," + std::to_string(n) + "," + EscapeText(texts[n])));
+    lines.push_back(
+        WithChecksum("$PKVR,C,CFG,30,5," + std::to_string(n) + "," + EscapeText(texts[n])));
   return lines;
 }
 
@@ -155,14 +156,14 @@ std::variant<std::vector<std::string>, ConfigRefusal> PlanEncryptionWrite(
   lines.push_back(WithChecksum("$PKVR,C,CFG,108,3,1,"));
   if (page.addressMode) {
     lines.push_back(WithChecksum("$PKVR,C,CFG,108,4,1,"));
-    lines.push_back(WithChecksum(Format("$PKVR,C,CFG,108,5,%09ld,",
-                                        FieldToInt(page.addressMmsi.substr(0, 9)), 0, 0)));
+    lines.push_back(WithChecksum(
+        Format("$PKVR,C,CFG,108,5,%09ld,", FieldToInt(page.addressMmsi.substr(0, 9)), 0, 0)));
   } else {
     lines.push_back(WithChecksum("$PKVR,C,CFG,108,4,0,"));
   }
   char cek[128];
-  std::snprintf(cek, sizeof cek, "$AICEK,1,1,%u,%09u,%s,C", cekSequence,
-                page.ownMmsi, EncodeCekKey(page.key.substr(0, 16)).c_str());
+  std::snprintf(cek, sizeof cek, "$AICEK,1,1,%u,%09u,%s,C", cekSequence, page.ownMmsi,
+                EncodeCekKey(page.key.substr(0, 16)).c_str());
   ++cekSequence;
   lines.push_back(WithChecksum(cek));
   return lines;

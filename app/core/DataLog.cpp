@@ -2,7 +2,8 @@
 
 #include "ui/core/AtomicFile.h"
 
-bool SaveDataLog(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
+bool SaveDataLog(const std::string& path, const std::vector<std::string>& lines,
+                 std::string& error) {
   std::string bytes;
   size_t total = 0;
   for (const auto& l : lines) total += l.size() + 2;

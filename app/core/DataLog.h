@@ -8,13 +8,14 @@
 // Writes the lines, each ended by CR LF as they came from the device, through
 // a temporary file that replaces `path` only when complete, so a failed save
 // never destroys an earlier one. False with the system's reason in `error`.
-bool SaveDataLog(const std::string& path, const std::vector<std::string>& lines, std::string& error);
+bool SaveDataLog(const std::string& path, const std::vector<std::string>& lines,
+                 std::string& error);
 
 constexpr size_t kCustomCommandMaxBytes = 84;
 
 struct CustomCommand {
-  std::string bytes;       // what goes to the device
-  bool stopWiFi = false;   // the command talks to the Wi-Fi module directly
+  std::string bytes;      // what goes to the device
+  bool stopWiFi = false;  // the command talks to the Wi-Fi module directly
 };
 
 // The edit's text (UTF-8, cut to 84 bytes on a character boundary) with CR LF

@@ -85,7 +85,8 @@ DeviceDataUpdate ParseDeviceData(std::string_view line, DEVICE_INFO_STRUCT& info
     IntAfterKey(n, "[GPS_OnOff]=", line);
     info.gpsOutputOn = n == 1;
   }
-  if (Contains(line, "[FwVersion]=")) CopyBetween(info.firmwareVersion, line, "[FwVersion]=", "\r\n");
+  if (Contains(line, "[FwVersion]="))
+    CopyBetween(info.firmwareVersion, line, "[FwVersion]=", "\r\n");
   if (Contains(line, "S/N:(")) {
     CopyBetween(info.serialNumber, line, "S/N:(", ")\r\n");
     info.checkFlags[1] = 1;

@@ -34,7 +34,11 @@ uint8_t GpsTypeBitOf(const char* formatter) {
   static const struct {
     const char* name;
     uint8_t bit;
-  } kBits[] = {{"RMC", kSeenRMC}, {"VTG", kSeenVTG}, {"GGA", kSeenGGA}, {"GLL", kSeenGLL}, {"GBS", kSeenGBS}};
+  } kBits[] = {{"RMC", kSeenRMC},
+               {"VTG", kSeenVTG},
+               {"GGA", kSeenGGA},
+               {"GLL", kSeenGLL},
+               {"GBS", kSeenGBS}};
   for (const auto& b : kBits)
     if (std::strcmp(formatter, b.name) == 0) return b.bit;
   return 0;

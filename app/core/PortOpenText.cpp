@@ -7,5 +7,6 @@ std::string PortOpenFailureText(const std::string& message, int error) {
   if (error != EACCES && error != EPERM) return message;
   // Serial devices belong to the group dialout; membership counts from the next login.
   return message + "\n" + std::strerror(error) +
-         ": add your user to the 'dialout' group (sudo usermod -aG dialout $USER) and log in again.";
+         ": add your user to the 'dialout' group (sudo usermod -aG dialout $USER) and log in "
+         "again.";
 }

@@ -28,10 +28,18 @@ std::string Printf(const char* format, int d, const char* s, unsigned a, unsigne
                    int fields) {
   char buffer[64];
   switch (fields) {
-    case 0: std::snprintf(buffer, sizeof buffer, format, d, a, b, c); break;
-    case 1: std::snprintf(buffer, sizeof buffer, format, d, s, a, c); break;
-    case 2: std::snprintf(buffer, sizeof buffer, format, d, s, a, b, c); break;
-    default: std::snprintf(buffer, sizeof buffer, format, d, s, c); break;
+    case 0:
+      std::snprintf(buffer, sizeof buffer, format, d, a, b, c);
+      break;
+    case 1:
+      std::snprintf(buffer, sizeof buffer, format, d, s, a, c);
+      break;
+    case 2:
+      std::snprintf(buffer, sizeof buffer, format, d, s, a, b, c);
+      break;
+    default:
+      std::snprintf(buffer, sizeof buffer, format, d, s, c);
+      break;
   }
   return buffer;
 }
@@ -49,10 +57,14 @@ std::string FormatOne(double value, char letter, int format, int mode) {
   int d = std::abs(static_cast<int>(dms.degrees));
   const char* s = DegreeString(mode);
   switch (format) {
-    case 0: return Printf("%dd%um%us%c", d, s, dms.minutes, dms.seconds, letter, 0);
-    case 1: return Printf("%3d%s%02u'%c", d, s, dms.minutes, 0, letter, 1);
-    case 2: return Printf("%3d%s%02u'%02u\"%c", d, s, dms.minutes, dms.seconds, letter, 2);
-    default: return Printf("%3d%s%c", d, s, 0, 0, letter, 3);
+    case 0:
+      return Printf("%dd%um%us%c", d, s, dms.minutes, dms.seconds, letter, 0);
+    case 1:
+      return Printf("%3d%s%02u'%c", d, s, dms.minutes, 0, letter, 1);
+    case 2:
+      return Printf("%3d%s%02u'%02u\"%c", d, s, dms.minutes, dms.seconds, letter, 2);
+    default:
+      return Printf("%3d%s%c", d, s, 0, 0, letter, 3);
   }
 }
 
@@ -75,9 +87,9 @@ void DegToDecMin(double value, DecMinValue& out) {
 void FormatDecMinutes(std::string* text, DecMinValue value, char letter, int mode) {
   if (!text) return;
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%3d%s%02d.%04u'%c", std::abs(static_cast<int>(value.degrees)),
-                DegreeString(mode), static_cast<int>(value.minutes), static_cast<unsigned>(value.fraction),
-                letter);
+  std::snprintf(buffer, sizeof buffer, "%3d%s%02d.%04u'%c",
+                std::abs(static_cast<int>(value.degrees)), DegreeString(mode),
+                static_cast<int>(value.minutes), static_cast<unsigned>(value.fraction), letter);
   *text = buffer;
 }
 

@@ -11,9 +11,9 @@ struct DmsValue {
 };
 
 struct DecMinValue {
-  int16_t degrees = 0;   // carries the sign
+  int16_t degrees = 0;  // carries the sign
   uint8_t minutes = 0;
-  uint32_t fraction = 0; // ten-thousandths of a minute
+  uint32_t fraction = 0;  // ten-thousandths of a minute
 };
 
 void DegToDms(double value, DmsValue& out);

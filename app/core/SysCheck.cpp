@@ -14,12 +14,16 @@ static std::string MmsiText(uint32_t mmsi) {
 SysCheckView ComputeSystemCheck(const SysCheckInputs& in) {
   SysCheckView v;
   v.fwVer = in.firmwareSeen ? in.firmwareText : "---------";
-  if (in.mmsiProgrammed) v.mmsi = MmsiText(in.deviceMmsi);
-  else if (in.ownMmsi != 0) v.mmsi = MmsiText(in.ownMmsi);
-  else v.mmsi = "000000000";
+  if (in.mmsiProgrammed)
+    v.mmsi = MmsiText(in.deviceMmsi);
+  else if (in.ownMmsi != 0)
+    v.mmsi = MmsiText(in.ownMmsi);
+  else
+    v.mmsi = "000000000";
   v.prodSn = in.serialSeen ? in.serialText : "---------";
 
-  const bool gpsFixed = std::fabs(in.ownLon) < 180.1f && std::fabs(in.ownLat) < 90.1f && in.ownTimeStampValid;
+  const bool gpsFixed =
+      std::fabs(in.ownLon) < 180.1f && std::fabs(in.ownLat) < 90.1f && in.ownTimeStampValid;
   v.gps = gpsFixed ? "Fixed" : "Lost";
 
   const AisReportCounts& c = in.counters;

@@ -5,11 +5,15 @@
 void CountAisReports(AisReportCounts& counters, const char* formatter, char channel) {
   if (std::strcmp(formatter, "VDO") == 0) {
     counters.lastTxChannel = channel;
-    if (channel == 'A') ++counters.txA;
-    else if (channel == 'B') ++counters.txB;
+    if (channel == 'A')
+      ++counters.txA;
+    else if (channel == 'B')
+      ++counters.txB;
     return;
   }
   counters.lastRxChannel = channel;
-  if (channel == 'A') ++counters.rxA;
-  else ++counters.rxB;
+  if (channel == 'A')
+    ++counters.rxA;
+  else
+    ++counters.rxB;
 }

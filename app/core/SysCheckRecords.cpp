@@ -10,7 +10,8 @@ std::string FieldText(const char (&field)[N]) {
 }
 }  // namespace
 
-SysCheckInputs SysCheckInputsFrom(const DEVICE_INFO_STRUCT& info, const AIS_TARGET_STRUCT& ownVessel,
+SysCheckInputs SysCheckInputsFrom(const DEVICE_INFO_STRUCT& info,
+                                  const AIS_TARGET_STRUCT& ownVessel,
                                   const AisReportCounts& counters) {
   SysCheckInputs in;
   in.firmwareSeen = info.checkFlags[kFlagFirmwareSeen] != 0;

@@ -36,7 +36,8 @@ TEST_F(Accessibility, ConnectControlIsAToggleButtonPressedLikeAClick) {
   EXPECT_TRUE(iface->state().checkable);
   EXPECT_FALSE(iface->state().checked);
   EXPECT_EQ(iface->text(QAccessible::Name), "Connect");
-  EXPECT_EQ(iface->actionInterface()->actionNames().first(), QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(iface->actionInterface()->actionNames().first(),
+            QAccessibleActionInterface::pressAction());
 
   // The press connects: the port opens and the handshake runs to its end.
   form->RadioButtonConnectionModeManual->setChecked(true);
@@ -63,7 +64,8 @@ TEST_F(Accessibility, ConnectControlIsAToggleButtonPressedLikeAClick) {
 
   // A disabled control offers no press and takes none.
   form->OpenPort->setEnabled(false);
-  EXPECT_FALSE(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+  EXPECT_FALSE(
+      iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
   iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(form->OpenPort->Tag, 0);
 }
@@ -86,7 +88,8 @@ TEST_F(Accessibility, WiFiModeChoicesAreRadioButtonsThatAskFirst) {
   dialogs.answers.push_back(DialogResult::Cancel);
   Activate(sta);
   ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].text, "You are about to switch to [Client mode].\n\nDo you want to continue?");
+  EXPECT_EQ(dialogs.shown[0].text,
+            "You are about to switch to [Client mode].\n\nDo you want to continue?");
   EXPECT_TRUE(ap->state().checked);
   EXPECT_FALSE(sta->state().checked);
   EXPECT_FALSE(form->Timer_WiFi_function->Enabled());

@@ -24,9 +24,9 @@ class ConfigDeviceData : public ConfigFormTest {};
 TEST_F(ConfigDeviceData, DumpFillsThePages) {
   Connect({WithCrLf("MMSI:(123456789)"), WithCrLf("Ship Name:(SEA STAR)"),
            WithCrLf("Call Sign:(AB1234)"),
-           WithCrLf("Ship Cargo Type:(70) A:(10) B:(20) C:(5) D:(5)"),
-           WithCrLf("Firmware:V1.02"), WithCrLf("NMEA_TX=(4800) NMEA_RX=(38400)"),
-           WithCrLf("[GPS_OnOff]=1"), WithCrLf("[GPS_RI]=5"), WithCrLf("[GPS_NAV5_dynModel]=4"),
+           WithCrLf("Ship Cargo Type:(70) A:(10) B:(20) C:(5) D:(5)"), WithCrLf("Firmware:V1.02"),
+           WithCrLf("NMEA_TX=(4800) NMEA_RX=(38400)"), WithCrLf("[GPS_OnOff]=1"),
+           WithCrLf("[GPS_RI]=5"), WithCrLf("[GPS_NAV5_dynModel]=4"),
            WithCrLf("[MultipleBaudRate]=3")});
   EXPECT_FALSE(form->MaskEditMMSI->isEnabled());
   EXPECT_EQ(form->MaskEditMMSI->text(), "123456789");

@@ -24,7 +24,8 @@ class ConfigPages : public ConfigFormTest {
     return Sent();
   }
   bool Asked() const {
-    return !dialogs.shown.empty() && dialogs.shown[0].text == "Do you want to configure the device?" &&
+    return !dialogs.shown.empty() &&
+           dialogs.shown[0].text == "Do you want to configure the device?" &&
            dialogs.shown[0].caption == "Configuration";
   }
 };

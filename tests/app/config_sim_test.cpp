@@ -18,7 +18,8 @@ class ConfigSim : public ConfigFormTest {
     for (int i = 0; i < rounds; ++i) {
       for (const std::string& line : Sent()) sim.Receive(line);
       const std::string out = sim.TakeOutput();
-      if (!out.empty()) ASSERT_EQ(write(master_, out.data(), out.size()), static_cast<ssize_t>(out.size()));
+      if (!out.empty())
+        ASSERT_EQ(write(master_, out.data(), out.size()), static_cast<ssize_t>(out.size()));
       Pump(30);
     }
   }
@@ -86,9 +87,7 @@ TEST_F(ConfigSim, WriteEveryTabThenReadItBack) {
     form->lblEdtSRMText3->setText("HELP!");
     form->lblEdtSRMText4->setText("TEST ^ 4");
   });
-  Configure(form->TabSheetButtonSRM, [&] {
-    form->lblEdtSRMTextMsg14->setText("SOS $");
-  });
+  Configure(form->TabSheetButtonSRM, [&] { form->lblEdtSRMTextMsg14->setText("SOS $"); });
 
   Configure(form->TabSheetEncryption, [&] {
     form->cbxEncrptionEnable->setChecked(true);
@@ -110,12 +109,13 @@ TEST_F(ConfigSim, WriteEveryTabThenReadItBack) {
   form->CSpinEditA->setValue(0);
   form->ComboBoxGpsOutput->setCurrentIndex(0);
   form->ComboBoxTransceiver_GPSMode->setCurrentIndex(1);
-  for (QComboBox* box : {form->cbx_NMEABaudRateNo1, form->cbx_NMEABaudRateNo2,
-                         form->cbx_NMEABaudRateNo4})
+  for (QComboBox* box :
+       {form->cbx_NMEABaudRateNo1, form->cbx_NMEABaudRateNo2, form->cbx_NMEABaudRateNo4})
     box->setCurrentIndex(0);
   form->cbx_NMEABaudRateNo3->setCurrentIndex(1);
-  for (TLabeledEdit* e : {form->lblEdtSRMText1, form->lblEdtSRMText2, form->lblEdtSRMText3,
-                          form->lblEdtSRMText4, form->lblEdtSRMTextMsg14, form->LabeledEditEncryptionASCII})
+  for (TLabeledEdit* e :
+       {form->lblEdtSRMText1, form->lblEdtSRMText2, form->lblEdtSRMText3, form->lblEdtSRMText4,
+        form->lblEdtSRMTextMsg14, form->LabeledEditEncryptionASCII})
     e->setText("X");
   form->MaskEditEncryptionAddressMMSI->setText("999999999");
   form->cbxEncryptionAddressMode->setChecked(false);

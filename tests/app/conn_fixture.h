@@ -245,8 +245,9 @@ inline std::string WithChecksum(const std::string& body) {
 inline std::vector<std::string> QueryLines(int command) {
   char tst[32];
   snprintf(tst, sizeof tst, "$PTST,,,,,%05d", command);
-  return {WithChecksum(tst), WithChecksum("$PKVR,Q,CFG,30,0,0,"), WithChecksum("$PKVR,Q,CFG,108,3,0,"),
-          WithChecksum("$AIAIQ,CEK"), WithChecksum("$PKVR,Q,CFG,183,0,0,")};
+  return {WithChecksum(tst), WithChecksum("$PKVR,Q,CFG,30,0,0,"),
+          WithChecksum("$PKVR,Q,CFG,108,3,0,"), WithChecksum("$AIAIQ,CEK"),
+          WithChecksum("$PKVR,Q,CFG,183,0,0,")};
 }
 
 inline const std::string kPassThroughExit = "$PDBG,163,0,,,,,,*15\r\n";

@@ -27,7 +27,9 @@ class ReceiveTest : public FormTest {
   // Waits for the window to take the bytes in (a loaded machine, or a
   // sanitizer build, can take longer than a fixed pause), then lets it settle.
   void Send(PtyDevice& dev, const std::string& bytes) {
-    auto seen = [this] { return form->Memo_WiFi->toPlainText().toStdString() + "|" + form->SerialLine; };
+    auto seen = [this] {
+      return form->Memo_WiFi->toPlainText().toStdString() + "|" + form->SerialLine;
+    };
     const std::string before = seen();
     dev.Write(bytes);
     WaitFor([&] { return seen() != before; }, 2000);

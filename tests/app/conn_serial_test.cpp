@@ -29,7 +29,8 @@ class SerialTest : public FormTest {
   void ConnectManual(PtyDevice& dev) {
     form->RadioButtonConnectionModeManual->setChecked(true);
     form->RadioButtonConnectionModeAutoClick();
-    form->cbxComPort->setCurrentIndex(form->cbxComPort->findText(QString::fromStdString(dev.Name())));
+    form->cbxComPort->setCurrentIndex(
+        form->cbxComPort->findText(QString::fromStdString(dev.Name())));
     form->OpenPortClick();
   }
 };
@@ -121,9 +122,8 @@ TEST_F(SerialTest, ManualPortHeldByAnotherProgramWarnsFirst) {
 
   dialogs.answers = {DialogResult::Cancel};
   ConnectManual(dev);
-  EXPECT_THAT(Captions(),
-              ElementsAre("Warning: Note! Any force connect this serial port may cause "
-                          "unpredictable mistakes. Continue?"));
+  EXPECT_THAT(Captions(), ElementsAre("Warning: Note! Any force connect this serial port may cause "
+                                      "unpredictable mistakes. Continue?"));
   EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::OkCancel);
   EXPECT_FALSE(form->Comm->IsOpen());
   EXPECT_EQ(form->OpenPort->Tag, 0);
@@ -420,7 +420,8 @@ TEST_F(SerialTest, ChangingMediumWhileConnectedAsksFirst) {
   EXPECT_EQ(form->ConnectionMedium, 1);
   EXPECT_TRUE(form->GroupBoxSerialConnectionMode->isHidden());
   EXPECT_FALSE(form->GroupBoxWiFiConnectionMode->isHidden());
-  EXPECT_FALSE(form->PageControlConf->isTabVisible(form->PageControlConf->indexOf(form->TabSheetWiFi)));
+  EXPECT_FALSE(
+      form->PageControlConf->isTabVisible(form->PageControlConf->indexOf(form->TabSheetWiFi)));
 
   // And back, with nothing open: no question.
   dialogs.shown.clear();

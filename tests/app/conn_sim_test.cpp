@@ -32,7 +32,9 @@ class SimTest : public FormTest {
     sim.Tick();
     Shuttle(dev);
   }
-  bool TabShown(QWidget* tab) { return form->PageControlConf->isTabVisible(form->PageControlConf->indexOf(tab)); }
+  bool TabShown(QWidget* tab) {
+    return form->PageControlConf->isTabVisible(form->PageControlConf->indexOf(tab));
+  }
   bool SimGot(const std::string& prefix) {
     for (const auto& l : sim.ReceivedLines())
       if (l.rfind(prefix, 0) == 0) return true;

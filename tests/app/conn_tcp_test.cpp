@@ -149,7 +149,7 @@ TEST_F(TcpTest, SettingsAreValidated) {
     const char* address;
     const char* port;
     bool ok;
-  } cases[] = {{"192.168.100.200", "3333", true},   // 15 characters
+  } cases[] = {{"192.168.100.200", "3333", true},    // 15 characters
                {"192.168.100.2001", "3333", false},  // 16
                {"", "3333", false},
                {"1.2.3.4", "65535", true},

@@ -10,8 +10,8 @@ class DiagCheckPage : public DiagFormTest {
  protected:
   std::vector<bool> Pictures() {
     std::vector<bool> out;
-    for (QLabel* l : {form->ImageChkFwVer, form->ImageChkProdSN, form->ImageChkMMSI, form->ImageChkGps,
-                      form->ImageChkTx, form->ImageChkRx}) {
+    for (QLabel* l : {form->ImageChkFwVer, form->ImageChkProdSN, form->ImageChkMMSI,
+                      form->ImageChkGps, form->ImageChkTx, form->ImageChkRx}) {
       EXPECT_FALSE(l->pixmap().isNull());
       out.push_back(l->property("checkPassed").toBool());
     }

@@ -24,15 +24,14 @@ class DiagFormTest : public PtyFormTest {
     std::string error;
     if (!recorded::ReadLines(out, error)) return ::testing::AssertionFailure() << error;
     if (out.size() < count)
-      return ::testing::AssertionFailure() << recorded::Path() << " has " << out.size()
-                                           << " lines, fewer than " << count;
+      return ::testing::AssertionFailure()
+             << recorded::Path() << " has " << out.size() << " lines, fewer than " << count;
     out.resize(count);
     return ::testing::AssertionSuccess();
   }
 
   static std::string Text(QLineEdit* e) { return e->text().toStdString(); }
   static std::string Text(QLabel* l) { return l->text().toStdString(); }
-
 };
 
 // A sentence body with its checksum (no CR LF).
@@ -51,7 +50,9 @@ class FixtureAisBits {
     for (int i = width - 1; i >= 0; --i) bits_.push_back(((value >> i) & 1) != 0);
     return *this;
   }
-  FixtureAisBits& PutSigned(int64_t value, int width) { return Put(static_cast<uint64_t>(value) & ((1ull << width) - 1), width); }
+  FixtureAisBits& PutSigned(int64_t value, int width) {
+    return Put(static_cast<uint64_t>(value) & ((1ull << width) - 1), width);
+  }
   std::string Armour(int& fillBits) const {
     std::vector<bool> b = bits_;
     fillBits = (6 - static_cast<int>(b.size() % 6)) % 6;
@@ -70,13 +71,16 @@ class FixtureAisBits {
 };
 
 // A class B position report (type 18) as one sentence of the given formatter.
-inline std::string PositionReport18(const char* formatter, char channel, uint32_t mmsi, double lon, double lat,
-                                    double sog, double cog, int second) {
+inline std::string PositionReport18(const char* formatter, char channel, uint32_t mmsi, double lon,
+                                    double lat, double sog, double cog, int second) {
   FixtureAisBits b;
   b.Put(18, 6).Put(0, 2).Put(mmsi, 30).Put(0, 8);
   b.Put(static_cast<uint64_t>(sog * 10 + 0.5), 10).Put(1, 1);
-  b.PutSigned(static_cast<int64_t>(lon * 600000.0), 28).PutSigned(static_cast<int64_t>(lat * 600000.0), 27);
-  b.Put(static_cast<uint64_t>(cog * 10 + 0.5), 12).Put(511, 9).Put(static_cast<uint64_t>(second), 6);
+  b.PutSigned(static_cast<int64_t>(lon * 600000.0), 28)
+      .PutSigned(static_cast<int64_t>(lat * 600000.0), 27);
+  b.Put(static_cast<uint64_t>(cog * 10 + 0.5), 12)
+      .Put(511, 9)
+      .Put(static_cast<uint64_t>(second), 6);
   b.Put(0, 2).Put(1, 1).Put(0, 1).Put(1, 1).Put(1, 1).Put(1, 1).Put(0, 1).Put(0, 1).Put(0, 20);
   int fill = 0;
   const std::string payload = b.Armour(fill);

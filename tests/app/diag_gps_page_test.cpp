@@ -15,7 +15,8 @@ std::string BadChecksum(std::string line) {
 // "$GPGSA,A,<mode>,<ids...>,,," with the twelve id fields and empty DOPs.
 std::string Gsa(int mode, std::vector<int> ids) {
   std::string body = "$GPGSA,A," + std::to_string(mode);
-  for (int i = 0; i < 12; ++i) body += "," + (i < static_cast<int>(ids.size()) ? std::to_string(ids[i]) : std::string());
+  for (int i = 0; i < 12; ++i)
+    body += "," + (i < static_cast<int>(ids.size()) ? std::to_string(ids[i]) : std::string());
   return Signed(body + ",,,");
 }
 
@@ -100,8 +101,7 @@ TEST_F(DiagGpsPage, RecordedCyclesRedrawOnEveryRmc) {
 TEST_F(DiagGpsPage, CycleInAnotherOrderAndWithGaps) {
   Connect();
   // GSV first, a satellite without elevation and azimuth, an empty HDOP.
-  DeviceLines({Signed("$GPGSV,1,1,03,05,45,090,40,07,,,33,09,10,180,20"),
-               Gsa(2, {5, 7}),
+  DeviceLines({Signed("$GPGSV,1,1,03,05,45,090,40,07,,,33,09,10,180,20"), Gsa(2, {5, 7}),
                Signed("$GPGGA,120000.00,5250.5,N,00542.3,E,1,02,,,M,,M,,"),
                Signed("$GPGSV,1,1,03,05,45,090,40,07,,,33,09,10,180,20"),
                Signed("$GPGGA,120001.00,5250.5,N,00542.3,E,1,02,,,M,,M,,")});
@@ -152,7 +152,8 @@ TEST_F(DiagGpsPage, OwnVesselPositionSpeedAndCourse) {
 
 TEST_F(DiagGpsPage, FortySatellitesFillThirtySixBarsAndAllMarkers) {
   Connect();
-  std::vector<std::string> lines = {Signed("$GPRMC,120000.00,A,2530.0,N,12130.0,E,0.0,0.0,010524,,,A")};
+  std::vector<std::string> lines = {
+      Signed("$GPRMC,120000.00,A,2530.0,N,12130.0,E,0.0,0.0,010524,,,A")};
   for (int s = 0; s < 10; ++s) {
     std::string body = "$GPGSV,9,1,40";
     for (int k = 0; k < 4; ++k) {
@@ -229,10 +230,10 @@ TEST_F(DiagGpsPage, SkyPlotGeometryFollowsItsSize) {
         if (QColor(img.pixel(x + dx, y + dy)) == QColor(Qt::white)) return true;
     return false;
   };
-  EXPECT_TRUE(whiteNear(121, 79));    // first ring, off the cross
-  EXPECT_TRUE(whiteNear(142, 58));    // second ring
-  EXPECT_FALSE(whiteNear(110, 88));   // between centre and first ring
-  EXPECT_FALSE(whiteNear(165, 35));   // no ring at the horizon
+  EXPECT_TRUE(whiteNear(121, 79));                            // first ring, off the cross
+  EXPECT_TRUE(whiteNear(142, 58));                            // second ring
+  EXPECT_FALSE(whiteNear(110, 88));                           // between centre and first ring
+  EXPECT_FALSE(whiteNear(165, 35));                           // no ring at the horizon
   EXPECT_EQ(QColor(img.pixel(100, 150)), QColor(Qt::white));  // the cross
   EXPECT_EQ(QColor(img.pixel(93, 19)), QColor(0x80, 0x80, 0x80));
   EXPECT_EQ(qAlpha(img.pixel(1, 1)), 0);

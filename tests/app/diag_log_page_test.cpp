@@ -32,7 +32,8 @@ TEST_F(DiagLogPage, LogsWhileEnabledAndSavesWhatItShows) {
   const auto path = docs_ / "log.TXT";
   dialogs.saveAnswers.push_back(path.string());
   form->btnSaveLogClick();
-  EXPECT_EQ(ReadFile(path), "$GPGLL,5250.53669,N,00542.34920,E,213950.00,A,A*67\r\n\r\nplain text\r\n");
+  EXPECT_EQ(ReadFile(path),
+            "$GPGLL,5250.53669,N,00542.34920,E,213950.00,A,A*67\r\n\r\nplain text\r\n");
   EXPECT_TRUE(dialogs.shown.empty());
 
   // An existing file: No leaves it as it was, Yes replaces it.

@@ -24,7 +24,8 @@ TEST_F(FrameTest, StartsIdleWithTheFormDefaults) {
   Make();
   EXPECT_EQ(form->windowTitle().toStdString(), "Kvor Vantrel");
   EXPECT_TRUE(form->Timer2->Enabled());
-  for (TTimer* t : {form->Timer1, form->TimerConnection, form->TimerUpdateSysChk, form->Timer_WiFi_function})
+  for (TTimer* t :
+       {form->Timer1, form->TimerConnection, form->TimerUpdateSysChk, form->Timer_WiFi_function})
     EXPECT_FALSE(t->Enabled()) << t->objectName().toStdString();
   EXPECT_EQ(form->Timer1->Interval(), 1000);
   EXPECT_EQ(form->TimerConnection->Interval(), 200);
@@ -58,12 +59,27 @@ TEST_F(FrameTest, StartsIdleWithTheFormDefaults) {
 
 TEST_F(FrameTest, ControlsCarryTheirNames) {
   Make();
-  const char* names[] = {"cbxComPort", "OpenPort", "LabelConnectionStatus", "PageControlMain",
-                         "PageControlConf", "PageControlDiagnosis", "TabSheetWiFi", "Memo_WiFi",
-                         "MaskEditMMSI", "lblEdtName", "cbx_NMEABaudRateNo4", "lblEdtSRMTextMsg14",
-                         "LabeledEditEncryptionASCII", "StringGridWiFiList", "lblValRxCntB",
-                         "lblEdtGpsNoSV_InUse", "MemoDataLog", "EditSendCommand",
-                         "GroupBoxWiFiConnectionMode", "LabelEditWiFi_TCP_IP", "mnuSerialPort"};
+  const char* names[] = {"cbxComPort",
+                         "OpenPort",
+                         "LabelConnectionStatus",
+                         "PageControlMain",
+                         "PageControlConf",
+                         "PageControlDiagnosis",
+                         "TabSheetWiFi",
+                         "Memo_WiFi",
+                         "MaskEditMMSI",
+                         "lblEdtName",
+                         "cbx_NMEABaudRateNo4",
+                         "lblEdtSRMTextMsg14",
+                         "LabeledEditEncryptionASCII",
+                         "StringGridWiFiList",
+                         "lblValRxCntB",
+                         "lblEdtGpsNoSV_InUse",
+                         "MemoDataLog",
+                         "EditSendCommand",
+                         "GroupBoxWiFiConnectionMode",
+                         "LabelEditWiFi_TCP_IP",
+                         "mnuSerialPort"};
   for (const char* n : names) {
     auto found = form->findChildren<QObject*>(n);
     EXPECT_EQ(found.size(), 1) << n;
@@ -147,8 +163,8 @@ TEST_F(FrameTest, PortListsFollowTheDevices) {
 TEST_F(FrameTest, RebuildWhileConnectedKeepsTheSelectedPort) {
   PtyDevice a, b;
   const bool aFirst = NaturalLess(a.Name(), b.Name());
-  PtyDevice& late = aFirst ? b : a;    // sorts last
-  PtyDevice& early = aFirst ? a : b;   // appears later and sorts first
+  PtyDevice& late = aFirst ? b : a;   // sorts last
+  PtyDevice& early = aFirst ? a : b;  // appears later and sorts first
   Make({late.path});
   form->OpenPortClick();
   late.Write("[DEVICE DATA END]\r\n");
@@ -162,7 +178,8 @@ TEST_F(FrameTest, RebuildWhileConnectedKeepsTheSelectedPort) {
   EXPECT_TRUE(form->Comm->IsOpen());
   EXPECT_EQ(form->Comm->DeviceName(), late.path);
   // Changing the selector while open leaves the open port alone.
-  form->cbxComPort->setCurrentIndex(form->cbxComPort->findText(QString::fromStdString(early.Name())));
+  form->cbxComPort->setCurrentIndex(
+      form->cbxComPort->findText(QString::fromStdString(early.Name())));
   EXPECT_EQ(form->Comm->DeviceName(), late.path);
 }
 
@@ -173,7 +190,8 @@ TEST(PortDiscoveryTest, NamesSortNaturallyAndRepeatsGo) {
   EXPECT_TRUE(NaturalLess("ttyS007", "ttyS8"));
   EXPECT_FALSE(NaturalLess("a", "a"));
   EXPECT_TRUE(NaturalLess("a", "a1"));
-  std::vector<SerialPortInfo> ports = PortsFromList("/dev/ttyUSB10::/tmp/sim/port:/dev/ttyUSB2:/dev/ttyUSB10");
+  std::vector<SerialPortInfo> ports =
+      PortsFromList("/dev/ttyUSB10::/tmp/sim/port:/dev/ttyUSB2:/dev/ttyUSB10");
   SortAndDedupPorts(ports);
   ASSERT_EQ(ports.size(), 3u);
   EXPECT_EQ(ports[0].name, "port");
@@ -199,7 +217,8 @@ TEST(PortDiscoveryTest, EnvironmentAddsPorts) {
   bool found = false;
   for (const auto& p : ports) found |= p.path == dev.path && p.name == dev.Name();
   EXPECT_TRUE(found);
-  for (size_t i = 1; i < ports.size(); ++i) EXPECT_FALSE(NaturalLess(ports[i].name, ports[i - 1].name));
+  for (size_t i = 1; i < ports.size(); ++i)
+    EXPECT_FALSE(NaturalLess(ports[i].name, ports[i - 1].name));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include "tests/app/language_form_fixture.h"
 #include "ui/core/IniFile.h"
 #include "ui/core/LanguageLoader.h"
 #include "ui/core/LanguageSetting.h"
@@ -12,7 +13,6 @@
 #include "ui/widgets/About.h"
 #include "ui/widgets/AgreementForm.h"
 #include "ui/widgets/LanguageApply.h"
-#include "tests/app/language_form_fixture.h"
 
 namespace {
 
@@ -25,7 +25,8 @@ void ExpectLanguageShown(TForm1& form, const LanguageInfo& lang) {
   for (const LanguageRow& row : kLanguageRows) {
     const std::string want = ini.ReadString(row.section, row.key, "<missing>");
     if (row.kind == LangTarget::Member) {
-      EXPECT_EQ(*MessageMember(form.Texts, row.target), want) << lang.languageFile << " " << row.target;
+      EXPECT_EQ(*MessageMember(form.Texts, row.target), want)
+          << lang.languageFile << " " << row.target;
     } else if (std::string(row.target) != "StaticTextProduct") {
       EXPECT_EQ(controls.GetText(row.target, row.kind, row.item).value_or("<no control>"), want)
           << lang.languageFile << " " << row.target;
@@ -49,7 +50,8 @@ TEST_F(LanguageFormTest, EachLanguageSwitchesEveryCaptionAndMessage) {
     ExpectLanguageShown(*form, lang);
     const auto readMe = LoadReadMeLines(Src(lang.readMeFile), lang.codePage);
     ASSERT_TRUE(readMe);
-    EXPECT_EQ(form->frmAbout->Memo1->document()->firstBlock().text().toStdString(), readMe->front());
+    EXPECT_EQ(form->frmAbout->Memo1->document()->firstBlock().text().toStdString(),
+              readMe->front());
     // The connection label shows the new language's text for the state.
     EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), form->Texts.Disconnect);
     EXPECT_EQ(form->OpenPort->text().toStdString(), form->Texts.Connect[0]);

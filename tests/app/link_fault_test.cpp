@@ -3,8 +3,8 @@
 // and a configuration write cut short by the link.
 #include <QAction>
 #include <QComboBox>
-#include <QRadioButton>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include <netinet/in.h>
@@ -23,7 +23,8 @@ namespace {
 
 const std::string kRmcHead = "$GPRMC,123519,A,48";
 const std::string kRmcTail = "07.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n";
-const std::string kOtherRmc = "$GPRMC,081502,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*69\r\n";
+const std::string kOtherRmc =
+    "$GPRMC,081502,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*69\r\n";
 
 std::string UtcTime(TForm1& form) { return form.lblEdtGpsUtcTime->text().toStdString(); }
 
@@ -196,8 +197,10 @@ TEST_F(TcpFaultTest, FloodWithoutLfIsDroppedAtTheLinkAndTheWindowKeepsUp) {
   t.start();
   while (t.elapsed() < 1000) {
     ssize_t n = send(device.client, chunk.data(), chunk.size(), MSG_NOSIGNAL);
-    if (n > 0) sent += static_cast<size_t>(n);
-    else usleep(1000);
+    if (n > 0)
+      sent += static_cast<size_t>(n);
+    else
+      usleep(1000);
   }
   testing::internal::GetCapturedStderr();
   ASSERT_TRUE(form->TcpReceived());

@@ -10,8 +10,8 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/ioctl.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -41,8 +41,7 @@ class PtyFormTest : public ::testing::Test {
     slaveKeep_ = open(slavePath_.c_str(), O_RDWR | O_NOCTTY);
     fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
 
-    docs_ = std::filesystem::temp_directory_path() /
-            ("kvor-form-test-" + std::to_string(getpid()));
+    docs_ = std::filesystem::temp_directory_path() / ("kvor-form-test-" + std::to_string(getpid()));
     std::filesystem::create_directories(docs_);
     TForm1Options options;
     options.dialogs = &dialogs;
@@ -87,7 +86,8 @@ class PtyFormTest : public ::testing::Test {
     QElapsedTimer queued;
     queued.start();
     for (int waiting = 0; queued.elapsed() < 2000; usleep(200))
-      if (ioctl(slaveKeep_, FIONREAD, &waiting) != 0 || waiting >= static_cast<int>(bytes.size())) break;
+      if (ioctl(slaveKeep_, FIONREAD, &waiting) != 0 || waiting >= static_cast<int>(bytes.size()))
+        break;
     // Wait until the window has read them (a loaded machine or a sanitizer
     // build is slower than any fixed pause), then let it handle them.
     WaitFor([&] {

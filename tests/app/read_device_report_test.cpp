@@ -25,7 +25,8 @@ class ReadDeviceReport : public ConfigFormTest {};
 
 TEST_F(ReadDeviceReport, TheDeviceAsItAnsweredLandsInTheFile) {
   Connect({WithCrLf("MMSI:(211234567)"), WithCrLf("Ship Name:(SEA STAR)"),
-           WithCrLf("Call Sign:(AB1234)"), WithCrLf("Ship Cargo Type:(70) A:(10) B:(20) C:(5) D:(6)"),
+           WithCrLf("Call Sign:(AB1234)"),
+           WithCrLf("Ship Cargo Type:(70) A:(10) B:(20) C:(5) D:(6)"),
            WithCrLf("Set DSC Monitor:(1)"), WithCrLf("Firmware:V1.02"), WithCrLf("S/N:(KV0042)"),
            WithCrLf("NMEA_TX=(4800) NMEA_RX=(38400)"), WithCrLf("[GPS_OnOff]=1"),
            WithCrLf("[GPS_RI]=5"), WithCrLf("[GPS_NAV5_dynModel]=5"),

@@ -130,7 +130,9 @@ TEST_F(ReportFormTest, FailedWriteIsReportedAndOpensNothing) {
   form->WriteConfigReport();
   RunPosted();
   ASSERT_EQ(dialogs.shown.size(), 2u);
-  EXPECT_EQ(dialogs.shown[1].text.rfind("Cannot create file \"" + Path("no/such/folder/r.TXT") + "\". ", 0), 0u)
+  EXPECT_EQ(dialogs.shown[1].text.rfind(
+                "Cannot create file \"" + Path("no/such/folder/r.TXT") + "\". ", 0),
+            0u)
       << dialogs.shown[1].text;
   EXPECT_EQ(dialogs.shown[1].caption, "Error");
   EXPECT_TRUE(opened.empty());
@@ -167,10 +169,11 @@ TEST_F(ReportFormTest, OptionalTabsInTheCurrentLanguage) {
   const std::string text = Slurp(SaveAs("ru.TXT"));
   EXPECT_NE(text.find("\r\n\r\n[SRM TEXT]\r\nТекст SRM 1=\"MAN OVERBOARD\"\r\nТекст SRM 2=\""),
             std::string::npos);
-  EXPECT_NE(text.find("[ENCRYPTION]\r\nВключить шифрование=1\r\nАдресный режим защиты=1\r\n"
-                      "Адресный режим защиты MMSI=000002000\r\n" +
-                      form->LabeledEditEncryptionASCII->EditLabel->text().toStdString() + "=KEY1\r\n"),
-            std::string::npos)
+  EXPECT_NE(
+      text.find("[ENCRYPTION]\r\nВключить шифрование=1\r\nАдресный режим защиты=1\r\n"
+                "Адресный режим защиты MMSI=000002000\r\n" +
+                form->LabeledEditEncryptionASCII->EditLabel->text().toStdString() + "=KEY1\r\n"),
+      std::string::npos)
       << text;
   // Headings and fixed words stay English.
   EXPECT_NE(text.find("[TRANSCEIVER]\r\nDSC Monitoring = ON\r\n"), std::string::npos);
@@ -244,9 +247,9 @@ TEST_F(ReportFormTest, ModuleNamesAreWrittenAsThePageShowsThem) {
   w.enabled = 1;
   w.mode = 0;
   w.channel = 6;
-  w.ssid = "\xB4\xE4\xB0\xCF";        // "港區" in Big5
+  w.ssid = "\xB4\xE4\xB0\xCF";  // "港區" in Big5
   w.security = "WPA2_AES";
-  w.key = "Caf\xC3\xA9-12345";          // UTF-8 stays as it is
+  w.key = "Caf\xC3\xA9-12345";  // UTF-8 stays as it is
   const std::string text = Slurp(SaveAs("tw.TXT"));
   EXPECT_NE(text.find("SSID = 港區\r\nSecurity mode = WPA2_AES\r\nPassword= Café-12345\r\n"),
             std::string::npos)

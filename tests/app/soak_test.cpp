@@ -8,11 +8,11 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <malloc.h>
 #include <sys/resource.h>
@@ -75,7 +75,8 @@ double Seconds(clockid_t clock) {
 double ProcessCpuSeconds() {
   rusage u{};
   getrusage(RUSAGE_SELF, &u);
-  return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+  return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+         double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 // A receiver that is given only the sentences the simulator meant to be taken.
@@ -96,20 +97,22 @@ struct Reference {
 
 std::string Describe(const AIS_TARGET_STRUCT& t) {
   std::ostringstream s;
-  s << t.mmsi << " class " << int(t.targetClass) << " at " << t.latitude << "," << t.longitude << " sog " << t.sog
-    << " cog " << t.cog << " hdg " << t.heading << " '" << t.name << "' '" << t.callSign << "' type "
-    << int(t.shipType) << " dims " << t.dimA << "/" << t.dimB << "/" << int(t.dimC) << "/" << int(t.dimD)
-    << " draught " << t.draught << " to '" << t.destination << "'";
+  s << t.mmsi << " class " << int(t.targetClass) << " at " << t.latitude << "," << t.longitude
+    << " sog " << t.sog << " cog " << t.cog << " hdg " << t.heading << " '" << t.name << "' '"
+    << t.callSign << "' type " << int(t.shipType) << " dims " << t.dimA << "/" << t.dimB << "/"
+    << int(t.dimC) << "/" << int(t.dimD) << " draught " << t.draught << " to '" << t.destination
+    << "'";
   return s.str();
 }
 
 std::string Describe(const GNSS_DATA_STRUCT& g) {
   std::ostringstream s;
   s << int(g.utcTime.hour) << ":" << int(g.utcTime.minute) << ":" << int(g.utcTime.second) << "."
-    << int(g.utcTime.hundredths) << " " << g.date.year << "-" << int(g.date.month) << "-" << int(g.date.day)
-    << " at " << g.latitude << "," << g.longitude << " sog " << g.speedKnots << " cog " << g.courseTrue << " q "
-    << int(g.quality) << " fix " << int(g.fixMode) << " used " << int(g.satellitesInUse) << " seen "
-    << int(g.satellitesInView) << " hdop " << g.hdop << " valid " << int(g.positionValid) << int(g.courseValid);
+    << int(g.utcTime.hundredths) << " " << g.date.year << "-" << int(g.date.month) << "-"
+    << int(g.date.day) << " at " << g.latitude << "," << g.longitude << " sog " << g.speedKnots
+    << " cog " << g.courseTrue << " q " << int(g.quality) << " fix " << int(g.fixMode) << " used "
+    << int(g.satellitesInUse) << " seen " << int(g.satellitesInView) << " hdop " << g.hdop
+    << " valid " << int(g.positionValid) << int(g.courseValid);
   return s.str();
 }
 
@@ -156,13 +159,16 @@ class SoakTest : public FormTest {
       if (got.rxA != want.rxA || got.rxB != want.rxB || got.txA != want.txA || got.txB != want.txB)
         d << "AIS counts: " << Describe(got) << " want " << Describe(want) << "\n";
       if (Describe(form->Protocol->gnss) != Describe(reference.state->gnss))
-        d << "GNSS: " << Describe(form->Protocol->gnss) << " want " << Describe(reference.state->gnss) << "\n";
+        d << "GNSS: " << Describe(form->Protocol->gnss) << " want "
+          << Describe(reference.state->gnss) << "\n";
       const auto& mine = form->Protocol->ais.targets;
       const auto& theirs = reference.state->ais.targets;
-      if (mine.count != theirs.count) d << "targets: " << mine.count << " want " << theirs.count << "\n";
+      if (mine.count != theirs.count)
+        d << "targets: " << mine.count << " want " << theirs.count << "\n";
       for (int i = 0; i < std::min(mine.count, theirs.count); ++i)
         if (Describe(mine.slot[i]) != Describe(theirs.slot[i]))
-          d << "slot " << i << ": " << Describe(mine.slot[i]) << " want " << Describe(theirs.slot[i]) << "\n";
+          d << "slot " << i << ": " << Describe(mine.slot[i]) << " want "
+            << Describe(theirs.slot[i]) << "\n";
       return d.str();
     });
   }
@@ -267,11 +273,12 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
 
   const long sentences = server.With([&](TransponderSim&) { return reference.sentences; });
   std::printf(
-      "soak: %.1f s at %d baud, %ld bytes (%.0f%% of the line), %ld sound sentences taken, %d stations\n"
+      "soak: %.1f s at %d baud, %ld bytes (%.0f%% of the line), %ld sound sentences taken, %d "
+      "stations\n"
       "soak: window thread CPU %.2f%% of one core, whole process %.2f%% (simulator included)\n"
       "soak: peak RSS %ld kB, heap growth %ld bytes, reply memo at most %d lines\n",
-      wall, kBaud, bytesSoaked, 100.0 * double(bytesSoaked) * 10.0 / kBaud / wall, sentences, table.count,
-      100.0 * guiCpu / wall, 100.0 * cpu / wall, peakRssKb, heapGrowth, maxMemoLines);
+      wall, kBaud, bytesSoaked, 100.0 * double(bytesSoaked) * 10.0 / kBaud / wall, sentences,
+      table.count, 100.0 * guiCpu / wall, 100.0 * cpu / wall, peakRssKb, heapGrowth, maxMemoLines);
   RecordProperty("bytes", std::to_string(server.BytesSent() - bytesBefore));
   RecordProperty("sentences", std::to_string(sentences));
   RecordProperty("gui_cpu_percent", std::to_string(100.0 * guiCpu / wall));

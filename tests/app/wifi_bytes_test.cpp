@@ -11,9 +11,9 @@
 
 #include <algorithm>
 
-#include "wifi/widgets/password_form.h"
 #include "tests/app/wifi_form_fixture.h"
 #include "tests/app/wifi_input.h"
+#include "wifi/widgets/password_form.h"
 
 namespace {
 

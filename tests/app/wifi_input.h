@@ -25,8 +25,8 @@ inline void Type(QWidget* w, const QString& text) {
 
 inline void Click(QWidget* w, QPoint at = {5, 5}) {
   const QPointF p(at);
-  QMouseEvent press(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton,
-                    Qt::LeftButton, {});
+  QMouseEvent press(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                    {});
   QApplication::sendEvent(w, &press);
   QMouseEvent release(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), Qt::LeftButton,
                       Qt::NoButton, {});

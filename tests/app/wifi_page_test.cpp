@@ -3,23 +3,23 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QPlainTextEdit>
 #include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTimer>
 
+#include "tests/app/wifi_form_fixture.h"
+#include "tests/app/wifi_input.h"
 #include "wifi/widgets/IpAddressEdit.h"
 #include "wifi/widgets/ProcessingBar.h"
 #include "wifi/widgets/password_form.h"
-#include "tests/app/wifi_form_fixture.h"
-#include "tests/app/wifi_input.h"
 
 namespace {
 

@@ -31,7 +31,8 @@ class WindowKeys : public PtyFormTest {
       }
     }
     w->setFocus(Qt::OtherFocusReason);
-    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == w; })) << w->objectName().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == w; }))
+        << w->objectName().toStdString();
   }
 
   // The focused widget gets the key as a person would give it.

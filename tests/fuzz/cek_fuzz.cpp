@@ -82,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SENTENCE_STRUCT record{};
     FUZZ_CHECK(ParseSentence(line, record));
     const CEK_STRUCT& cek = record.fields.cek;
-    FUZZ_CHECK(DecodeCekKey(record.formatter, std::string(cek.key, strnlen(cek.key, sizeof cek.key)),
+    FUZZ_CHECK(DecodeCekKey(record.formatter,
+                            std::string(cek.key, strnlen(cek.key, sizeof cek.key)),
                             cek.sentenceType) == sent);
   }
   return 0;

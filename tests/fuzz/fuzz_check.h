@@ -4,12 +4,12 @@
 #include <cstring>
 
 // A property that failed is a finding: print it and abort so libFuzzer keeps the input.
-#define FUZZ_CHECK(cond)                                                  \
-  do {                                                                    \
-    if (!(cond)) {                                                        \
+#define FUZZ_CHECK(cond)                                                                \
+  do {                                                                                  \
+    if (!(cond)) {                                                                      \
       std::fprintf(stderr, "property failed: %s (%s:%d)\n", #cond, __FILE__, __LINE__); \
-      std::abort();                                                       \
-    }                                                                     \
+      std::abort();                                                                     \
+    }                                                                                   \
   } while (0)
 
 // A stored text must keep its terminating NUL inside its capacity.

@@ -18,11 +18,11 @@
 #include <utility>
 #include <vector>
 
+#include "tests/fuzz/fuzz_check.h"
 #include "ui/core/IniFile.h"
 #include "ui/core/LanguageTable.h"
 #include "ui/core/TextDecode.h"
 #include "ui/core/Utf8.h"
-#include "tests/fuzz/fuzz_check.h"
 
 namespace {
 
@@ -67,8 +67,10 @@ std::string CodePage(unsigned char selector) {
 std::string OtherCase(std::string_view s) {
   std::string out(s);
   for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    else if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    if (c >= 'a' && c <= 'z')
+      c = static_cast<char>(c - 32);
+    else if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c + 32);
   }
   return out;
 }
@@ -158,8 +160,10 @@ void CheckReads(const IniFile& ini, const Pair& p) {
   const bool decimal = DecimalInt(r.value, want);
   for (int def : {-7, 7}) {
     const int got = ini.ReadInteger(p.first, p.second, def);
-    if (decimal) FUZZ_CHECK(got == want);
-    else FUZZ_CHECK(got == def);
+    if (decimal)
+      FUZZ_CHECK(got == want);
+    else
+      FUZZ_CHECK(got == def);
   }
 }
 
@@ -170,7 +174,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
   const std::string codePage = CodePage(data[0]);
   const auto lf = input.find('\n');
-  const std::string_view command = lf == std::string_view::npos ? std::string_view() : input.substr(0, lf);
+  const std::string_view command =
+      lf == std::string_view::npos ? std::string_view() : input.substr(0, lf);
   const std::string_view file = lf == std::string_view::npos ? input : input.substr(lf + 1);
 
   const std::string& path = FilePath();
@@ -187,7 +192,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view value;
   const bool write = bar2 != std::string_view::npos;
   if (write) {
-    target = {std::string(command.substr(0, bar1)), std::string(command.substr(bar1 + 1, bar2 - bar1 - 1))};
+    target = {std::string(command.substr(0, bar1)),
+              std::string(command.substr(bar1 + 1, bar2 - bar1 - 1))};
     value = command.substr(bar2 + 1);
     pairs.push_back(target);
   }
@@ -198,7 +204,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     before.push_back(Read(ini, p));
   }
 
-  if (!write || !WritableSection(target.first) || !WritableKey(target.second) || !WritableValue(value)) {
+  if (!write || !WritableSection(target.first) || !WritableKey(target.second) ||
+      !WritableValue(value)) {
     return 0;
   }
   auto same = [&](const Pair& p) {

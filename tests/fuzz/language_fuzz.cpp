@@ -17,10 +17,10 @@
 #include <string_view>
 #include <tuple>
 
+#include "tests/fuzz/fuzz_check.h"
 #include "ui/core/IniFile.h"
 #include "ui/core/LanguageLoader.h"
 #include "ui/core/Utf8.h"
-#include "tests/fuzz/fuzz_check.h"
 
 namespace {
 
@@ -83,7 +83,8 @@ const FakeControls& Window() {
   static const FakeControls window = [] {
     FakeControls w;
     for (const auto& row : kLanguageRows) {
-      if (row.kind != LangTarget::Member) w.texts[{row.target, row.kind, row.item}] = row.designText;
+      if (row.kind != LangTarget::Member)
+        w.texts[{row.target, row.kind, row.item}] = row.designText;
     }
     w.texts[{"OpenPort", LangTarget::Caption, 0}] = "Connect";
     w.texts[{"LabelMMSICantProg", LangTarget::Caption, 0}] = "";
@@ -104,10 +105,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const unsigned cp = data[0] % (kLanguages.size() + 1);
   const std::string codePage = cp == 0 ? std::string() : std::string(kLanguages[cp - 1].codePage);
   LanguageContext context;
-  context.openPortTag = data[1] % 3;           // 2 is a stray tag
-  context.connectState = (data[1] / 3) % 4;    // 3 is a stray state
-  const unsigned missing = data[2];            // a row index, or none
-  context.mmsi = 123456789u * data[2];         // from none to ten digits
+  context.openPortTag = data[1] % 3;         // 2 is a stray tag
+  context.connectState = (data[1] / 3) % 4;  // 3 is a stray state
+  const unsigned missing = data[2];          // a row index, or none
+  context.mmsi = 123456789u * data[2];       // from none to ten digits
   std::string_view file(reinterpret_cast<const char*>(data) + 3, size - 3);
 
   const std::string& path = FilePath();
@@ -158,7 +159,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   std::string digits = std::to_string(context.mmsi);
   if (digits.size() < 9) digits.insert(0, 9 - digits.size(), '0');
-  FUZZ_CHECK(Caption(controls, "LabelMMSICantProg") == texts.CantBeProg1 + digits + texts.CantBeProg2);
+  FUZZ_CHECK(Caption(controls, "LabelMMSICantProg") ==
+             texts.CantBeProg1 + digits + texts.CantBeProg2);
   const auto status = ConnectionStatusText(context.connectState, texts);
   FUZZ_CHECK(Caption(controls, "LabelConnectionStatus") ==
              (status ? *status : Caption(before, "LabelConnectionStatus")));

@@ -2,8 +2,8 @@
 // rebuild gives a sendable line (checksum right, within the send buffer) that
 // parses again to a record of the same talker and formatter, with the same
 // fields layout. (Only lines within the 82 characters a sentence may have are
-// parsed back: a huge number can make a longer one.) Values may move in the last digit (positions are held in
-// single precision and truncated as they are written), so bytes are not compared.
+// parsed back: a huge number can make a longer one.) Values may move in the last digit (positions
+// are held in single precision and truncated as they are written), so bytes are not compared.
 #include <algorithm>
 #include <cstring>
 #include <string>

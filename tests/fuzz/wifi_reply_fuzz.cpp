@@ -39,7 +39,8 @@ std::string JoinFields(const std::vector<std::string>& fields) {
   for (size_t i = 0; i < fields.size(); ++i) {
     if (i) out += ',';
     const std::string& f = fields[i];
-    const bool quote = f.find_first_of(",\"") != std::string::npos || (fields.size() == 1 && f.empty());
+    const bool quote =
+        f.find_first_of(",\"") != std::string::npos || (fields.size() == 1 && f.empty());
     if (!quote) {
       out += f;
       continue;
@@ -105,8 +106,8 @@ struct ScanCheck {
 
 struct Fuzzer {
   WiFiRig r;
-  std::vector<std::string> received;   // every line fed, for where a value came from
-  std::set<std::string> preset;        // what the page held before anything came in
+  std::vector<std::string> received;  // every line fed, for where a value came from
+  std::set<std::string> preset;       // what the page held before anything came in
   std::vector<std::pair<const char*, std::string>> verified;
   bool everInCommandMode = false;
 
@@ -226,12 +227,16 @@ struct Fuzzer {
 
   void Start(int op, uint8_t flags) {
     switch (op) {
-      case 1: r.setup.StartReadApSettings(); break;
+      case 1:
+        r.setup.StartReadApSettings();
+        break;
       case 2:
         ValidApPage();
         r.setup.StartApplyApSettings();
         break;
-      case 3: r.setup.StartScanNetworks(); break;
+      case 3:
+        r.setup.StartScanNetworks();
+        break;
       case 4:
         r.page.text[C::Edit_Hide_WiFi] = "HarbourNet";
         r.setup.Edit_Hide_WiFiClick();
@@ -243,8 +248,12 @@ struct Fuzzer {
         r.wifi.stationPassword = "0";
         r.setup.StartConnectStation();
         break;
-      case 6: r.setup.StartDisconnectStation(); break;
-      case 7: r.setup.SpeedButton_retry_dhcp_ipClick(); break;
+      case 6:
+        r.setup.StartDisconnectStation();
+        break;
+      case 7:
+        r.setup.SpeedButton_retry_dhcp_ipClick();
+        break;
       case 8:
         if (flags & 0x20)
           r.setup.StartReportRefresh();
@@ -257,8 +266,12 @@ struct Fuzzer {
         else
           r.setup.RadioButton_APMouseDown();
         break;
-      case 10: r.setup.CheckBox_WiFi_Open_OnMouseDown(); break;
-      case 11: r.setup.SpeedButton_WiFi_FactoryDefaultClick(); break;
+      case 10:
+        r.setup.CheckBox_WiFi_Open_OnMouseDown();
+        break;
+      case 11:
+        r.setup.SpeedButton_WiFi_FactoryDefaultClick();
+        break;
       case 12:
         // Reached only after operation 2: its start, then straight on.
         ValidApPage();

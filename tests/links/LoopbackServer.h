@@ -3,64 +3,66 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
-#include <string>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <string>
 
 struct LoopbackServer {
-    int listener = -1;
-    int peer = -1;
-    int port = 0;
+  int listener = -1;
+  int peer = -1;
+  int port = 0;
 
-    LoopbackServer() {
-        listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in sa{};
-        sa.sin_family = AF_INET;
-        sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t len = sizeof sa;
-        ::bind(listener, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
-        ::listen(listener, 1);
-        ::getsockname(listener, reinterpret_cast<sockaddr*>(&sa), &len);
-        port = ntohs(sa.sin_port);
+  LoopbackServer() {
+    listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof sa;
+    ::bind(listener, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    ::listen(listener, 1);
+    ::getsockname(listener, reinterpret_cast<sockaddr*>(&sa), &len);
+    port = ntohs(sa.sin_port);
+  }
+  ~LoopbackServer() {
+    ClosePeer();
+    if (listener >= 0) ::close(listener);
+  }
+  bool Accept(int timeoutMs = 5000) {
+    pollfd p{listener, POLLIN, 0};
+    if (::poll(&p, 1, timeoutMs) <= 0) return false;
+    peer = ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
+    return peer >= 0;
+  }
+  void Send(const std::string& s) const {
+    [[maybe_unused]] ssize_t n = ::send(peer, s.data(), s.size(), MSG_NOSIGNAL);
+  }
+  std::string Receive(size_t n, int timeoutMs = 5000) const {
+    std::string out;
+    while (out.size() < n) {
+      pollfd p{peer, POLLIN, 0};
+      if (::poll(&p, 1, timeoutMs) <= 0) break;
+      char buf[65536];
+      ssize_t k = ::recv(peer, buf, sizeof buf, 0);
+      if (k <= 0) break;
+      out.append(buf, size_t(k));
     }
-    ~LoopbackServer() {
-        ClosePeer();
-        if (listener >= 0) ::close(listener);
-    }
-    bool Accept(int timeoutMs = 5000) {
-        pollfd p{listener, POLLIN, 0};
-        if (::poll(&p, 1, timeoutMs) <= 0) return false;
-        peer = ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
-        return peer >= 0;
-    }
-    void Send(const std::string& s) const { [[maybe_unused]] ssize_t n = ::send(peer, s.data(), s.size(), MSG_NOSIGNAL); }
-    std::string Receive(size_t n, int timeoutMs = 5000) const {
-        std::string out;
-        while (out.size() < n) {
-            pollfd p{peer, POLLIN, 0};
-            if (::poll(&p, 1, timeoutMs) <= 0) break;
-            char buf[65536];
-            ssize_t k = ::recv(peer, buf, sizeof buf, 0);
-            if (k <= 0) break;
-            out.append(buf, size_t(k));
-        }
-        return out;
-    }
-    void ClosePeer() {
-        if (peer >= 0) ::close(peer);
-        peer = -1;
-    }
-    // Closes with a reset instead of an orderly end.
-    void ResetPeer() {
-        linger l{1, 0};
-        ::setsockopt(peer, SOL_SOCKET, SO_LINGER, &l, sizeof l);
-        ClosePeer();
-    }
+    return out;
+  }
+  void ClosePeer() {
+    if (peer >= 0) ::close(peer);
+    peer = -1;
+  }
+  // Closes with a reset instead of an orderly end.
+  void ResetPeer() {
+    linger l{1, 0};
+    ::setsockopt(peer, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+    ClosePeer();
+  }
 };
 
 // A port nothing listens on.
 inline int UnusedPort() {
-    LoopbackServer s;
-    int p = s.port;
-    return p;
+  LoopbackServer s;
+  int p = s.port;
+  return p;
 }

@@ -13,207 +13,207 @@ namespace {
 
 // What the owner sees: bytes read on the worker and the link's end.
 struct Receiver {
-    TTCPIPClientThread* thread = nullptr;
-    std::mutex m;
-    std::condition_variable cv;
-    std::string data;
-    int disconnects = 0;
-    bool disconnectInRead = false;
+  TTCPIPClientThread* thread = nullptr;
+  std::mutex m;
+  std::condition_variable cv;
+  std::string data;
+  int disconnects = 0;
+  bool disconnectInRead = false;
 
-    static void OnRead(void* ctx) {
-        auto* r = static_cast<Receiver*>(ctx);
-        char buf[TTCPIPClientThread::kReceiveSize];
-        int n = r->thread->ReceiveData(buf);
-        {
-            std::lock_guard<std::mutex> lk(r->m);
-            if (n > 0) r->data.append(buf, size_t(n));
-            r->cv.notify_all();
-        }
-        if (r->disconnectInRead && n > 0) r->thread->Disconnect();
+  static void OnRead(void* ctx) {
+    auto* r = static_cast<Receiver*>(ctx);
+    char buf[TTCPIPClientThread::kReceiveSize];
+    int n = r->thread->ReceiveData(buf);
+    {
+      std::lock_guard<std::mutex> lk(r->m);
+      if (n > 0) r->data.append(buf, size_t(n));
+      r->cv.notify_all();
     }
-    static void OnDisconnect(void* ctx) {
-        auto* r = static_cast<Receiver*>(ctx);
-        std::lock_guard<std::mutex> lk(r->m);
-        ++r->disconnects;
-        r->cv.notify_all();
-    }
-    template <typename Pred>
-    bool WaitFor(Pred pred) {
-        std::unique_lock<std::mutex> lk(m);
-        return cv.wait_for(lk, std::chrono::seconds(5), pred);
-    }
-    int Disconnects() {
-        std::lock_guard<std::mutex> lk(m);
-        return disconnects;
-    }
+    if (r->disconnectInRead && n > 0) r->thread->Disconnect();
+  }
+  static void OnDisconnect(void* ctx) {
+    auto* r = static_cast<Receiver*>(ctx);
+    std::lock_guard<std::mutex> lk(r->m);
+    ++r->disconnects;
+    r->cv.notify_all();
+  }
+  template <typename Pred>
+  bool WaitFor(Pred pred) {
+    std::unique_lock<std::mutex> lk(m);
+    return cv.wait_for(lk, std::chrono::seconds(5), pred);
+  }
+  int Disconnects() {
+    std::lock_guard<std::mutex> lk(m);
+    return disconnects;
+  }
 };
 
 struct Link {
-    TTCPIPClientThread thread{true};
-    Receiver rx;
-    explicit Link(int port) {
-        rx.thread = &thread;
-        thread.SetAddress("127.0.0.1");
-        thread.SetPort(port);
-        thread.SetOnRead(&Receiver::OnRead, &rx);
-        thread.SetOnDisconnect(&Receiver::OnDisconnect, &rx);
-    }
+  TTCPIPClientThread thread{true};
+  Receiver rx;
+  explicit Link(int port) {
+    rx.thread = &thread;
+    thread.SetAddress("127.0.0.1");
+    thread.SetPort(port);
+    thread.SetOnRead(&Receiver::OnRead, &rx);
+    thread.SetOnDisconnect(&Receiver::OnDisconnect, &rx);
+  }
 };
 
 TEST(TcpClient, AddressAndPortAreChecked) {
-    TTCPIPClientThread t(true);
-    EXPECT_EQ(t.SetAddress("192.168.4.100"), 13);
-    EXPECT_EQ(t.SetAddress("12345678901234567890"), -1);
-    EXPECT_STREQ(t.Address(), "");
-    EXPECT_EQ(t.SetAddress("1234567890123456789"), 19);
-    EXPECT_EQ(t.SetAddress(""), -1);
-    EXPECT_STREQ(t.Address(), "");
-    EXPECT_EQ(t.Port(), -1);
-    t.SetPort(3333);
-    EXPECT_EQ(t.Port(), 3333);
-    t.SetPort(65536);
-    EXPECT_EQ(t.Port(), -1);
-    EXPECT_FALSE(t.SendData("x", 1));  // not connected
-    EXPECT_FALSE(t.SendData("x", 0));
+  TTCPIPClientThread t(true);
+  EXPECT_EQ(t.SetAddress("192.168.4.100"), 13);
+  EXPECT_EQ(t.SetAddress("12345678901234567890"), -1);
+  EXPECT_STREQ(t.Address(), "");
+  EXPECT_EQ(t.SetAddress("1234567890123456789"), 19);
+  EXPECT_EQ(t.SetAddress(""), -1);
+  EXPECT_STREQ(t.Address(), "");
+  EXPECT_EQ(t.Port(), -1);
+  t.SetPort(3333);
+  EXPECT_EQ(t.Port(), 3333);
+  t.SetPort(65536);
+  EXPECT_EQ(t.Port(), -1);
+  EXPECT_FALSE(t.SendData("x", 1));  // not connected
+  EXPECT_FALSE(t.SendData("x", 0));
 }
 
 TEST(TcpClient, DataGoesBothWaysAndServerCloseEndsTheLinkOnce) {
-    LoopbackServer server;
-    Link link(server.port);
-    link.thread.Start();
-    ASSERT_TRUE(server.Accept());
+  LoopbackServer server;
+  Link link(server.port);
+  link.thread.Start();
+  ASSERT_TRUE(server.Accept());
 
-    server.Send("$GPRMC,1\r\n");
-    ASSERT_TRUE(link.rx.WaitFor([&] { return link.rx.data == "$GPRMC,1\r\n"; }));
-    EXPECT_FALSE(link.thread.SendData("x", 0));
-    EXPECT_TRUE(link.thread.SendData("$PKVR,Q\r\n", 9));
-    EXPECT_EQ(server.Receive(9), "$PKVR,Q\r\n");
+  server.Send("$GPRMC,1\r\n");
+  ASSERT_TRUE(link.rx.WaitFor([&] { return link.rx.data == "$GPRMC,1\r\n"; }));
+  EXPECT_FALSE(link.thread.SendData("x", 0));
+  EXPECT_TRUE(link.thread.SendData("$PKVR,Q\r\n", 9));
+  EXPECT_EQ(server.Receive(9), "$PKVR,Q\r\n");
 
-    // Bytes that come with the close are still delivered.
-    server.Send("last words");
-    server.ClosePeer();
-    ASSERT_TRUE(link.rx.WaitFor([&] { return link.rx.disconnects > 0; }));
-    EXPECT_EQ(link.rx.data, "$GPRMC,1\r\nlast words");
-    link.thread.WaitFor();
-    link.thread.Disconnect();  // already ended: nothing
-    EXPECT_EQ(link.rx.Disconnects(), 1);
-    EXPECT_FALSE(link.thread.SendData("x", 1));
+  // Bytes that come with the close are still delivered.
+  server.Send("last words");
+  server.ClosePeer();
+  ASSERT_TRUE(link.rx.WaitFor([&] { return link.rx.disconnects > 0; }));
+  EXPECT_EQ(link.rx.data, "$GPRMC,1\r\nlast words");
+  link.thread.WaitFor();
+  link.thread.Disconnect();  // already ended: nothing
+  EXPECT_EQ(link.rx.Disconnects(), 1);
+  EXPECT_FALSE(link.thread.SendData("x", 1));
 }
 
 TEST(TcpClient, RefusedConnectionEndsTheLink) {
-    Link link(UnusedPort());
-    link.thread.Start();
-    ASSERT_TRUE(link.rx.WaitFor([&] { return link.rx.disconnects > 0; }));
-    link.thread.WaitFor();
-    EXPECT_EQ(link.rx.Disconnects(), 1);
+  Link link(UnusedPort());
+  link.thread.Start();
+  ASSERT_TRUE(link.rx.WaitFor([&] { return link.rx.disconnects > 0; }));
+  link.thread.WaitFor();
+  EXPECT_EQ(link.rx.Disconnects(), 1);
 }
 
 TEST(TcpClient, NoAddressEndsTheLink) {
-    TTCPIPClientThread t(true);
-    Receiver rx;
-    rx.thread = &t;
-    t.SetPort(3333);
-    t.SetOnDisconnect(&Receiver::OnDisconnect, &rx);
-    t.Start();
-    ASSERT_TRUE(rx.WaitFor([&] { return rx.disconnects > 0; }));
+  TTCPIPClientThread t(true);
+  Receiver rx;
+  rx.thread = &t;
+  t.SetPort(3333);
+  t.SetOnDisconnect(&Receiver::OnDisconnect, &rx);
+  t.Start();
+  ASSERT_TRUE(rx.WaitFor([&] { return rx.disconnects > 0; }));
 }
 
 TEST(TcpClient, OwnerDisconnectDoesNotWaitOutTheEventWait) {
-    LoopbackServer server;
-    Link link(server.port);
-    link.thread.Start();
-    ASSERT_TRUE(server.Accept());
-    auto start = std::chrono::steady_clock::now();
-    link.thread.Disconnect();
-    link.thread.WaitFor();
-    // A 10 s wait that nothing cuts short would show here.
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-    EXPECT_EQ(link.rx.Disconnects(), 1);
-    EXPECT_EQ(server.Receive(1, 2000), "");  // the server sees the end
+  LoopbackServer server;
+  Link link(server.port);
+  link.thread.Start();
+  ASSERT_TRUE(server.Accept());
+  auto start = std::chrono::steady_clock::now();
+  link.thread.Disconnect();
+  link.thread.WaitFor();
+  // A 10 s wait that nothing cuts short would show here.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_EQ(link.rx.Disconnects(), 1);
+  EXPECT_EQ(server.Receive(1, 2000), "");  // the server sees the end
 }
 
 TEST(TcpClient, DisconnectFromInsideOnReadEndsCleanly) {
-    LoopbackServer server;
-    Link link(server.port);
-    link.rx.disconnectInRead = true;
-    link.thread.Start();
-    ASSERT_TRUE(server.Accept());
-    server.Send("bye");
-    ASSERT_TRUE(link.rx.WaitFor([&] { return link.rx.disconnects > 0; }));
-    link.thread.WaitFor();
-    EXPECT_EQ(link.rx.Disconnects(), 1);
+  LoopbackServer server;
+  Link link(server.port);
+  link.rx.disconnectInRead = true;
+  link.thread.Start();
+  ASSERT_TRUE(server.Accept());
+  server.Send("bye");
+  ASSERT_TRUE(link.rx.WaitFor([&] { return link.rx.disconnects > 0; }));
+  link.thread.WaitFor();
+  EXPECT_EQ(link.rx.Disconnects(), 1);
 }
 
 TEST(TcpClient, SendAfterResetFailsWithoutSignal) {
-    LoopbackServer server;
-    Link link(server.port);
-    link.thread.Start();
-    ASSERT_TRUE(server.Accept());
-    ASSERT_TRUE(link.thread.SendData("hello", 5));
-    server.ResetPeer();
-    ASSERT_TRUE(link.rx.WaitFor([&] { return link.rx.disconnects > 0; }));
-    EXPECT_FALSE(link.thread.SendData("again", 5));  // no SIGPIPE either
-    EXPECT_EQ(link.rx.Disconnects(), 1);
+  LoopbackServer server;
+  Link link(server.port);
+  link.thread.Start();
+  ASSERT_TRUE(server.Accept());
+  ASSERT_TRUE(link.thread.SendData("hello", 5));
+  server.ResetPeer();
+  ASSERT_TRUE(link.rx.WaitFor([&] { return link.rx.disconnects > 0; }));
+  EXPECT_FALSE(link.thread.SendData("again", 5));  // no SIGPIPE either
+  EXPECT_EQ(link.rx.Disconnects(), 1);
 }
 
 TEST(TcpClient, ReceiveWithNothingWaitingKeepsTheLink) {
-    LoopbackServer server;
-    TTCPIPClientThread t(true);
-    Receiver rx;
-    rx.thread = &t;
-    t.SetAddress("127.0.0.1");
-    t.SetPort(server.port);
-    t.SetOnDisconnect(&Receiver::OnDisconnect, &rx);
-    t.Start();
-    ASSERT_TRUE(server.Accept());
-    ASSERT_TRUE(t.SendData("x", 1));  // accepted: the client side is connected too
-    char buf[TTCPIPClientThread::kReceiveSize];
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(t.ReceiveData(buf), -1);
-    std::string printed = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(printed, TTCPIPClientThread::SocketErrorText(EWOULDBLOCK));
-    EXPECT_FALSE(t.Ended());
-    EXPECT_EQ(rx.Disconnects(), 0);
+  LoopbackServer server;
+  TTCPIPClientThread t(true);
+  Receiver rx;
+  rx.thread = &t;
+  t.SetAddress("127.0.0.1");
+  t.SetPort(server.port);
+  t.SetOnDisconnect(&Receiver::OnDisconnect, &rx);
+  t.Start();
+  ASSERT_TRUE(server.Accept());
+  ASSERT_TRUE(t.SendData("x", 1));  // accepted: the client side is connected too
+  char buf[TTCPIPClientThread::kReceiveSize];
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(t.ReceiveData(buf), -1);
+  std::string printed = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(printed, TTCPIPClientThread::SocketErrorText(EWOULDBLOCK));
+  EXPECT_FALSE(t.Ended());
+  EXPECT_EQ(rx.Disconnects(), 0);
 }
 
 TEST(TcpClient, LargeSendsGoOutWhole) {
-    LoopbackServer server;
-    Link link(server.port);
-    link.thread.Start();
-    ASSERT_TRUE(server.Accept());
-    std::string big(4 << 20, 'A');
-    std::string got;
-    std::thread reader([&] { got = server.Receive(big.size()); });
-    bool sent = link.thread.SendData(big.data(), int(big.size()));
-    reader.join();
-    EXPECT_TRUE(sent);
-    EXPECT_EQ(got.size(), big.size());
+  LoopbackServer server;
+  Link link(server.port);
+  link.thread.Start();
+  ASSERT_TRUE(server.Accept());
+  std::string big(4 << 20, 'A');
+  std::string got;
+  std::thread reader([&] { got = server.Receive(big.size()); });
+  bool sent = link.thread.SendData(big.data(), int(big.size()));
+  reader.join();
+  EXPECT_TRUE(sent);
+  EXPECT_EQ(got.size(), big.size());
 }
 
 TEST(TcpClient, ASendThatCannotFinishFailsAndEndsTheLink) {
-    LoopbackServer server;
-    Link link(server.port);
-    link.thread.Start();
-    ASSERT_TRUE(server.Accept());
-    std::string big(64 << 20, 'A');  // far more than the socket buffers; nobody reads
-    bool sent = true;
-    for (int i = 0; i < 100; ++i) {
-        sent = link.thread.SendData(big.data(), int(big.size()));
-        if (!sent || link.thread.Ended()) break;
-    }
-    EXPECT_FALSE(sent);
-    EXPECT_TRUE(link.thread.Ended());
-    EXPECT_EQ(link.rx.Disconnects(), 1);
+  LoopbackServer server;
+  Link link(server.port);
+  link.thread.Start();
+  ASSERT_TRUE(server.Accept());
+  std::string big(64 << 20, 'A');  // far more than the socket buffers; nobody reads
+  bool sent = true;
+  for (int i = 0; i < 100; ++i) {
+    sent = link.thread.SendData(big.data(), int(big.size()));
+    if (!sent || link.thread.Ended()) break;
+  }
+  EXPECT_FALSE(sent);
+  EXPECT_TRUE(link.thread.Ended());
+  EXPECT_EQ(link.rx.Disconnects(), 1);
 }
 
 TEST(TcpClient, ErrorTextsCoverTheKnownCodes) {
-    EXPECT_STREQ(TTCPIPClientThread::SocketErrorText(123456), "Unknown socket error. ");
-    EXPECT_NE(std::string(TTCPIPClientThread::SocketErrorText(ECONNRESET)), "Unknown socket error. ");
-    testing::internal::CaptureStdout();
-    EXPECT_TRUE(TTCPIPClientThread::CheckSocketError(EWOULDBLOCK));
-    EXPECT_FALSE(TTCPIPClientThread::CheckSocketError(ECONNRESET));
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(out.find('\n'), std::string::npos);
+  EXPECT_STREQ(TTCPIPClientThread::SocketErrorText(123456), "Unknown socket error. ");
+  EXPECT_NE(std::string(TTCPIPClientThread::SocketErrorText(ECONNRESET)), "Unknown socket error. ");
+  testing::internal::CaptureStdout();
+  EXPECT_TRUE(TTCPIPClientThread::CheckSocketError(EWOULDBLOCK));
+  EXPECT_FALSE(TTCPIPClientThread::CheckSocketError(ECONNRESET));
+  std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(out.find('\n'), std::string::npos);
 }
 
 }  // namespace

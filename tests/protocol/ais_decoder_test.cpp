@@ -11,7 +11,9 @@ namespace {
 
 constexpr double kDeg = 1e-5;  // f32 degrees keep about this much
 
-AisRecordReader Read(const AisDecodedRecord& record) { return AisRecordReader(record, *AisRecordLayout(record)); }
+AisRecordReader Read(const AisDecodedRecord& record) {
+  return AisRecordReader(record, *AisRecordLayout(record));
+}
 
 TEST(AisDecoderPublished, BaseStationReportWithItsUtcDate) {
   namespace f = ais_base;
@@ -72,7 +74,8 @@ ArmouredText PositionReport(int rot, int64_t lon, int64_t lat, int heading) {
 TEST(AisDecoderFields, RateOfTurnPositionAndHeadingMarkers) {
   namespace f = ais_pos_a;
   AisDecodedRecord rec;
-  for (const auto& [rot, perMinute] : {std::pair{-127, -720.0}, std::pair{127, 720.0}, std::pair{0, 0.0}}) {
+  for (const auto& [rot, perMinute] :
+       {std::pair{-127, -720.0}, std::pair{127, 720.0}, std::pair{0, 0.0}}) {
     ASSERT_TRUE(DecodeText(PositionReport(rot, 0, 0, 0), rec));
     EXPECT_NEAR(Read(rec).F32(f::kRateOfTurn), perMinute, 0.05) << rot;
   }
@@ -142,9 +145,22 @@ TEST(AisDecoderFields, TypesOutsideOneToTwentyFourFail) {
 
 TEST(AisDecoderFields, LayoutsSpanTheirMessages) {
   // Message lengths in bits from the message definitions.
-  for (const auto& [index, bits] : {std::pair{1, 168}, {4, 168}, {5, 424}, {7, 168}, {9, 168}, {10, 72}, {15, 160},
-                                    {17, 120}, {18, 168}, {19, 312}, {20, 160}, {21, 360}, {22, 168}, {23, 160},
-                                    {24, 160}, {kAisType24PartB, 168}}) {
+  for (const auto& [index, bits] : {std::pair{1, 168},
+                                    {4, 168},
+                                    {5, 424},
+                                    {7, 168},
+                                    {9, 168},
+                                    {10, 72},
+                                    {15, 160},
+                                    {17, 120},
+                                    {18, 168},
+                                    {19, 312},
+                                    {20, 160},
+                                    {21, 360},
+                                    {22, 168},
+                                    {23, 160},
+                                    {24, 160},
+                                    {kAisType24PartB, 168}}) {
     const AisMsgTable* t = AisLayout(index);
     ASSERT_NE(t, nullptr);
     int total = 0;

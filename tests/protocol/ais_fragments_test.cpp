@@ -11,11 +11,13 @@ constexpr int kEmpty = -128;  // sequential id field left empty
 
 TEST(AisAssembly, JoinsPiecesOfOneMessageInOrder) {
   FragmentBuffer buffer{};
-  EXPECT_TRUE(AssembleFragments("VDM", MakePiece(1, 1, kEmpty, "177KQJ5000G?tO`K>RA1wUbN0TKH", 0), buffer));
+  EXPECT_TRUE(
+      AssembleFragments("VDM", MakePiece(1, 1, kEmpty, "177KQJ5000G?tO`K>RA1wUbN0TKH", 0), buffer));
   EXPECT_STREQ(buffer.payload, "177KQJ5000G?tO`K>RA1wUbN0TKH");
 
   EXPECT_FALSE(AssembleFragments("VDM", MakePiece(3, 1, 4, "AAA", 0, 'B'), buffer));
-  EXPECT_FALSE(AssembleFragments("VDM", MakePiece(3, 2, 4, "BBB", 0, 'A'), buffer));  // channel not compared
+  EXPECT_FALSE(
+      AssembleFragments("VDM", MakePiece(3, 2, 4, "BBB", 0, 'A'), buffer));  // channel not compared
   EXPECT_TRUE(AssembleFragments("VDM", MakePiece(3, 3, 4, "CC", 4, 'A'), buffer));
   EXPECT_STREQ(buffer.payload, "AAABBBCC");
   EXPECT_EQ(buffer.fillBits, 4);
@@ -100,17 +102,17 @@ TEST(AisDearmour, RefusesCharactersOutsideTheArmour) {
     const char* text;
     int fillBits;
   };
-  for (const Case c : {Case{"000X", 0}, Case{"000x", 0}, Case{"000_", 0}, Case{"000 ", 0}, Case{"00/0", 0},
-                       Case{"0000w^", 4}, Case{"0000w~w", 2}}) {
+  for (const Case c : {Case{"000X", 0}, Case{"000x", 0}, Case{"000_", 0}, Case{"000 ", 0},
+                       Case{"00/0", 0}, Case{"0000w^", 4}, Case{"0000w~w", 2}}) {
     EXPECT_FALSE(Dearmour(c.text, c.fillBits, bits)) << c.text;
   }
 }
 
 TEST(AisDearmour, RefusesATextTooLongForThePayloadBits) {
   PayloadBits bits{};
-  EXPECT_TRUE(Dearmour(std::string(168, 'w'), 0, bits));   // 1008 bits, the longest message
+  EXPECT_TRUE(Dearmour(std::string(168, 'w'), 0, bits));  // 1008 bits, the longest message
   EXPECT_EQ(bits.bitCount, 1008);
-  EXPECT_TRUE(Dearmour(std::string(170, 'w'), 4, bits));   // 1016 bits, all 127 bytes
+  EXPECT_TRUE(Dearmour(std::string(170, 'w'), 4, bits));  // 1016 bits, all 127 bytes
   EXPECT_EQ(GetPayloadBits(bits, 1008, 8), 0xFFu);
   EXPECT_FALSE(Dearmour(std::string(171, 'w'), 2, bits));  // would need 128 bytes
   EXPECT_FALSE(Dearmour(std::string(172, 'w'), 0, bits));

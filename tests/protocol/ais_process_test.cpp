@@ -31,7 +31,8 @@ class AisProcessTest : public ::testing::Test {
 
   FakeClock clock;
   std::unique_ptr<ProtocolState> state = std::make_unique<ProtocolState>();
-  const std::string part1 = Line("!AIVDM,2,1,1,A,55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8,0");
+  const std::string part1 =
+      Line("!AIVDM,2,1,1,A,55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8,0");
   const std::string part2 = Line("!AIVDM,2,2,1,A,88888888880,2");
 };
 

@@ -19,7 +19,8 @@ class AisTargetsTest : public ::testing::Test {
   }
 
   // One single-sentence message; true when ProcessAisSentence passes it on.
-  bool Hear(const std::string& payload, int fillBits, const char* formatter = "VDM", char channel = 'A') {
+  bool Hear(const std::string& payload, int fillBits, const char* formatter = "VDM",
+            char channel = 'A') {
     return ProcessAisSentence(*ais, formatter, MakePiece(1, 1, kEmpty, payload, fillBits, channel));
   }
   bool Hear(const AisBitWriter& w, const char* formatter = "VDM", char channel = 'A') {
@@ -29,7 +30,8 @@ class AisTargetsTest : public ::testing::Test {
   // A published two-sentence static and voyage report.
   bool HearEverDiadem() {
     const bool first = ProcessAisSentence(
-        *ais, "VDM", MakePiece(2, 1, 1, "55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8", 0));
+        *ais, "VDM",
+        MakePiece(2, 1, 1, "55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8", 0));
     return !first && ProcessAisSentence(*ais, "VDM", MakePiece(2, 2, 1, "88888888880", 2));
   }
   const AIS_TARGET_STRUCT& Slot(int i) const { return ais->targets.slot[i]; }
@@ -73,7 +75,8 @@ TEST_F(AisTargetsTest, ClassAPositionAndVoyageReports) {
   EXPECT_EQ((std::array{v.dimA, v.dimB, uint16_t{v.dimC}, uint16_t{v.dimD}}),
             (std::array<uint16_t, 4>{225, 70, 1, 31}));
   EXPECT_EQ(v.status & 0x0F, 1);  // EPFD GPS
-  EXPECT_EQ((std::array{v.etaMonth, v.etaDay, v.etaHour, v.etaMinute}), (std::array<uint8_t, 4>{5, 15, 14, 0}));
+  EXPECT_EQ((std::array{v.etaMonth, v.etaDay, v.etaHour, v.etaMinute}),
+            (std::array<uint8_t, 4>{5, 15, 14, 0}));
   EXPECT_NEAR(v.draught, 12.2, 1e-4);
   EXPECT_STREQ(v.destination, "NEW YORK            ");
   EXPECT_EQ(v.flags & kAisFlagDte, 0);
@@ -129,7 +132,13 @@ TEST_F(AisTargetsTest, OtherStationClasses) {
   // Aid to navigation: type 14, off position, virtual, with a name extension of 5 characters.
   AisBitWriter w;
   w.Put(21, 6).Put(0, 2).Put(993456789, 30).Put(14, 5).PutText("NORTH PIER", 20).Put(1, 1);
-  w.PutSigned(-44400000, 28).PutSigned(24000000, 27).Put(0, 30).Put(7, 4).Put(61, 6).Put(1, 1).Put(0, 8);
+  w.PutSigned(-44400000, 28)
+      .PutSigned(24000000, 27)
+      .Put(0, 30)
+      .Put(7, 4)
+      .Put(61, 6)
+      .Put(1, 1)
+      .Put(0, 8);
   w.Put(0, 1).Put(1, 1).Put(0, 2).PutText("LIGHT", 5);
   ASSERT_TRUE(Hear(w));
   const AIS_TARGET_STRUCT& aton = Slot(Find(993456789));
@@ -256,7 +265,14 @@ TEST_F(AisTargetsTest, LastMessagesOfSomeTypesAreKeptWhole) {
   EXPECT_EQ(Slot(Find(351809000)).targetClass, kAisClassEmpty);  // class unchanged
 
   AisBitWriter link;
-  link.Put(20, 6).Put(0, 2).Put(2300000, 30).Put(0, 2).Put(100, 12).Put(2, 4).Put(7, 3).Put(750, 11);
+  link.Put(20, 6)
+      .Put(0, 2)
+      .Put(2300000, 30)
+      .Put(0, 2)
+      .Put(100, 12)
+      .Put(2, 4)
+      .Put(7, 3)
+      .Put(750, 11);
   ASSERT_TRUE(Hear(link, "VDM", 'B'));
   EXPECT_EQ(ais->lastMessages.type20.present, 1);
   EXPECT_EQ(ais->lastMessages.type20.channel, 'B' - '0');
@@ -268,10 +284,13 @@ TEST_F(AisTargetsTest, LastMessagesOfSomeTypesAreKeptWhole) {
 }
 
 TEST_F(AisTargetsTest, OnlyVdmAndVdoAreDecoded) {
-  ASSERT_FALSE(ProcessAisSentence(*ais, "VDM", MakePiece(2, 1, 3, "55?MbV02;H;s<HtKR20EHE:0@T4@Dn", 0)));
+  ASSERT_FALSE(
+      ProcessAisSentence(*ais, "VDM", MakePiece(2, 1, 3, "55?MbV02;H;s<HtKR20EHE:0@T4@Dn", 0)));
   // An ABM carries a message to send, not one heard: passed on, never a target.
-  EXPECT_TRUE(ProcessAisSentence(*ais, "ABM", MakePiece(1, 1, 0, "177KQJ5000G?tO`K>RA1wUbN0TKH", 0)));
-  EXPECT_TRUE(ProcessAisSentence(*ais, "BBM", MakePiece(1, 1, 0, "177KQJ5000G?tO`K>RA1wUbN0TKH", 0)));
+  EXPECT_TRUE(
+      ProcessAisSentence(*ais, "ABM", MakePiece(1, 1, 0, "177KQJ5000G?tO`K>RA1wUbN0TKH", 0)));
+  EXPECT_TRUE(
+      ProcessAisSentence(*ais, "BBM", MakePiece(1, 1, 0, "177KQJ5000G?tO`K>RA1wUbN0TKH", 0)));
   EXPECT_EQ(ais->targets.count, 1);
   EXPECT_STREQ(ais->fragments.payload, "");  // the pending VDM piece is gone too
 }
@@ -279,11 +298,14 @@ TEST_F(AisTargetsTest, OnlyVdmAndVdoAreDecoded) {
 TEST(AisStamps, SecondsCountIgnoresLeapDaysAndCenturies) {
   const TimeHms noon = MakeTimeHms(12, 0, 0);
   // 1 March is day 60 in leap and common years alike.
-  EXPECT_EQ(StampToSeconds(MakeDateYmd(2024, 3, 1), noon) - StampToSeconds(MakeDateYmd(2024, 1, 1), noon),
-            59u * 86400u);
-  EXPECT_EQ(StampToSeconds(MakeDateYmd(2024, 3, 1), noon) - StampToSeconds(MakeDateYmd(2023, 3, 1), noon),
-            365u * 86400u);
-  EXPECT_EQ(StampToSeconds(MakeDateYmd(2016, 7, 4), noon), StampToSeconds(MakeDateYmd(2116, 7, 4), noon));
+  EXPECT_EQ(
+      StampToSeconds(MakeDateYmd(2024, 3, 1), noon) - StampToSeconds(MakeDateYmd(2024, 1, 1), noon),
+      59u * 86400u);
+  EXPECT_EQ(
+      StampToSeconds(MakeDateYmd(2024, 3, 1), noon) - StampToSeconds(MakeDateYmd(2023, 3, 1), noon),
+      365u * 86400u);
+  EXPECT_EQ(StampToSeconds(MakeDateYmd(2016, 7, 4), noon),
+            StampToSeconds(MakeDateYmd(2116, 7, 4), noon));
   EXPECT_EQ(StampToSeconds(MakeDateYmd(2001, 1, 1), MakeTimeHms(0, 0, 1)) -
                 StampToSeconds(MakeDateYmd(2000, 12, 31), MakeTimeHms(23, 59, 59)),
             2u);

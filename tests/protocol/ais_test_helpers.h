@@ -20,7 +20,9 @@ class AisBitWriter {
     for (int i = width - 1; i >= 0; --i) bits_.push_back(i < 64 && ((value >> i) & 1) != 0);
     return *this;
   }
-  AisBitWriter& PutSigned(int64_t value, int width) { return Put(static_cast<uint64_t>(value), width); }
+  AisBitWriter& PutSigned(int64_t value, int width) {
+    return Put(static_cast<uint64_t>(value), width);
+  }
   // Six-bit text: '@'..'_' are 0..31, ' '..'?' are 32..63; padded with '@'.
   AisBitWriter& PutText(const std::string& text, int chars) {
     for (int i = 0; i < chars; ++i) {
@@ -56,8 +58,8 @@ class AisBitWriter {
   std::vector<bool> bits_;
 };
 
-inline VDM_STRUCT MakePiece(int total, int number, int sequentialId, const std::string& payload, int fillBits,
-                            char channel = 'A') {
+inline VDM_STRUCT MakePiece(int total, int number, int sequentialId, const std::string& payload,
+                            int fillBits, char channel = 'A') {
   VDM_STRUCT piece{};
   piece.totalSentences = static_cast<int8_t>(total);
   piece.sentenceNumber = static_cast<int8_t>(number);

@@ -23,7 +23,8 @@ TEST(FieldFormat, MatchesPrintfInTheCLocale) {
   uint32_t seed = 99;
   auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
   for (int i = 0; i < 5000; ++i) {
-    const float value = static_cast<float>(static_cast<int32_t>(next())) / static_cast<float>(1 + next() % 100000);
+    const float value =
+        static_cast<float>(static_cast<int32_t>(next())) / static_cast<float>(1 + next() % 100000);
     std::string out;
     AppendFixed(out, value, 2);
     ASSERT_EQ(out, Printf("%4.2f", value)) << value;

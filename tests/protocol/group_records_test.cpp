@@ -5,9 +5,9 @@
 TEST(Classify, FamiliesByFormatter) {
   SENTENCE_STRUCT r{};
   const std::pair<const char*, SentenceGroup> cases[] = {
-      {"GGA", GROUP_GNSS},  {"ZDA", GROUP_GNSS},        {"HDT", GROUP_MOTION}, {"LR2", GROUP_LONG_RANGE},
-      {"VDO", GROUP_AIS},   {"TXT", GROUP_AIS},         {"DSE", GROUP_DSC},    {"CEK", GROUP_PROPRIETARY},
-      {"DTM", GROUP_NONE},  {"Q", GROUP_NONE},          {"Smg", GROUP_NONE},   {"gga", GROUP_NONE},
+      {"GGA", GROUP_GNSS}, {"ZDA", GROUP_GNSS}, {"HDT", GROUP_MOTION}, {"LR2", GROUP_LONG_RANGE},
+      {"VDO", GROUP_AIS},  {"TXT", GROUP_AIS},  {"DSE", GROUP_DSC},    {"CEK", GROUP_PROPRIETARY},
+      {"DTM", GROUP_NONE}, {"Q", GROUP_NONE},   {"Smg", GROUP_NONE},   {"gga", GROUP_NONE},
   };
   for (const auto& [formatter, group] : cases) {
     std::strcpy(r.formatter, formatter);
@@ -69,7 +69,9 @@ TEST(GnssStore, SatellitesOfTheLastGsvAndGsa) {
 TEST(AisStore, StaticAndVoyageData) {
   auto s = FreshState();
   int shown = 0;
-  s->showStaticVoyageData = [&shown](const SENTENCE_STRUCT& r) { shown += ClassifySentence(r) == GROUP_AIS; };
+  s->showStaticVoyageData = [&shown](const SENTENCE_STRUCT& r) {
+    shown += ClassifySentence(r) == GROUP_AIS;
+  };
   ASSERT_TRUE(Feed(*s, "$AISSD,CALL,NAME,512,20,3,4,0,AIS"));
   EXPECT_EQ(s->aisData.callSignValid, 1);
   EXPECT_EQ(s->aisData.dimA, 512);
@@ -80,7 +82,8 @@ TEST(AisStore, StaticAndVoyageData) {
   EXPECT_EQ(s->aisData.callSignValid, 1);  // stays set
   EXPECT_EQ(s->aisData.dimensionsValid, 1);
   EXPECT_EQ(shown, 2);
-  (void)Feed(*s, "!AIVDO,1,1,,,15M67FC000G?ufbE`FepT@3n00Sa,0");  // stored whatever the AIS steps say
+  (void)Feed(*s,
+             "!AIVDO,1,1,,,15M67FC000G?ufbE`FepT@3n00Sa,0");  // stored whatever the AIS steps say
   EXPECT_EQ(s->aisData.channel, 'x');
 }
 
@@ -89,7 +92,8 @@ TEST(AisStore, ChannelManagementNeverChangesTheEta) {
   ASSERT_TRUE(Feed(*s, "$AIVSD,36,2.5,3,HOME,120000.00,01,02,0,0"));
   EXPECT_EQ(s->aisData.etaValid, 1);
   ASSERT_TRUE(Feed(*s, "$AIACS,1,211000001,101010.50,07,05,2024"));
-  ASSERT_TRUE(Feed(*s, "$AIACA,1,5000.0,N,00100.0,E,4900.0,N,00200.0,W,2,2087,0,2088,0,0,0,C,1,090000"));
+  ASSERT_TRUE(
+      Feed(*s, "$AIACA,1,5000.0,N,00100.0,E,4900.0,N,00200.0,W,2,2087,0,2088,0,0,0,C,1,090000"));
   EXPECT_EQ(s->aisData.timeBlock[0], 9);
   std::string out;
   ASSERT_TRUE(BuildSentence(*s, out, "VSD", "EC"));

@@ -39,7 +39,7 @@ TEST(GSV, SatelliteBlocksByCommaCount) {
   EXPECT_EQ(g.snr[0], -128);
 
   EXPECT_FALSE(ParseBody("$GPGSV,3,1,11,03,03,111,00,1,2", r));  // 9 commas
-  EXPECT_EQ(g.ids[0], 128);  // reset all the same
+  EXPECT_EQ(g.ids[0], 128);                                      // reset all the same
   EXPECT_EQ(g.azimuths[0], 65535);
 }
 
@@ -150,7 +150,8 @@ TEST(RmcBuilder, PositionDateAndTime) {
   m.magneticVariation = -100000.0f;
   m.variationDirection = static_cast<char>(128);
   m.mode = 'A';
-  EXPECT_EQ(Build(r, "GP", "RMC"), "$GPRMC,235959.50,A,0000.00000,S,00000.00000,W,1.500,,070524,,,A");
+  EXPECT_EQ(Build(r, "GP", "RMC"),
+            "$GPRMC,235959.50,A,0000.00000,S,00000.00000,W,1.500,,070524,,,A");
   m.time.hour = 24;
   m.position = {91.0f, 181.0f};
   m.date.year = 0;

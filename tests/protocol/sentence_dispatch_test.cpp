@@ -61,7 +61,7 @@ TEST(ParseSentence, CommaCountsOfTheTable) {
   SENTENCE_STRUCT r{};
   EXPECT_FALSE(ParseBody("$GPGSV,1,1,1,01,02,003,04,1,2", r));  // 9 commas
   EXPECT_TRUE(ParseBody("$GPGSV,1,1,1,01,02,003,04", r));
-  EXPECT_FALSE(ParseBody("$GPRMC,,,,,,,,,,", r));  // 10
+  EXPECT_FALSE(ParseBody("$GPRMC,,,,,,,,,,", r));      // 10
   EXPECT_FALSE(ParseBody("$GPRMC,,,,,,,,,,,,,,", r));  // 14
   EXPECT_FALSE(ParseBody("$GPHDT,1", r));
   EXPECT_FALSE(ParseBody("$GPXYZ,1,2", r));
@@ -74,8 +74,8 @@ TEST(ParseSentence, MalformedButChecksumValidLinesAreRefused) {
   EXPECT_TRUE(VerifyChecksum(hdt));
   EXPECT_FALSE(ParseSentence(hdt, r));
 
-  for (const char* body : {"$GPGGA,1,2,3,4,5,6,7,8,9,10,11,12,13", "$GPVTG,1,2,3,4,5,6,7,8", "$PTST,1,2,3,4",
-                           "$AIVDM,1,1,,A,15M67FC000G?ufbE`FepT@3n00Sa"}) {
+  for (const char* body : {"$GPGGA,1,2,3,4,5,6,7,8,9,10,11,12,13", "$GPVTG,1,2,3,4,5,6,7,8",
+                           "$PTST,1,2,3,4", "$AIVDM,1,1,,A,15M67FC000G?ufbE`FepT@3n00Sa"}) {
     // One field short of its count, with a stray comma behind the checksum.
     std::string line = WithChecksum(body);
     line.insert(line.size() - 2, ",");
@@ -163,9 +163,15 @@ TEST(ParseSentence, MutatedLinesNeverMisbehave) {
       const std::size_t at = next() % body.size();
       const char c = alphabet[next() % (sizeof alphabet - 1)];
       switch (next() % 3) {
-        case 0: body[at] = c; break;
-        case 1: body.insert(body.begin() + static_cast<std::ptrdiff_t>(at), c); break;
-        default: if (body.size() > 1) body.erase(at, 1); break;
+        case 0:
+          body[at] = c;
+          break;
+        case 1:
+          body.insert(body.begin() + static_cast<std::ptrdiff_t>(at), c);
+          break;
+        default:
+          if (body.size() > 1) body.erase(at, 1);
+          break;
       }
     }
     std::string line = body + "*00\r\n";
@@ -173,7 +179,8 @@ TEST(ParseSentence, MutatedLinesNeverMisbehave) {
     (void)ProcessSentence(*state, line);
   }
   std::string out;
-  for (const char* formatter : {"RMC", "GSA", "GBS", "HDT", "SSD", "VSD", "ALR", "ACK", "DBG", "MOB", "BTH"}) {
+  for (const char* formatter :
+       {"RMC", "GSA", "GBS", "HDT", "SSD", "VSD", "ALR", "ACK", "DBG", "MOB", "BTH"}) {
     if (BuildSentence(*state, out, formatter, "GP")) {
       EXPECT_LE(out.size(), 99u);
       EXPECT_TRUE(VerifyChecksum(out)) << out;

@@ -7,7 +7,8 @@
 
 namespace {
 // A two-piece message from the recorded traffic.
-const char* kFirst = "!AIVDM,2,1,9,B,55R3Vn82=ILTQ3KKS>1<D60Dq@E918U<F222221J1`?164vc03S1CCAD,0*2A\r\n";
+const char* kFirst =
+    "!AIVDM,2,1,9,B,55R3Vn82=ILTQ3KKS>1<D60Dq@E918U<F222221J1`?164vc03S1CCAD,0*2A\r\n";
 const char* kSecond = "!AIVDM,2,2,9,B,`88888888888880,2*76\r\n";
 const char* kRmc = "$GPRMC,213950.00,A,5250.53669,N,00542.34920,E,0.020,,070420,,,A*7D\r\n";
 
@@ -85,7 +86,8 @@ TEST(SmallHelpers, TimestampAndCompare) {
 
 TEST(Locale, FieldsStayLocaleFreeUnderAGermanLocale) {
   const std::string previous = std::setlocale(LC_ALL, nullptr);
-  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
+    GTEST_SKIP() << "de_DE.UTF-8 is not installed";
   auto s = FreshState();
   const bool parsed = Feed(*s, "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1");
   std::string out;

@@ -136,7 +136,8 @@ TEST(StationSentences, OtherParsersAndBuilders) {
   r.fields.alr.description[20] = '\0';
   EXPECT_EQ(Build(r, "AI", "ALR"), "$AIALR,235959.99,29,A,V," + std::string(20, 'd'));
 
-  ASSERT_TRUE(ParseBody("$AIACA,1,5000.0,N,00100.0,E,4900.0,N,00200.0,W,2,2087,0,2088,0,0,0,C,1,120000", r));
+  ASSERT_TRUE(ParseBody(
+      "$AIACA,1,5000.0,N,00100.0,E,4900.0,N,00200.0,W,2,2087,0,2088,0,0,0,C,1,120000", r));
   EXPECT_NEAR(r.fields.aca.southWest.longitude, -2.0f, 1e-5);
   EXPECT_EQ(r.fields.aca.channelB, 2088);
   EXPECT_EQ(r.fields.aca.inUseChangeTime.hour, 12);

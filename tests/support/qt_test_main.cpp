@@ -1,7 +1,7 @@
 // GoogleTest main for tests that build real widgets: one QApplication for the
 // whole program, on the offscreen platform unless the caller chose another.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <cstdlib>
 
 int main(int argc, char** argv) {

@@ -209,8 +209,10 @@ void Record(std::string& out, const char* name, int group, Fill fill) {
 void WriteGroupRecords(std::string& out, const ProtocolState& state) {
   Record(out, "GNSS_DATA_STRUCT", 1, [&](JsonWriter& j) { Gnss(j, state.gnss); });
   Record(out, "MOTION_DATA_STRUCT", 2, [&](JsonWriter& j) { Motion(j, state.motion); });
-  Record(out, "LONG_RANGE_DATA_STRUCT", 3, [&](JsonWriter& j) { j.Int("source", state.longRange.source); });
+  Record(out, "LONG_RANGE_DATA_STRUCT", 3,
+         [&](JsonWriter& j) { j.Int("source", state.longRange.source); });
   Record(out, "AIS_DATA_STRUCT", 4, [&](JsonWriter& j) { Ais(j, state.aisData); });
   Record(out, "DSC_DATA_STRUCT", 5, [&](JsonWriter& j) { j.Int("source", state.dsc.source); });
-  Record(out, "PROPRIETARY_DATA_STRUCT", 6, [&](JsonWriter& j) { Proprietary(j, state.proprietary); });
+  Record(out, "PROPRIETARY_DATA_STRUCT", 6,
+         [&](JsonWriter& j) { Proprietary(j, state.proprietary); });
 }

@@ -166,16 +166,19 @@ void Station(JsonWriter& j, const SENTENCE_STRUCT& r) {
     j.Int("sequence_number", f.abk.sequenceNumber);
     j.Int("acknowledgement_type", f.abk.ackType);
   } else if (Is(r, "ABM")) {
-    Binary(j, f.abm.totalSentences, f.abm.sentenceNumber, f.abm.sequentialId, f.abm.fillBits, f.abm.payload);
+    Binary(j, f.abm.totalSentences, f.abm.sentenceNumber, f.abm.sequentialId, f.abm.fillBits,
+           f.abm.payload);
     j.Char("channel", f.abm.channel);
     j.Int("message_id", f.abm.messageId);
     j.Int("destination_mmsi", f.abm.destinationMmsi);
   } else if (Is(r, "BBM")) {
-    Binary(j, f.bbm.totalSentences, f.bbm.sentenceNumber, f.bbm.sequentialId, f.bbm.fillBits, f.bbm.payload);
+    Binary(j, f.bbm.totalSentences, f.bbm.sentenceNumber, f.bbm.sequentialId, f.bbm.fillBits,
+           f.bbm.payload);
     j.Int("channel", f.bbm.channel);
     j.Int("message_id", f.bbm.messageId);
   } else if (Is(r, "VDM") || Is(r, "VDO")) {
-    Binary(j, f.vdm.totalSentences, f.vdm.sentenceNumber, f.vdm.sequentialId, f.vdm.fillBits, f.vdm.payload);
+    Binary(j, f.vdm.totalSentences, f.vdm.sentenceNumber, f.vdm.sequentialId, f.vdm.fillBits,
+           f.vdm.payload);
     j.Char("channel", f.vdm.channel);
   } else if (Is(r, "ACA")) {
     j.Char("sequence_number", f.aca.sequenceNumber);

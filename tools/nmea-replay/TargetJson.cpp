@@ -5,7 +5,8 @@
 #include "tools/nmea-replay/Json.h"
 
 void WriteAisTargets(std::string& out, const AIS_TARGET_LIST_STRUCT& targets) {
-  const int count = targets.count < AIS_TARGET_LIST_STRUCT::kSlots ? targets.count : AIS_TARGET_LIST_STRUCT::kSlots;
+  const int count = targets.count < AIS_TARGET_LIST_STRUCT::kSlots ? targets.count
+                                                                   : AIS_TARGET_LIST_STRUCT::kSlots;
   for (int i = 0; i < count; ++i) {
     const AIS_TARGET_STRUCT& t = targets.slot[i];
     JsonWriter j(out);

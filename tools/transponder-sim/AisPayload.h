@@ -9,26 +9,26 @@
 namespace sim_ais {
 
 struct AisPosition {
-    uint32_t mmsi = 0;
-    double lat = 91.0, lon = 181.0;  // degrees
-    double sog = 102.3;              // knots
-    double cog = 360.0;              // degrees
-    int heading = 511;
-    int second = 60;                 // UTC second of the report
-    int navStatus = 15;
+  uint32_t mmsi = 0;
+  double lat = 91.0, lon = 181.0;  // degrees
+  double sog = 102.3;              // knots
+  double cog = 360.0;              // degrees
+  int heading = 511;
+  int second = 60;  // UTC second of the report
+  int navStatus = 15;
 };
 
 class AisBits {
-public:
-    void Put(uint64_t value, int bits);
-    void PutSigned(int64_t value, int bits) { Put(uint64_t(value), bits); }
-    void PutText(const std::string& text, int chars);  // six-bit ASCII, '@'-padded
-    // The armoured payload; fill bits make it whole characters.
-    std::string Armour(int& fillBits) const;
-    size_t Size() const { return bits_.size(); }
+ public:
+  void Put(uint64_t value, int bits);
+  void PutSigned(int64_t value, int bits) { Put(uint64_t(value), bits); }
+  void PutText(const std::string& text, int chars);  // six-bit ASCII, '@'-padded
+  // The armoured payload; fill bits make it whole characters.
+  std::string Armour(int& fillBits) const;
+  size_t Size() const { return bits_.size(); }
 
-private:
-    std::string bits_;  // one '0'/'1' per bit
+ private:
+  std::string bits_;  // one '0'/'1' per bit
 };
 
 std::string EncodeType1(const AisPosition& p);
@@ -36,11 +36,11 @@ std::string EncodeType18(const AisPosition& p);
 std::string EncodeType24A(uint32_t mmsi, const std::string& name);
 
 struct AisStatic {
-    uint32_t mmsi = 0;
-    std::string callSign, name, destination;
-    int shipType = 0;
-    int dimA = 0, dimB = 0, dimC = 0, dimD = 0;
-    double draught = 0.0;  // metres
+  uint32_t mmsi = 0;
+  std::string callSign, name, destination;
+  int shipType = 0;
+  int dimA = 0, dimB = 0, dimC = 0, dimD = 0;
+  double draught = 0.0;  // metres
 };
 // 424 bits: two sentences' worth. fillBits gets the fill of the last character.
 std::string EncodeType5(const AisStatic& s, int& fillBits);

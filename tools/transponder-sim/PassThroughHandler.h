@@ -5,10 +5,10 @@
 #include <vector>
 
 class PassThroughHandler {
-public:
-    virtual ~PassThroughHandler() = default;
-    // line comes without its CR LF; each reply is sent with CR LF appended.
-    virtual std::vector<std::string> OnLine(const std::string& line) = 0;
-    // Pass-through has begun: what the module sends first.
-    virtual std::vector<std::string> OnEnter() { return {}; }
+ public:
+  virtual ~PassThroughHandler() = default;
+  // line comes without its CR LF; each reply is sent with CR LF appended.
+  virtual std::vector<std::string> OnLine(const std::string& line) = 0;
+  // Pass-through has begun: what the module sends first.
+  virtual std::vector<std::string> OnEnter() { return {}; }
 };

@@ -8,13 +8,13 @@
 #include "tools/transponder-sim/WifiModuleSim.h"
 
 struct SimOptions {
-    int tcpPort = -1;  // -1: a pseudo-terminal
-    std::string link, logPath;
-    long mmsi = 0;
-    int fleet = 0, lineRate = 0;
-    SimFaults faults;
-    WifiModuleSim::Faults wifiFaults;
-    bool help = false;
+  int tcpPort = -1;  // -1: a pseudo-terminal
+  std::string link, logPath;
+  long mmsi = 0;
+  int fleet = 0, lineRate = 0;
+  SimFaults faults;
+  WifiModuleSim::Faults wifiFaults;
+  bool help = false;
 };
 
 // The arguments after the program's name. False with `error` set when one

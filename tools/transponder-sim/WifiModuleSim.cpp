@@ -141,7 +141,8 @@ std::string WifiModuleSim::Answer(const std::string& cmd) {
   if (cmd == "AT+SYSIP") {
     if (!s.enabled) return "+ok=0.0.0.0,0.0.0.0,0.0.0.0";
     if (ap) return "+ok=" + s.apAddress + "," + s.apMask + "," + s.apAddress;
-    if (linked_ && pollsUntilLinked_ == 0) return "+ok=" + faults.dhcpAddress + ",255.255.255.0,192.168.1.1";
+    if (linked_ && pollsUntilLinked_ == 0)
+      return "+ok=" + faults.dhcpAddress + ",255.255.255.0,192.168.1.1";
     return "+ok=0.0.0.0,0.0.0.0,0.0.0.0";
   }
   if (cmd == "AT+SCAN") return "+ok=";
@@ -187,8 +188,7 @@ std::string WifiModuleSim::LinkReply() {
     return "+ok=DISCONNECTED";
   }
   if (!linked_) return "+ok=DISCONNECTED";
-  return "+ok=" + linkedBssid_ + "," + settings.staSsid + "," + std::to_string(linkedDbm_) +
-         " dBm";
+  return "+ok=" + linkedBssid_ + "," + settings.staSsid + "," + std::to_string(linkedDbm_) + " dBm";
 }
 
 std::vector<std::string> WifiModuleSim::ScanLines() const {
@@ -206,7 +206,8 @@ std::vector<std::string> WifiModuleSim::ScanLines() const {
       lines.push_back(line(name, bssid, 1 + i % 11, -40 - (i % 60), i % 3 ? "WPA2-PSK" : "NONE"));
     }
   } else {
-    for (const Network& n : networks) lines.push_back(line(n.ssid, n.bssid, n.channel, n.dbm, n.security));
+    for (const Network& n : networks)
+      lines.push_back(line(n.ssid, n.bssid, n.channel, n.dbm, n.security));
   }
   if (faults.quotedScanFields) {
     lines.push_back(line("Cafe, Upstairs", "10:20:30:40:50:60", 4, -58, "WPA2-PSK"));

@@ -12,8 +12,8 @@
 class WifiModuleSim : public PassThroughHandler {
  public:
   struct Network {
-    std::string ssid;      // as sent in the scan line (may carry quotes)
-    std::string bssid;     // lower case in scan lines
+    std::string ssid;   // as sent in the scan line (may carry quotes)
+    std::string bssid;  // lower case in scan lines
     int channel = 6;
     int dbm = -50;
     std::string security;  // "NONE", "WPA2-PSK" ...
@@ -38,13 +38,13 @@ class WifiModuleSim : public PassThroughHandler {
   };
 
   struct Faults {
-    bool neverOk = false;         // no reply is ever "+ok"
-    bool silent = false;          // takes commands but answers nothing (a hung module)
-    std::string loseReplyTo;      // the reply to the first command starting so is lost
-    std::string strayBefore;      // a stray line goes out before the echo of this command
-    int slowLinkPolls = 0;        // link queries answered "not linked" after a join
-    int scanCount = -1;           // -1: the configured networks; else that many made up
-    bool quotedScanFields = false;   // names with commas and quotes, quoted
+    bool neverOk = false;              // no reply is ever "+ok"
+    bool silent = false;               // takes commands but answers nothing (a hung module)
+    std::string loseReplyTo;           // the reply to the first command starting so is lost
+    std::string strayBefore;           // a stray line goes out before the echo of this command
+    int slowLinkPolls = 0;             // link queries answered "not linked" after a join
+    int scanCount = -1;                // -1: the configured networks; else that many made up
+    bool quotedScanFields = false;     // names with commas and quotes, quoted
     bool malformedScanFields = false;  // some lines short, bad signal or an open quote
     std::string firmware = "1.08";
     std::string dhcpAddress = "192.168.1.57";

@@ -149,7 +149,7 @@ std::string BuildConfigReport(const CONFIG_REPORT_DATA& d) {
 
   r.Add("[TRANSCEIVER]");
   r.Add(!d.dscMonitor.empty() && d.dscMonitor[0] == '1' ? "DSC Monitoring = ON"
-                                                         : "DSC Monitoring = OFF");
+                                                        : "DSC Monitoring = OFF");
   r.Add(d.gpsOutputOn != 0 ? "GPS Output = ON" : "GPS Output = OFF");
   r.Add(Format("GPS report rate = %d", d.gpsReportInterval));
   r.Add(Format("GPS Mode = %s", d.gpsModeItems[d.gpsDynModel == 4 ? 0 : 1].c_str()));

@@ -9,23 +9,23 @@ struct ReportTime {
 
 // The Wi-Fi page's captions the report's Wi-Fi lines are labelled with.
 struct ReportWiFiCaptions {
-  std::string wifiOpen;       // CheckBox_WiFi_Open
-  std::string modeGroup;      // GroupBox_ConfigureMode
-  std::string accessPoint;    // RadioButton_AP
-  std::string client;         // RadioButton_STA
-  std::string channel;        // Label_Channel
-  std::string autoSelect;     // CheckBox_WiFi_AutoSelect
-  std::string ipGroup;        // GroupBox_IP
-  std::string portGroup;      // GroupBox_Port
-  std::string ssid;           // Label_SSID
-  std::string password;       // Label_Password
+  std::string wifiOpen;     // CheckBox_WiFi_Open
+  std::string modeGroup;    // GroupBox_ConfigureMode
+  std::string accessPoint;  // RadioButton_AP
+  std::string client;       // RadioButton_STA
+  std::string channel;      // Label_Channel
+  std::string autoSelect;   // CheckBox_WiFi_AutoSelect
+  std::string ipGroup;      // GroupBox_IP
+  std::string portGroup;    // GroupBox_Port
+  std::string ssid;         // Label_SSID
+  std::string password;     // Label_Password
 };
 
 // Everything a configuration report shows, copied from the device
 // information, the Wi-Fi report record and the main window's controls.
 // Texts are UTF-8; captions follow the current language.
 struct CONFIG_REPORT_DATA {
-  std::string versionLabel;   // the about box's version label
+  std::string versionLabel;  // the about box's version label
   ReportTime time;
 
   std::string serialNumber;
@@ -33,15 +33,15 @@ struct CONFIG_REPORT_DATA {
   std::string name;
   std::string callSign;
   uint32_t mmsi = 0;
-  std::string shipType;       // shown text of cbxShipType
+  std::string shipType;  // shown text of cbxShipType
   int dimA = 0, dimB = 0, dimC = 0, dimD = 0;
 
-  std::string dscMonitor;     // first character '1': on
+  std::string dscMonitor;  // first character '1': on
   int gpsOutputOn = 0;
   int gpsReportInterval = 0;
-  int gpsDynModel = 0;        // 4: item 0 of the GPS mode list, else item 1
+  int gpsDynModel = 0;  // 4: item 0 of the GPS mode list, else item 1
   std::string gpsModeItems[2];
-  int alrIndex = 1;           // selection of ComboBoxALRSentence
+  int alrIndex = 1;  // selection of ComboBoxALRSentence
   std::string alrItems[2];
 
   int multipleBaudType = 0;
@@ -68,13 +68,13 @@ struct CONFIG_REPORT_DATA {
   ReportWiFiCaptions wifiCaptions;
   std::string wifiFirmwareVersion;
   int wifiEnabled = 0;
-  int wifiMode = -1;          // 0 access point, 1 client
+  int wifiMode = -1;  // 0 access point, 1 client
   std::string wifiIpAddress;
   std::string wifiPort;
   std::string wifiSsid;
   std::string wifiSecurity;
   std::string wifiKey;
-  int wifiChannel = -1;       // 0: automatic
+  int wifiChannel = -1;  // 0: automatic
   int wifiLinked = 0;
   int wifiDbm = 0;
 };

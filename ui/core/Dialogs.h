@@ -33,9 +33,9 @@ class RecordingDialogs : public Dialogs {
     DialogIcon icon;
   };
   std::vector<Shown> shown;
-  std::deque<DialogResult> answers;               // consumed in order
+  std::deque<DialogResult> answers;  // consumed in order
   std::deque<std::optional<std::string>> saveAnswers;
-  std::vector<std::string> saveRequests;           // default names asked for
+  std::vector<std::string> saveRequests;  // default names asked for
   // Runs while a box is up, as the real box's own event loop would run what
   // is posted meanwhile; the boxes up at once are counted.
   std::function<void()> whileOpen;

@@ -69,10 +69,14 @@ std::string MmsiCantProgText(uint32_t mmsi, const MSG_TEXT_STRUCT& texts) {
 
 std::optional<std::string> ConnectionStatusText(int connectState, const MSG_TEXT_STRUCT& texts) {
   switch (connectState) {
-    case 0: return texts.Disconnect;
-    case 1: return texts.Connecting;
-    case 2: return texts.Connected;
-    default: return std::nullopt;
+    case 0:
+      return texts.Disconnect;
+    case 1:
+      return texts.Connecting;
+    case 2:
+      return texts.Connected;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -86,7 +90,8 @@ void LoadLanguageFile(const std::string& path, const std::string& codePage,
         *member = ini.ReadString(row.section, row.key, *member);
       }
     } else if (auto current = controls.GetText(row.target, row.kind, row.item)) {
-      controls.SetText(row.target, row.kind, row.item, ini.ReadString(row.section, row.key, *current));
+      controls.SetText(row.target, row.kind, row.item,
+                       ini.ReadString(row.section, row.key, *current));
     }
 
     if (Is(row, "SYS_BUTTON", "Disconnect")) {
@@ -95,7 +100,8 @@ void LoadLanguageFile(const std::string& path, const std::string& codePage,
         controls.SetText("OpenPort", LangTarget::Caption, 0, texts.Connect[context.openPortTag]);
       }
     } else if (Is(row, "TAB_MMSI", "CantBeProg2")) {
-      controls.SetText("LabelMMSICantProg", LangTarget::Caption, 0, MmsiCantProgText(context.mmsi, texts));
+      controls.SetText("LabelMMSICantProg", LangTarget::Caption, 0,
+                       MmsiCantProgText(context.mmsi, texts));
     } else if (Is(row, "CONFIG_SERIAL_PORT", "Ethernet_Port")) {
       if (auto status = ConnectionStatusText(context.connectState, texts)) {
         controls.SetText("LabelConnectionStatus", LangTarget::Caption, 0, *status);

@@ -12,7 +12,8 @@ int ReadLanguageSetting(const std::string& settingsFile) {
 bool WriteLanguageSetting(const std::string& settingsFile, int languageIndex, std::string* error) {
   IniFile ini(settingsFile);
   // Out-of-range numbers were applied as English, and are stored as such.
-  ini.WriteInteger("VIEW", "Language", languageIndex >= 0 && languageIndex <= 3 ? languageIndex : 0);
+  ini.WriteInteger("VIEW", "Language",
+                   languageIndex >= 0 && languageIndex <= 3 ? languageIndex : 0);
   std::string reason;
   if (ini.UpdateFile(&reason)) return true;
   std::fprintf(stderr, "kvor-ais-config: language setting not saved: %s\n", reason.c_str());

@@ -13,10 +13,10 @@ enum class LangTarget {
 struct LanguageRow {
   const char* section;
   const char* key;
-  const char* target;        // control's objectName, or message member name
+  const char* target;  // control's objectName, or message member name
   LangTarget kind;
-  int item;                  // Item: the entry's index
-  const char* designText;    // the English text the control is built with; null for members
+  int item;                // Item: the entry's index
+  const char* designText;  // the English text the control is built with; null for members
 };
 
 inline constexpr std::size_t kLanguageRowCount = 118;
@@ -24,12 +24,12 @@ inline constexpr std::size_t kLanguageRowCount = 118;
 extern const std::array<LanguageRow, kLanguageRowCount> kLanguageRows;
 
 struct LanguageInfo {
-  int number;               // LanguageIndex and the menu item's Tag
-  const char* menuItem;     // objectName of the language's menu item
-  const char* languageFile; // relative to the program's folder
+  int number;                // LanguageIndex and the menu item's Tag
+  const char* menuItem;      // objectName of the language's menu item
+  const char* languageFile;  // relative to the program's folder
   const char* readMeFile;
-  int fontCharset;          // the old font character set; Qt renders Unicode, so data only
-  const char* codePage;     // iconv name of the code page of files from old installations
+  int fontCharset;       // the old font character set; Qt renders Unicode, so data only
+  const char* codePage;  // iconv name of the code page of files from old installations
 };
 
 extern const std::array<LanguageInfo, 4> kLanguages;

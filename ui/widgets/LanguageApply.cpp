@@ -81,7 +81,9 @@ void SetCaption(QObject* o, const QString& text) {
   FollowAccessibleName(o, old, text);
 }
 
-QString ToQ(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString ToQ(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 

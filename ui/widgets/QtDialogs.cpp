@@ -10,14 +10,26 @@ DialogResult QtDialogs::MessageBox(const std::string& text, const std::string& c
   box.setWindowTitle(QString::fromStdString(caption));
   box.setText(QString::fromStdString(text));
   switch (icon) {
-    case DialogIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case DialogIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case DialogIcon::Error: box.setIcon(QMessageBox::Critical); break;
-    case DialogIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case DialogIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case DialogIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case DialogIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case DialogIcon::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case DialogIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case DialogIcon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
   }
   switch (buttons) {
-    case DialogButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case DialogButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
     case DialogButtons::OkCancel:
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
       box.setDefaultButton(QMessageBox::Ok);
@@ -28,10 +40,14 @@ DialogResult QtDialogs::MessageBox(const std::string& text, const std::string& c
       break;
   }
   switch (box.exec()) {
-    case QMessageBox::Ok: return DialogResult::Ok;
-    case QMessageBox::Yes: return DialogResult::Yes;
-    case QMessageBox::No: return DialogResult::No;
-    default: return DialogResult::Cancel;
+    case QMessageBox::Ok:
+      return DialogResult::Ok;
+    case QMessageBox::Yes:
+      return DialogResult::Yes;
+    case QMessageBox::No:
+      return DialogResult::No;
+    default:
+      return DialogResult::Cancel;
   }
 }
 

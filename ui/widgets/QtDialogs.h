@@ -12,8 +12,7 @@ class QtDialogs : public Dialogs {
   DialogResult MessageBox(const std::string& text, const std::string& caption,
                           DialogButtons buttons, DialogIcon icon = DialogIcon::None) override;
   // The program asks its own overwrite question, so the dialog does not.
-  std::optional<std::string> SaveFileName(const std::string& filter,
-                                          const std::string& defaultName,
+  std::optional<std::string> SaveFileName(const std::string& filter, const std::string& defaultName,
                                           const std::string& folder) override;
 
  private:

@@ -65,7 +65,9 @@ void WiFiSetup::ParseScanLine(const std::string& line) {
   page_.RefreshNetworkGrid();
 }
 
-static bool ValidSsid(const std::string& ssid) { return !ssid.empty() && ssid.size() <= kMaxSsidBytes; }
+static bool ValidSsid(const std::string& ssid) {
+  return !ssid.empty() && ssid.size() <= kMaxSsidBytes;
+}
 
 void WiFiSetup::ConnectStation() {
   ResetWiFiTimeouts();
@@ -145,8 +147,7 @@ void WiFiSetup::SpeedButton_retry_dhcp_ipClick() {
 void WiFiSetup::Memo_WiFiDblClick() { host_.CopyToClipboard(Memo_WiFi.Text()); }
 
 void WiFiSetup::UpdateRetryDhcpButton() {
-  const bool show = !page_.ApTabShown() &&
-                    page_.Text(C::Label_STA_Connect_Status) == "Connected" &&
+  const bool show = !page_.ApTabShown() && page_.Text(C::Label_STA_Connect_Status) == "Connected" &&
                     host_.ConnectionStatusText() == texts_.Connected &&
                     page_.Checked(C::CheckBox_WiFi_Open);
   page_.SetVisible(C::SpeedButton_retry_dhcp_ip, show);

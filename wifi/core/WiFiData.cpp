@@ -2,6 +2,4 @@
 
 void InitWiFiData(WIFI_DATA_STRUCT& wifi) { wifi = WIFI_DATA_STRUCT{}; }
 
-void InitWiFiReportData(WIFI_GENERATE_REPORT_DATA& report) {
-  report = WIFI_GENERATE_REPORT_DATA{};
-}
+void InitWiFiReportData(WIFI_GENERATE_REPORT_DATA& report) { report = WIFI_GENERATE_REPORT_DATA{}; }

@@ -54,15 +54,15 @@ struct WIFI_DATA_STRUCT {
   int32_t timeoutFactoryReset = wifi_timeouts::kFactoryReset;
   int32_t timeoutChangeMode = wifi_timeouts::kChangeMode;
 
-  int32_t step = 0;            // tick counter of command-mode entry and of the operation
+  int32_t step = 0;  // tick counter of command-mode entry and of the operation
   uint8_t ipControlShown = 0;
   uint8_t stationLinked = 0;
-  uint8_t cmdMode = 0;         // 1 once the module answered "+ok" to the pass-through
+  uint8_t cmdMode = 0;  // 1 once the module answered "+ok" to the pass-through
   WiFiOperation operation = WiFiOperation::None;
   std::string stationPassword = "0";  // "0": open network
   std::string joinSsid = "0";
   std::string linkedBssid = "0";
-  int32_t modeShown = -1;      // -1 none, 0 access point, 1 client
+  int32_t modeShown = -1;  // -1 none, 0 access point, 1 client
   uint8_t modulePresent = 0;
   uint8_t reloadNeeded = 1;
   std::string pendingMessage;
@@ -85,16 +85,16 @@ struct WIFI_DATA_STRUCT {
 
 // The module's settings as last read, for the configuration report.
 struct WIFI_GENERATE_REPORT_DATA {
-  uint8_t reportLoad = 0;      // 1 while a report gathers the settings off screen
+  uint8_t reportLoad = 0;  // 1 while a report gathers the settings off screen
   std::string firmwareVersion = "0";
   uint8_t enabled = 0;
-  int32_t mode = -1;           // 0 access point, 1 client, -1 none
+  int32_t mode = -1;  // 0 access point, 1 client, -1 none
   std::string ipAddress = "0";
   std::string port = "n/a";
   std::string ssid = "0";
   std::string security = "0";  // "WPA2_AES" or "NONE"
   std::string key = "0";
-  int32_t channel = -1;        // 0 automatic
+  int32_t channel = -1;  // 0 automatic
   uint8_t linked = 0;
   int32_t dbm = 1;
 };

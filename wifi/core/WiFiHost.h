@@ -8,16 +8,16 @@ class WiFiHost {
  public:
   virtual ~WiFiHost() = default;
   virtual bool SendRaw(const std::string& bytes) = 0;
-  virtual bool SerialMediumChosen() const = 0;       // mnuSerialPort checked
-  virtual bool TcpMediumChosen() const = 0;          // mnuWiFi checked
+  virtual bool SerialMediumChosen() const = 0;           // mnuSerialPort checked
+  virtual bool TcpMediumChosen() const = 0;              // mnuWiFi checked
   virtual std::string ConnectionStatusText() const = 0;  // LabelConnectionStatus
-  virtual bool ConnectionOpen() const = 0;           // OpenPort.Tag is 1
+  virtual bool ConnectionOpen() const = 0;               // OpenPort.Tag is 1
   virtual bool DeviceDataEnd() const = 0;
-  virtual bool MainShowsConfig() const = 0;          // PageControlMain on TabSheetConfig
-  virtual bool ConfShowsWiFi() const = 0;            // PageControlConf on TabSheetWiFi
-  virtual void ShowStaticTab() = 0;                  // PageControlConf to TabSheetStatic
+  virtual bool MainShowsConfig() const = 0;  // PageControlMain on TabSheetConfig
+  virtual bool ConfShowsWiFi() const = 0;    // PageControlConf on TabSheetWiFi
+  virtual void ShowStaticTab() = 0;          // PageControlConf to TabSheetStatic
   virtual void SetWiFiTabVisible(bool visible) = 0;
-  virtual bool StepTimerEnabled() const = 0;         // Timer_WiFi_function
+  virtual bool StepTimerEnabled() const = 0;  // Timer_WiFi_function
   // Enabling a running timer leaves its phase alone.
   virtual void SetStepTimerEnabled(bool enabled) = 0;
   // Runs `work` once the current event has been handled (zero-delay).

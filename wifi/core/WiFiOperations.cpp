@@ -4,8 +4,8 @@
 using C = WiFiControl;
 
 WiFiSetup::WiFiSetup(WIFI_DATA_STRUCT& w, WIFI_GENERATE_REPORT_DATA& r, AP_LIST_STRUCT& ap,
-                     const MSG_TEXT_STRUCT& texts, WiFiPage& page, WiFiHost& host,
-                     Dialogs& dialogs, ProgressWindow& progress, PasswordPrompt& password)
+                     const MSG_TEXT_STRUCT& texts, WiFiPage& page, WiFiHost& host, Dialogs& dialogs,
+                     ProgressWindow& progress, PasswordPrompt& password)
     : wifi(w),
       report(r),
       apList(ap),
@@ -17,9 +17,15 @@ WiFiSetup::WiFiSetup(WIFI_DATA_STRUCT& w, WIFI_GENERATE_REPORT_DATA& r, AP_LIST_
       password_(password) {
   Memo_WiFi.onChange = [this](WiFiMemo::Change change, const std::string& line) {
     switch (change) {
-      case WiFiMemo::Change::Appended: page_.MemoAppend(line); break;
-      case WiFiMemo::Change::FirstDeleted: page_.MemoDeleteFirst(); break;
-      case WiFiMemo::Change::Cleared: page_.MemoClear(); break;
+      case WiFiMemo::Change::Appended:
+        page_.MemoAppend(line);
+        break;
+      case WiFiMemo::Change::FirstDeleted:
+        page_.MemoDeleteFirst();
+        break;
+      case WiFiMemo::Change::Cleared:
+        page_.MemoClear();
+        break;
     }
     Memo_WiFiChange();
   };

@@ -74,17 +74,17 @@ class WiFiPage {
   virtual void SetCell(int col, int row, const std::string& text) = 0;
   virtual int SelectedRow() const = 0;
   virtual void SelectRow(int row) = 0;
-  virtual void SetupNetworkGrid() = 0;  // six columns and their widths
+  virtual void SetupNetworkGrid() = 0;    // six columns and their widths
   virtual void RefreshNetworkGrid() = 0;  // redraw the images after an entry changed
 
   // The IP-address control: four fields of 0-255.
   virtual void IpClear() = 0;
-  virtual void IpSet(uint32_t address) = 0;           // first field in the highest byte
+  virtual void IpSet(uint32_t address) = 0;  // first field in the highest byte
   virtual uint32_t IpGet(int* filledFields) const = 0;
   virtual bool IpIsBlank() const = 0;
   virtual void IpFocus(int field) = 0;
   virtual void IpShow(bool shown) = 0;
-  virtual void IpRecreate(bool enabled) = 0;          // the address is not kept
+  virtual void IpRecreate(bool enabled) = 0;  // the address is not kept
 
   // The hidden reply memo mirrors the lines the logic keeps.
   virtual void MemoAppend(const std::string& line) = 0;

@@ -144,8 +144,7 @@ void WiFiSetup::AfterBoxes(std::function<void()> work) {
 void WiFiSetup::BoxDone() {
   if (--boxesPending_ > 0 || afterBoxes_.empty()) return;
   // Posted, not run here: the caller of the box goes on first.
-  for (auto& work : std::exchange(afterBoxes_, {}))
-    host_.Post([this, work] { AfterBoxes(work); });
+  for (auto& work : std::exchange(afterBoxes_, {})) host_.Post([this, work] { AfterBoxes(work); });
 }
 
 void WiFiSetup::CloseProcessingBar() {

@@ -20,14 +20,29 @@ void WiFiSetup::Memo_WiFiChange() {
     memoChangedAgain_ = false;
     if (!wifi.cmdMode) break;
     switch (wifi.operation) {
-      case WiFiOperation::ReadApSettings: ParseApSettingsReplies(); break;
-      case WiFiOperation::ScanNetworks: ParseNetworkListReplies(); break;
-      case WiFiOperation::ConnectStation: ParseConnectReplies(); break;
-      case WiFiOperation::DisconnectStation: ParseDisconnectReplies(); break;
-      case WiFiOperation::DhcpClientIp: ParseDhcpReplies(); break;
-      case WiFiOperation::LoadWiFiSettings: ParseLoadSettingsReplies(); break;
-      case WiFiOperation::EnableWiFi: ParseEnableReplies(); break;
-      default: break;
+      case WiFiOperation::ReadApSettings:
+        ParseApSettingsReplies();
+        break;
+      case WiFiOperation::ScanNetworks:
+        ParseNetworkListReplies();
+        break;
+      case WiFiOperation::ConnectStation:
+        ParseConnectReplies();
+        break;
+      case WiFiOperation::DisconnectStation:
+        ParseDisconnectReplies();
+        break;
+      case WiFiOperation::DhcpClientIp:
+        ParseDhcpReplies();
+        break;
+      case WiFiOperation::LoadWiFiSettings:
+        ParseLoadSettingsReplies();
+        break;
+      case WiFiOperation::EnableWiFi:
+        ParseEnableReplies();
+        break;
+      default:
+        break;
     }
   } while (memoChangedAgain_);
   inMemoChange_ = false;
@@ -46,8 +61,7 @@ bool WiFiSetup::HasDhcpEchoes() const {
 }
 
 bool WiFiSetup::IsApPasswordGiven() const {
-  return page_.Checked(C::CheckBox_WiFi_NonePassword) ||
-         !page_.Text(C::Edit_WiFi_password).empty();
+  return page_.Checked(C::CheckBox_WiFi_NonePassword) || !page_.Text(C::Edit_WiFi_password).empty();
 }
 
 bool WiFiSetup::IsApChannelGiven() const {
@@ -182,7 +196,8 @@ void WiFiSetup::ParseNetworkListReplies() {
   if (m.LineCount() > 10) {
     if (Contains(m.Line(6), "AT+PSK=?")) {
       // "+ok=2,<key>"
-      if (auto value = ReplyValue(m.Line(7))) report.key = value->size() > 2 ? value->substr(2) : "";
+      if (auto value = ReplyValue(m.Line(7)))
+        report.key = value->size() > 2 ? value->substr(2) : "";
     }
     if (Contains(m.Line(8), "AT+SCAN") && Contains(m.Line(9), "+ok=")) {
       if (nextScanLine_ > m.LineCount()) nextScanLine_ = 10;

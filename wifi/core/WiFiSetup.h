@@ -12,7 +12,6 @@
 #include "wifi/core/WiFiMemo.h"
 #include "wifi/core/WiFiPage.h"
 
-
 // The network name sent to drop the station link.
 inline constexpr const char* kWiFiDummySsid = "#62940%+*D318E?";
 
@@ -186,11 +185,11 @@ class WiFiSetup {
 
   bool inMemoChange_ = false;
   bool memoChangedAgain_ = false;
-  int nextScanLine_ = 10;           // first memo line of the scan not yet taken
-  int scanLinesAtLastTick_ = -1;    // memo lines at the previous scan tick
+  int nextScanLine_ = 10;         // first memo line of the scan not yet taken
+  int scanLinesAtLastTick_ = -1;  // memo lines at the previous scan tick
   bool overLimitNoticeShown_ = false;
   std::vector<std::string> sentCommands_;  // AT lines of ops 2 and 12, for the acknowledgement test
   bool applyAcknowledged_ = false;
-  int boxesPending_ = 0;                          // up, or posted to come up
+  int boxesPending_ = 0;                           // up, or posted to come up
   std::vector<std::function<void()>> afterBoxes_;  // held until none is
 };

@@ -37,19 +37,44 @@ void WiFiSetup::Timer_WiFi_functionTimer() {
     return;
   }
   switch (wifi.operation) {
-    case WiFiOperation::ReadApSettings: StepReadApSettings(); break;
-    case WiFiOperation::ApplyApSettings: StepApplyApSettings(); break;
-    case WiFiOperation::ScanNetworks: StepScanNetworks(); break;
-    case WiFiOperation::PasswordAccepted: StepPasswordAccepted(); break;
-    case WiFiOperation::ConnectStation: StepConnectStation(); break;
-    case WiFiOperation::DisconnectStation: StepDisconnectStation(); break;
-    case WiFiOperation::DhcpClientIp: StepDhcpClientIp(); break;
-    case WiFiOperation::LoadWiFiSettings: StepLoadWiFiSettings(); break;
-    case WiFiOperation::ChangeMode: StepChangeWiFiMode(); break;
-    case WiFiOperation::EnableWiFi: StepEnableWiFi(); break;
-    case WiFiOperation::FactoryReset: StepFactoryReset(); break;
-    case WiFiOperation::ApplyAndReboot: StepApplyAndReboot(); break;
-    case WiFiOperation::None: break;
+    case WiFiOperation::ReadApSettings:
+      StepReadApSettings();
+      break;
+    case WiFiOperation::ApplyApSettings:
+      StepApplyApSettings();
+      break;
+    case WiFiOperation::ScanNetworks:
+      StepScanNetworks();
+      break;
+    case WiFiOperation::PasswordAccepted:
+      StepPasswordAccepted();
+      break;
+    case WiFiOperation::ConnectStation:
+      StepConnectStation();
+      break;
+    case WiFiOperation::DisconnectStation:
+      StepDisconnectStation();
+      break;
+    case WiFiOperation::DhcpClientIp:
+      StepDhcpClientIp();
+      break;
+    case WiFiOperation::LoadWiFiSettings:
+      StepLoadWiFiSettings();
+      break;
+    case WiFiOperation::ChangeMode:
+      StepChangeWiFiMode();
+      break;
+    case WiFiOperation::EnableWiFi:
+      StepEnableWiFi();
+      break;
+    case WiFiOperation::FactoryReset:
+      StepFactoryReset();
+      break;
+    case WiFiOperation::ApplyAndReboot:
+      StepApplyAndReboot();
+      break;
+    case WiFiOperation::None:
+      break;
   }
 }
 
@@ -66,9 +91,8 @@ void WiFiSetup::EnterWiFiCommandMode() {
 }
 
 void WiFiSetup::StepReadApSettings() {
-  static const char* const kQueries[] = {"AT+OPMODE=?", "AT+APSSID=?",   "AT+SECMODE=?",
-                                         "AT+PSK=?",    "AT+APCHAN=?",   "AT+SYSIPSET=?",
-                                         "AT+TCPPORT=?"};
+  static const char* const kQueries[] = {"AT+OPMODE=?", "AT+APSSID=?",   "AT+SECMODE=?", "AT+PSK=?",
+                                         "AT+APCHAN=?", "AT+SYSIPSET=?", "AT+TCPPORT=?"};
   ++wifi.step;
   if (wifi.step >= 1 && wifi.step <= 7) {
     SendCommand(kQueries[wifi.step - 1]);
@@ -83,8 +107,12 @@ void WiFiSetup::StepReadApSettings() {
 void WiFiSetup::StepApplyApSettings() {
   ++wifi.step;
   switch (wifi.step) {
-    case 1: SendCommand("AT+OPMODE=0"); break;
-    case 2: SendCommand("AT+APSSID=" + page_.Text(C::Edit_WiFi_SSID)); break;
+    case 1:
+      SendCommand("AT+OPMODE=0");
+      break;
+    case 2:
+      SendCommand("AT+APSSID=" + page_.Text(C::Edit_WiFi_SSID));
+      break;
     case 3:
       if (page_.Checked(C::CheckBox_WiFi_NonePassword)) {
         SendCommand("AT+SECMODE=NONE");
@@ -93,14 +121,20 @@ void WiFiSetup::StepApplyApSettings() {
         SendCommand("AT+SECMODE=WPA2-PSK");
       }
       break;
-    case 4: SendCommand("AT+PSK=2," + page_.Text(C::Edit_WiFi_password)); break;
+    case 4:
+      SendCommand("AT+PSK=2," + page_.Text(C::Edit_WiFi_password));
+      break;
     case 5:
       SendCommand(page_.Checked(C::CheckBox_WiFi_AutoSelect)
                       ? std::string("AT+APCHAN=0")
                       : "AT+APCHAN=" + page_.Text(C::ComboBox_WiFi_Channel));
       break;
-    case 6: SendCommand("AT+SYSIPSET=" + FormatIpAddress() + ",255.255.255.0"); break;
-    case 7: SendCommand("AT+TCPPORT=" + page_.Text(C::Edit_WiFi_Port)); break;
+    case 6:
+      SendCommand("AT+SYSIPSET=" + FormatIpAddress() + ",255.255.255.0");
+      break;
+    case 7:
+      SendCommand("AT+TCPPORT=" + page_.Text(C::Edit_WiFi_Port));
+      break;
     default:
       // Only settings the module took are applied; otherwise this ends as the
       // time-out does.
@@ -185,23 +219,40 @@ void WiFiSetup::StepPasswordAccepted() { StartConnectStation(); }
 void WiFiSetup::StepConnectStation() {
   ++wifi.step;
   switch (wifi.step) {
-    case 1: SendCommand("AT+STA=" + wifi.joinSsid); break;
+    case 1:
+      SendCommand("AT+STA=" + wifi.joinSsid);
+      break;
     case 3:
       SendCommand(wifi.stationPassword == "0" ? "AT+SECMODE=NONE" : "AT+SECMODE=WPA2-PSK");
       break;
-    case 4: SendCommand("AT+PSK=2," + wifi.stationPassword); break;
-    case 5: SendCommand("AT+WAPPLY"); break;
-    case 21: SendCommand("AT+SYSAPPLY"); break;
-    case 26: SendCommand("AT+STALINK"); break;
-    case 27: SendCommand("AT+STA=?"); break;
-    case 28: SendCommand("AT+SYSIP"); break;
-    case 29: SendCommand("AT+TCPPORT=?"); break;
+    case 4:
+      SendCommand("AT+PSK=2," + wifi.stationPassword);
+      break;
+    case 5:
+      SendCommand("AT+WAPPLY");
+      break;
+    case 21:
+      SendCommand("AT+SYSAPPLY");
+      break;
+    case 26:
+      SendCommand("AT+STALINK");
+      break;
+    case 27:
+      SendCommand("AT+STA=?");
+      break;
+    case 28:
+      SendCommand("AT+SYSIP");
+      break;
+    case 29:
+      SendCommand("AT+TCPPORT=?");
+      break;
     case 30:
       // A fresh memo, so the next group's replies are read, not the first one's.
       wifi.step = 20;
       Memo_WiFi.Clear();
       break;
-    default: break;
+    default:
+      break;
   }
   if (wifi.stationLinked == 1) {
     wifi.step = 0;
@@ -234,14 +285,21 @@ void WiFiSetup::StepDisconnectStation() {
 void WiFiSetup::StepDhcpClientIp() {
   ++wifi.step;
   switch (wifi.step) {
-    case 1: SendCommand("AT+SYSAPPLY"); break;
-    case 6: SendCommand("AT+SYSIP"); break;
-    case 8: SendCommand("AT+TCPPORT=?"); break;
+    case 1:
+      SendCommand("AT+SYSAPPLY");
+      break;
+    case 6:
+      SendCommand("AT+SYSIP");
+      break;
+    case 8:
+      SendCommand("AT+TCPPORT=?");
+      break;
     case 9:
       wifi.step = 0;
       Memo_WiFi.Clear();  // the next cycle's replies start at line 0 again
       break;
-    default: break;
+    default:
+      break;
   }
   if (page_.Text(C::Label_ShowIP) != "n/a") {
     wifi.step = 0;
@@ -255,12 +313,23 @@ void WiFiSetup::StepDhcpClientIp() {
 void WiFiSetup::StepScanNetworks() {
   ++wifi.step;
   switch (wifi.step) {
-    case 1: SendCommand("AT+SYSIP"); break;
-    case 2: SendCommand("AT+TCPPORT=?"); break;
-    case 3: SendCommand("AT+STALINK"); break;
-    case 4: SendCommand("AT+PSK=?"); break;
-    case 5: SendCommand("AT+SCAN"); break;
-    default: break;
+    case 1:
+      SendCommand("AT+SYSIP");
+      break;
+    case 2:
+      SendCommand("AT+TCPPORT=?");
+      break;
+    case 3:
+      SendCommand("AT+STALINK");
+      break;
+    case 4:
+      SendCommand("AT+PSK=?");
+      break;
+    case 5:
+      SendCommand("AT+SCAN");
+      break;
+    default:
+      break;
   }
   // The list is complete once the scan's "+ok=" is in and then a whole tick
   // brought no new line, or the list is full.
@@ -296,10 +365,17 @@ void WiFiSetup::StepScanNetworks() {
 void WiFiSetup::StepLoadWiFiSettings() {
   ++wifi.step;
   switch (wifi.step) {
-    case 1: SendCommand("AT+WLANEN=?"); break;
-    case 2: SendCommand("AT+OPMODE=?"); break;
-    case 3: SendCommand("AT+VER"); break;
-    case 4: break;
+    case 1:
+      SendCommand("AT+WLANEN=?");
+      break;
+    case 2:
+      SendCommand("AT+OPMODE=?");
+      break;
+    case 3:
+      SendCommand("AT+VER");
+      break;
+    case 4:
+      break;
     default:
       wifi.step = 0;
       Memo_WiFi.Clear();
@@ -320,12 +396,23 @@ void WiFiSetup::StepChangeWiFiMode() {
   }
   ++wifi.step;
   switch (wifi.step) {
-    case 1: SendCommand(ap ? "AT+DHCPDEN=1" : "AT+DHCPDEN=0"); break;
-    case 2: SendCommand(ap ? "AT+DHCPCEN=0" : "AT+DHCPCEN=1"); break;
-    case 3: SendCommand(ap ? "AT+OPMODE=0" : "AT+OPMODE=1"); break;
-    case 4: SendCommand("AT+SYSAPPLY"); break;
-    case 9: SendCommand("AT+WAPPLY"); break;
-    default: break;
+    case 1:
+      SendCommand(ap ? "AT+DHCPDEN=1" : "AT+DHCPDEN=0");
+      break;
+    case 2:
+      SendCommand(ap ? "AT+DHCPCEN=0" : "AT+DHCPCEN=1");
+      break;
+    case 3:
+      SendCommand(ap ? "AT+OPMODE=0" : "AT+OPMODE=1");
+      break;
+    case 4:
+      SendCommand("AT+SYSAPPLY");
+      break;
+    case 9:
+      SendCommand("AT+WAPPLY");
+      break;
+    default:
+      break;
   }
   if (wifi.step <= 19) return;
   // Settle: the module stays in command mode for the operation that follows.
@@ -346,11 +433,20 @@ void WiFiSetup::StepEnableWiFi() {
   const bool enable = page_.Checked(C::CheckBox_WiFi_Open);
   ++wifi.step;
   switch (wifi.step) {
-    case 1: SendCommand(enable ? "AT+WLANEN=1" : "AT+WLANEN=0"); break;
-    case 2: SendCommand("AT+WAPPLY"); break;
-    case 13: SendCommand("AT+SYSIP"); break;
-    case 14: SendCommand("AT+TCPPORT=?"); break;
-    default: break;
+    case 1:
+      SendCommand(enable ? "AT+WLANEN=1" : "AT+WLANEN=0");
+      break;
+    case 2:
+      SendCommand("AT+WAPPLY");
+      break;
+    case 13:
+      SendCommand("AT+SYSIP");
+      break;
+    case 14:
+      SendCommand("AT+TCPPORT=?");
+      break;
+    default:
+      break;
   }
   if (wifi.step < 15) return;
   wifi.step = 0;

@@ -93,7 +93,8 @@ bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
         if (i < 3 && !fields_[static_cast<size_t>(i)]->text().isEmpty()) SetFieldFocus(i + 1);
         return true;
       }
-      if (key->key() == Qt::Key_Backspace && i > 0 && fields_[static_cast<size_t>(i)]->text().isEmpty()) {
+      if (key->key() == Qt::Key_Backspace && i > 0 &&
+          fields_[static_cast<size_t>(i)]->text().isEmpty()) {
         SetFieldFocus(i - 1);
         return true;
       }

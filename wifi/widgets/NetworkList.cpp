@@ -86,10 +86,17 @@ void NetworkListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     int image = -1;
     QPoint at = r.topLeft() + QPoint(0, -6);
     switch (index.column()) {
-      case 1: image = e.signalClass, at += QPoint(10, 0); break;
-      case 2: image = e.security; break;
-      case 3: image = e.link; break;
-      default: break;
+      case 1:
+        image = e.signalClass, at += QPoint(10, 0);
+        break;
+      case 2:
+        image = e.security;
+        break;
+      case 3:
+        image = e.link;
+        break;
+      default:
+        break;
     }
     if (image >= 0 && image < static_cast<int>(images_.size())) {
       painter->setClipRect(r);

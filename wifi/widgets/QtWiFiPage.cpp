@@ -31,7 +31,8 @@ QString CurrentText(const QWidget* w) {
   if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
   if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
   if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
-  if (auto* cb = qobject_cast<const QComboBox*>(w)) return cb->currentIndex() < 0 ? QString() : cb->currentText();
+  if (auto* cb = qobject_cast<const QComboBox*>(w))
+    return cb->currentIndex() < 0 ? QString() : cb->currentText();
   return {};
 }
 
@@ -270,7 +271,8 @@ void QtWiFiPage::MemoAppend(const std::string& line) {
     skipAppend_ = false;
     return;
   }
-  w_.Memo_WiFi->appendPlainText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+  w_.Memo_WiFi->appendPlainText(
+      QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
 }
 
 void QtWiFiPage::MemoDeleteFirst() {

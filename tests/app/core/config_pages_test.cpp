@@ -31,10 +31,10 @@ TEST(StaticDataWrite, ExactSentencesFromTheRecords) {
   ASSERT_TRUE(std::holds_alternative<StaticDataWrite>(plan));
   auto lines = BuildStaticDataLines(*state, std::get<StaticDataWrite>(plan));
   ASSERT_TRUE(lines);
-  EXPECT_EQ(*lines, (Lines{L("$PMID,211000001,000000000*13"),
-                           L("$ECSSD,AB1234,SEA STAR,10,20,5,5,0,AI*1D"),
-                           L("$ECSSD,AB1234,SEA STAR,10,20,5,5,0,GP*02"),
-                           L("$ECVSD,70,00.0,0,,000000.00,00,00,0,*5C")}));
+  EXPECT_EQ(*lines,
+            (Lines{L("$PMID,211000001,000000000*13"), L("$ECSSD,AB1234,SEA STAR,10,20,5,5,0,AI*1D"),
+                   L("$ECSSD,AB1234,SEA STAR,10,20,5,5,0,GP*02"),
+                   L("$ECVSD,70,00.0,0,,000000.00,00,00,0,*5C")}));
   EXPECT_EQ(state->proprietary.midIdentity1, 211000001u);
   EXPECT_EQ(state->aisData.regionalFlags, 16);
 }
@@ -101,7 +101,9 @@ TEST(BaudRateWrite, DeviceTypes) {
   };
   EXPECT_EQ(dbg({{0, 1, 2, 0}, 2}), L("$PDBG,040,2,042,5,038,6,039,2*11"));
   EXPECT_EQ(dbg({{0, 1, 0, 0}, 0}), L("$PDBG,040,0,042,2,,,,*11"));
-  auto entries = [](BaudRatePageValues page) { return std::get<DbgEntries>(PlanBaudRateWrite(page)); };
+  auto entries = [](BaudRatePageValues page) {
+    return std::get<DbgEntries>(PlanBaudRateWrite(page));
+  };
   DbgEntries e = entries({{2, 1, 2, 0}, 1});
   EXPECT_EQ(e[0].id, 40);
   EXPECT_EQ(e[0].value, 2);  // raw index, no table

@@ -24,7 +24,9 @@ class DataLogFile : public ::testing::Test {
     ASSERT_NE(mkdtemp(tmpl), nullptr);
     dir = tmpl;
   }
-  void TearDown() override { std::system(("chmod -R u+w '" + dir + "'; rm -rf '" + dir + "'").c_str()); }
+  void TearDown() override {
+    std::system(("chmod -R u+w '" + dir + "'; rm -rf '" + dir + "'").c_str());
+  }
   std::string dir;
 };
 
@@ -57,7 +59,7 @@ TEST_F(DataLogFile, FailedSaveReportsAndKeepsTheEarlierFile) {
   mkdir((dir + "/taken").c_str(), 0700);
   mkdir((dir + "/taken/inner").c_str(), 0700);
   EXPECT_FALSE(SaveDataLog(dir + "/taken", {"x"}, err));
-  struct stat st{};
+  struct stat st {};
   EXPECT_EQ(stat((dir + "/taken/inner").c_str(), &st), 0);
 }
 

@@ -93,7 +93,8 @@ TEST(GpsCycle, SatelliteListsFilterAndCap) {
   GpsStatusModel m;
   m.UpdateGpsStatus(Sentence("RMC"));
   // A repeat in a second GSV, an id above 127, one without SNR and one without position.
-  m.UpdateGpsStatus(Gsv({{5, 10, 20, 30}, {200, 10, 20, 30}, {6, 10, 20, 128}, {7, 128, 65535, 25}}));
+  m.UpdateGpsStatus(
+      Gsv({{5, 10, 20, 30}, {200, 10, 20, 30}, {6, 10, 20, 128}, {7, 128, 65535, 25}}));
   m.UpdateGpsStatus(Gsv({{5, 50, 60, 40}}));
   m.UpdateGpsStatus(Gsa({5, 0, 128}));
   auto r = m.UpdateGpsStatus(Sentence("RMC")).redraw;

@@ -53,7 +53,8 @@ TEST(SkyPlotGeometry, PolarToScreen) {
       for (int el = 0; el <= 90; el += 5) {
         const SkyPoint p = s.PolarToScreen(az, el);
         const int dx = p.x - s.cx, dy = p.y - s.cy;
-        EXPECT_LE(dx * dx + dy * dy, (s.radius + 1.5) * (s.radius + 1.5)) << w << " " << az << " " << el;
+        EXPECT_LE(dx * dx + dy * dy, (s.radius + 1.5) * (s.radius + 1.5))
+            << w << " " << az << " " << el;
       }
   }
 }

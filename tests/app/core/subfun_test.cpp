@@ -21,24 +21,46 @@ std::string Lon(double lon, int format, int mode = 0) {
 
 TEST(FormatLatLon, EveryFormatOfOneLatitude) {
   EXPECT_EQ(Lat(25.5, 0), "25d30m0sN");
-  EXPECT_EQ(Lat(25.5, 1), " 25\xB0" "30'N");
-  EXPECT_EQ(Lat(25.5, 2), " 25\xB0" "30'00\"N");
-  EXPECT_EQ(Lat(25.5, 3), " 25\xB0" "30.0000'N");
+  EXPECT_EQ(Lat(25.5, 1),
+            " 25\xB0"
+            "30'N");
+  EXPECT_EQ(Lat(25.5, 2),
+            " 25\xB0"
+            "30'00\"N");
+  EXPECT_EQ(Lat(25.5, 3),
+            " 25\xB0"
+            "30.0000'N");
   EXPECT_EQ(Lat(25.5, 7), " 25\xB0N");
 }
 
 TEST(FormatLatLon, HemispheresAndTruncation) {
-  EXPECT_EQ(Lat(-33.8765, 3), " 33\xB0" "52.5900'S");
-  EXPECT_EQ(Lon(121.5, 3), "121\xB0" "30.0000'E");
-  EXPECT_EQ(Lon(-0.5, 3), "  0\xB0" "30.0000'W");
-  EXPECT_EQ(Lat(0.5, 3), "  0\xB0" "30.0000'N");
-  EXPECT_EQ(Lat(-0.5, 3), "  0\xB0" "30.0000'S");
-  EXPECT_EQ(Lat(0.0, 3), "  0\xB0" "00.0000'N");
-  EXPECT_EQ(Lon(0.0, 3), "  0\xB0" "00.0000'E");
+  EXPECT_EQ(Lat(-33.8765, 3),
+            " 33\xB0"
+            "52.5900'S");
+  EXPECT_EQ(Lon(121.5, 3),
+            "121\xB0"
+            "30.0000'E");
+  EXPECT_EQ(Lon(-0.5, 3),
+            "  0\xB0"
+            "30.0000'W");
+  EXPECT_EQ(Lat(0.5, 3),
+            "  0\xB0"
+            "30.0000'N");
+  EXPECT_EQ(Lat(-0.5, 3),
+            "  0\xB0"
+            "30.0000'S");
+  EXPECT_EQ(Lat(0.0, 3),
+            "  0\xB0"
+            "00.0000'N");
+  EXPECT_EQ(Lon(0.0, 3),
+            "  0\xB0"
+            "00.0000'E");
 }
 
 TEST(FormatLatLon, ModeOneUsesTheTwoByteDegreeSign) {
-  EXPECT_EQ(Lat(25.5, 1, 1), " 25\xA2\x58" "30'N");
+  EXPECT_EQ(Lat(25.5, 1, 1),
+            " 25\xA2\x58"
+            "30'N");
 }
 
 TEST(FormatLatLon, NullTextLeavesBothUntouched) {
@@ -52,9 +74,15 @@ TEST(FormatLatLon, NullTextLeavesBothUntouched) {
 
 TEST(FormatLatLon, MissingAndCorruptValuesStayInBounds) {
   // The "no position" markers and values a corrupt record could hold.
-  EXPECT_EQ(Lat(91.0, 3), " 91\xB0" "00.0000'N");
-  EXPECT_EQ(Lon(181.0, 3), "181\xB0" "00.0000'E");
-  EXPECT_EQ(Lat(1e300, 3), "  0\xB0" "00.0000'N");
+  EXPECT_EQ(Lat(91.0, 3),
+            " 91\xB0"
+            "00.0000'N");
+  EXPECT_EQ(Lon(181.0, 3),
+            "181\xB0"
+            "00.0000'E");
+  EXPECT_EQ(Lat(1e300, 3),
+            "  0\xB0"
+            "00.0000'N");
   EXPECT_EQ(Lat(std::nan(""), 3).size(), Lat(0.0, 3).size());
 }
 

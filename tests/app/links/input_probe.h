@@ -17,7 +17,8 @@
 
 class InputProbe {
  public:
-  InputProbe() : fd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), notifier_(fd_, QSocketNotifier::Read) {
+  InputProbe()
+      : fd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), notifier_(fd_, QSocketNotifier::Read) {
     QObject::connect(&notifier_, &QSocketNotifier::activated, &notifier_, [this] {
       uint64_t v;
       [[maybe_unused]] ssize_t n = ::read(fd_, &v, sizeof v);

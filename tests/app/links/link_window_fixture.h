@@ -72,7 +72,8 @@ class Flooder {
           for (int i = 0; i < 64; ++i) pending += cycle;
         }
       }
-      ssize_t n = socket_ ? ::send(fd_, pending.data(), pending.size(), MSG_NOSIGNAL | MSG_DONTWAIT) : -1;
+      ssize_t n =
+          socket_ ? ::send(fd_, pending.data(), pending.size(), MSG_NOSIGNAL | MSG_DONTWAIT) : -1;
       if (socket_ && n < 0 && errno == ENOTSOCK) socket_ = false;
       if (!socket_) n = ::write(fd_, pending.data(), pending.size());
       if (n > 0) {
@@ -120,10 +121,10 @@ inline double WorstInputWaitMs(int ms, const std::function<void()>& each = {}) {
 inline void PostClick(QWidget* w) {
   const QPointF at(w->width() / 2.0, w->height() / 2.0);
   const QPointF global = w->mapToGlobal(at);
-  QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
-                                                 Qt::LeftButton, Qt::NoModifier));
-  QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
-                                                 Qt::NoButton, Qt::NoModifier));
+  QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, at, global,
+                                                 Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+  QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                 Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
 }
 
 // Milliseconds until done() holds, pumping the window meanwhile; -1 when it

@@ -67,7 +67,9 @@ class PortGoneTest : public FormTest {
     ASSERT_TRUE(Shows("Connected..."));
     dialogs.shown.clear();  // a typed port is asked about first
   }
-  bool Shows(const char* status) const { return form->LabelConnectionStatus->text().toStdString() == status; }
+  bool Shows(const char* status) const {
+    return form->LabelConnectionStatus->text().toStdString() == status;
+  }
   // The state a removed port leaves, as Disconnect leaves it.
   void ExpectDisconnected() {
     EXPECT_FALSE(form->Comm->IsOpen());

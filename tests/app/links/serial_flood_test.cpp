@@ -30,17 +30,18 @@ TEST_F(SerialFloodTest, TheWindowKeepsAnsweringAndDisconnectsDuringAFlood) {
   QElapsedTimer sinceTick;
   sinceTick.start();
   EXPECT_LT(WorstInputWaitMs(2500,
-                                   [&] {
-                                     if (sinceTick.elapsed() < 1000) return;
-                                     form->Timer2Timer();
-                                     sinceTick.restart();
-                                   }),
+                             [&] {
+                               if (sinceTick.elapsed() < 1000) return;
+                               form->Timer2Timer();
+                               sinceTick.restart();
+                             }),
             250);
   EXPECT_GT(flood.Stalls(), 0u) << "the window kept up: no flood to speak of";
   EXPECT_EQ(form->lblEdtGpsUtcTime->text().toStdString(), "08:15:02");
 
   PostClick(form->OpenPort);
-  const double ms = MsUntil([&] { return !form->Comm->IsOpen() && form->OpenPort->Tag == 0; }, 5000);
+  const double ms =
+      MsUntil([&] { return !form->Comm->IsOpen() && form->OpenPort->Tag == 0; }, 5000);
   EXPECT_GE(ms, 0);
   EXPECT_LT(ms, 1000);
   EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");

@@ -42,10 +42,13 @@ class TcpFloodTest : public TcpFormTest {
   bool LinkEnded() {
     return !form->TcpClient && form->OpenPort->Tag == 0 && !form->OpenPort->Down() &&
            form->LabelConnectionStatus->text().toStdString() == "Disconnect..." &&
-           form->OpenPort->text().toStdString() == "Connect" && form->LabelEditWiFi_TCP_IP->isEnabled();
+           form->OpenPort->text().toStdString() == "Connect" &&
+           form->LabelEditWiFi_TCP_IP->isEnabled();
   }
   // The device learns of the end too: its sending fails.
-  bool DeviceSeesTheEnd() { return WaitFor([&] { return flood->PeerGone(); }, 3000); }
+  bool DeviceSeesTheEnd() {
+    return WaitFor([&] { return flood->PeerGone(); }, 3000);
+  }
 
   std::unique_ptr<Flooder> flood;
 };
@@ -86,7 +89,8 @@ TEST_F(TcpFloodTest, MediumChangeAFailedSendAndTheCloseQueryEndTheLinkWithinASec
     QElapsedTimer t;
     t.start();
     way.end(*form);
-    const double ms = MsUntil([&] { return way.windowStays ? LinkEnded() : !form->TcpClient; }, 5000);
+    const double ms =
+        MsUntil([&] { return way.windowStays ? LinkEnded() : !form->TcpClient; }, 5000);
     EXPECT_GE(ms, 0) << "the link did not end";
     EXPECT_LT(t.elapsed(), 1000);
     EXPECT_TRUE(DeviceSeesTheEnd());
@@ -99,7 +103,8 @@ TEST_F(TcpFloodTest, TheWindowKeepsAnsweringDuringAFlood) {
   StartFlood();
   const uint64_t droppedBefore = form->TcpReceived()->Dropped();
   EXPECT_LT(WorstInputWaitMs(1500), 250);
-  EXPECT_GT(form->TcpReceived()->Dropped(), droppedBefore) << "the window kept up: no flood to speak of";
+  EXPECT_GT(form->TcpReceived()->Dropped(), droppedBefore)
+      << "the window kept up: no flood to speak of";
   EXPECT_TRUE(form->TcpClient);
   // The window took lines all along: the GPS page shows the cycle.
   EXPECT_EQ(form->lblEdtGpsUtcTime->text().toStdString(), "08:15:02");

@@ -76,7 +76,8 @@ TEST(QtUiDispatcher, WorkThatPostsMoreLetsOtherEventsIn) {
     if (!other) dispatcher.Post(again);
   };
   dispatcher.Post(again);
-  QMetaObject::invokeMethod(qApp, [&] { other = true; }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      qApp, [&] { other = true; }, Qt::QueuedConnection);
   ASSERT_TRUE(WaitFor([&] { return other; }));
   EXPECT_LE(turns, 3);
   Pump(20);

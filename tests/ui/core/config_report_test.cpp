@@ -40,8 +40,8 @@ CONFIG_REPORT_DATA Base() {
   d.nmeaPortBaud[1] = 4800;
   d.nmeaPortBaud[2] = 9600;
   d.nmeaPortBaud[3] = 38400;
-  d.wifiCaptions = {"Enable Wi-Fi", "Select Wi-Fi Mode", "Access Point", "Client", "Channel",
-                    "Auto selected", "Device IP Address", "Port", "SSID", "Password"};
+  d.wifiCaptions = {"Enable Wi-Fi",  "Select Wi-Fi Mode", "Access Point", "Client", "Channel",
+                    "Auto selected", "Device IP Address", "Port",         "SSID",   "Password"};
   return d;
 }
 
@@ -255,7 +255,8 @@ TEST(ConfigReport, LongCaptionsAreWrittenWhole) {
   d.shipType = "Судно на подводных крыльях, все суда этого типа";
   const std::string r = BuildConfigReport(d);
   EXPECT_NE(r.find(longLabel + "=\"" + longText + "\"\r\n"), std::string::npos);
-  EXPECT_NE(r.find("Ship Type = Судно на подводных крыльях, все суда этого типа\r\n"), std::string::npos);
+  EXPECT_NE(r.find("Ship Type = Судно на подводных крыльях, все суда этого типа\r\n"),
+            std::string::npos);
 }
 
 TEST(ConfigReport, FileNameAndNumbers) {
@@ -267,11 +268,15 @@ TEST(ConfigReport, FileNameAndNumbers) {
   d.encryptionAddressMode = true;
   d.encryptionAddressCaption = "Security Address Mode";
   d.encryptionMmsiCaption = "MMSI";
-  for (const auto& [text, shown] : std::vector<std::pair<std::string, std::string>>{
-           {"  0002000", "000002000"}, {"12ab", "000000012"}, {"", "000000000"},
-           {"   ", "000000000"}, {"987654321", "987654321"}}) {
+  for (const auto& [text, shown] :
+       std::vector<std::pair<std::string, std::string>>{{"  0002000", "000002000"},
+                                                        {"12ab", "000000012"},
+                                                        {"", "000000000"},
+                                                        {"   ", "000000000"},
+                                                        {"987654321", "987654321"}}) {
     d.encryptionMmsiText = text;
-    EXPECT_NE(BuildConfigReport(d).find("Security Address Mode MMSI=" + shown + "\r\n"), std::string::npos)
+    EXPECT_NE(BuildConfigReport(d).find("Security Address Mode MMSI=" + shown + "\r\n"),
+              std::string::npos)
         << text;
   }
 }

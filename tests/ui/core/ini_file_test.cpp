@@ -97,8 +97,12 @@ TEST(IniFile, FallsBackToTheLegacyCodePage) {
   IniFile bom(dir.File("bom.ini", "\xEF\xBB\xBF[MENU]\nFile=Файл\n"), "CP1251");
   EXPECT_EQ(bom.ReadString("MENU", "File", ""), "Файл");
   // Not UTF-8 and no code page: still valid UTF-8 out.
-  IniFile none(dir.File("none.ini", "[MENU]\nFile=a\xFF" "b\n"));
-  EXPECT_EQ(none.ReadString("MENU", "File", ""), "a\xEF\xBF\xBD" "b");
+  IniFile none(dir.File("none.ini",
+                        "[MENU]\nFile=a\xFF"
+                        "b\n"));
+  EXPECT_EQ(none.ReadString("MENU", "File", ""),
+            "a\xEF\xBF\xBD"
+            "b");
 }
 
 TEST(IniFile, MissingFileGivesDefaults) {
@@ -119,7 +123,8 @@ TEST(IniFile, ReadInteger) {
 
 TEST(IniFile, WritesKeepTheRestOfTheFile) {
   TempDir dir;
-  const std::string path = dir.File("a.ini", "; mine\n[view]\nlanguage=1\nOther=x\n\n[More]\nk=v\n");
+  const std::string path =
+      dir.File("a.ini", "; mine\n[view]\nlanguage=1\nOther=x\n\n[More]\nk=v\n");
   IniFile ini(path);
   ini.WriteInteger("VIEW", "Language", 3);
   ini.WriteString("VIEW", "New", "n");
@@ -136,10 +141,11 @@ TEST(IniFile, WritesKeepTheRestOfTheFile) {
 TEST(IniFile, WrittenValuesReadBackAsWritten) {
   TempDir dir;
   const std::string path = dir.File("a.ini", "[S]\nOld=1\n");
-  const std::string values[] = {" padded ", "\"quoted\"", "'single'", "\t",
+  const std::string values[] = {" padded ", "\"quoted\"", "'single'",   "\t",
                                 "\"",       "' x\"",      "plain text", ""};
   IniFile ini(path);
-  for (std::size_t i = 0; i < std::size(values); ++i) ini.WriteString("S", "K" + std::to_string(i), values[i]);
+  for (std::size_t i = 0; i < std::size(values); ++i)
+    ini.WriteString("S", "K" + std::to_string(i), values[i]);
   ASSERT_TRUE(ini.UpdateFile());
   IniFile back(path);
   for (std::size_t i = 0; i < std::size(values); ++i) {

@@ -92,10 +92,12 @@ TEST(LanguageFiles, EveryShippedFileHoldsEveryKey) {
     IniFile ini(path, lang.codePage);
     ASSERT_TRUE(ini.Loaded()) << path;
     for (const auto& row : kLanguageRows) {
-      EXPECT_TRUE(ini.ValueExists(row.section, row.key)) << path << " " << row.section << "/" << row.key;
+      EXPECT_TRUE(ini.ValueExists(row.section, row.key))
+          << path << " " << row.section << "/" << row.key;
       EXPECT_FALSE(ini.ReadString(row.section, row.key, "").empty()) << path << " " << row.key;
     }
-    EXPECT_TRUE(fs::exists(std::string(KVOR_SOURCE_DIR) + "/" + lang.readMeFile)) << lang.readMeFile;
+    EXPECT_TRUE(fs::exists(std::string(KVOR_SOURCE_DIR) + "/" + lang.readMeFile))
+        << lang.readMeFile;
   }
 }
 
@@ -105,7 +107,8 @@ TEST(LanguageFiles, EnglishChangesNothing) {
   MSG_TEXT_STRUCT texts = Defaults();
   LoadLanguageFile(LangDir() + "Lang-EN.ini", "CP1252", controls, texts, {});
   for (const auto& [key, text] : before) {
-    if (std::get<0>(key) == "LabelMMSICantProg" || std::get<0>(key) == "LabelConnectionStatus") continue;
+    if (std::get<0>(key) == "LabelMMSICantProg" || std::get<0>(key) == "LabelConnectionStatus")
+      continue;
     EXPECT_EQ(controls.texts[key], text) << std::get<0>(key);
   }
   const MSG_TEXT_STRUCT d = Defaults();
@@ -157,10 +160,11 @@ TEST(LanguageLoader, MissingFileAndMissingControls) {
 }
 
 TEST(LanguageLoader, RefreshesFollowTheConnectionState) {
-  TempFile ru("[SYS_BUTTON]\nConnect=Подключить\nDisconnect=Отключить\n"
-              "[CONFIG_SERIAL_PORT]\nConnecting=Подключение...\nConnected=Подключено...\n"
-              "Disconnect=Отключено...\n[TAB_MMSI]\nCantBeProg1=\"MMSI \"\n"
-              "CantBeProg2=: повторная запись невозможна!\n");
+  TempFile ru(
+      "[SYS_BUTTON]\nConnect=Подключить\nDisconnect=Отключить\n"
+      "[CONFIG_SERIAL_PORT]\nConnecting=Подключение...\nConnected=Подключено...\n"
+      "Disconnect=Отключено...\n[TAB_MMSI]\nCantBeProg1=\"MMSI \"\n"
+      "CantBeProg2=: повторная запись невозможна!\n");
   struct Case {
     LanguageContext ctx;
     std::string openPort, status, mmsi;
@@ -168,9 +172,15 @@ TEST(LanguageLoader, RefreshesFollowTheConnectionState) {
   const Case cases[] = {
       {{0, 0, 0}, "Подключить", "Отключено...", "MMSI 000000000: повторная запись невозможна!"},
       {{1, 1, 2000}, "Отключить", "Подключение...", "MMSI 000002000: повторная запись невозможна!"},
-      {{1, 2, 123456789}, "Отключить", "Подключено...", "MMSI 123456789: повторная запись невозможна!"},
+      {{1, 2, 123456789},
+       "Отключить",
+       "Подключено...",
+       "MMSI 123456789: повторная запись невозможна!"},
       // Stray tag and state select nothing.
-      {{7, 9, 4294967295u}, "Connect", "unchanged", "MMSI 4294967295: повторная запись невозможна!"},
+      {{7, 9, 4294967295u},
+       "Connect",
+       "unchanged",
+       "MMSI 4294967295: повторная запись невозможна!"},
   };
   for (const auto& c : cases) {
     FakeControls controls;

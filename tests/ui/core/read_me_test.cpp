@@ -29,4 +29,3 @@ TEST(ReadMe, LimitCountsCharactersNotBytes) {
   EXPECT_EQ(utf8::CountChars(l[1]), 101u);
   EXPECT_TRUE(utf8::IsValid(l[0]) && utf8::IsValid(l[1]));
 }
-

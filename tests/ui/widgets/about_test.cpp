@@ -1,17 +1,17 @@
 #include "ui/widgets/About.h"
 
+#include <gtest/gtest.h>
+#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QApplication>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <fstream>
-#include <unistd.h>
 
 #include "ui/widgets/AboutPicture.h"
 #include "ui/widgets/JpegImage.h"
@@ -95,4 +95,3 @@ TEST(About, PictureIsDecodedAndBadDataRefused) {
   EXPECT_TRUE(DecodeJpeg(kAboutPictureJpeg, 200).isNull());  // cut short
   EXPECT_TRUE(DecodeJpeg(nullptr, 0).isNull());
 }
-

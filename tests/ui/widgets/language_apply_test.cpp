@@ -1,5 +1,6 @@
 #include "ui/widgets/LanguageApply.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,7 +10,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTabWidget>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -100,4 +100,3 @@ TEST(WidgetLanguageControls, UnknownControlsAndEntriesAreSkipped) {
   c.SetText("NoSuchControl", LangTarget::Caption, 0, "x");
   EXPECT_EQ(w.combo->count(), 2);
 }
-

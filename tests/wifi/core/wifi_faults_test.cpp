@@ -387,7 +387,8 @@ INSTANTIATE_TEST_SUITE_P(
                    r.page.text[WiFiControl::Edit_WiFi_Port] = "3333";
                    r.setup.StartApplyApSettings();
                  },
-                 7 + 60, "Apply the setting timeout!"}),  // after operation 2 (no password: 7 ticks)
+                 7 + 60,
+                 "Apply the setting timeout!"}),  // after operation 2 (no password: 7 ticks)
     [](const auto& info) { return std::string(info.param.name); });
 
 // The report question waits for the progress window; when the operation ends

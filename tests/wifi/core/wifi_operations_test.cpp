@@ -203,9 +203,8 @@ TEST(WiFiOperations, ApplyOpenAutoChannelSkipsThePassword) {
   r.setup.StartApplyApSettings();
   r.Ticks(2 + 7);
   EXPECT_EQ(r.TakeSends(),
-            Join({kEntry, At({"AT+OPMODE=0", "AT+APSSID=KVOR-AIS", "AT+SECMODE=NONE",
-                              "AT+APCHAN=0", "AT+SYSIPSET=192.168.2.1,255.255.255.0",
-                              "AT+TCPPORT=3333"})}));
+            Join({kEntry, At({"AT+OPMODE=0", "AT+APSSID=KVOR-AIS", "AT+SECMODE=NONE", "AT+APCHAN=0",
+                              "AT+SYSIPSET=192.168.2.1,255.255.255.0", "AT+TCPPORT=3333"})}));
   EXPECT_EQ(r.wifi.operation, WiFiOperation::ApplyAndReboot);
 }
 
@@ -241,11 +240,11 @@ TEST(WiFiOperations, ConnectToASecuredNetworkThenLoad) {
   r.Ticks(2);
   EXPECT_EQ(r.TakeSends(), Join({kEntry, kEntry}));
   r.Ticks(30);  // the first group's replies show the link: it ends at step 30
-  EXPECT_EQ(r.TakeSends(),
-            Join({At({"AT+STA=HarbourNet", "AT+SECMODE=WPA2-PSK", "AT+PSK=2,harbour2024",
-                      "AT+WAPPLY", "AT+SYSAPPLY", "AT+STALINK", "AT+STA=?", "AT+SYSIP",
-                      "AT+TCPPORT=?"}),
-                  {kExit}}));
+  EXPECT_EQ(
+      r.TakeSends(),
+      Join({At({"AT+STA=HarbourNet", "AT+SECMODE=WPA2-PSK", "AT+PSK=2,harbour2024", "AT+WAPPLY",
+                "AT+SYSAPPLY", "AT+STALINK", "AT+STA=?", "AT+SYSIP", "AT+TCPPORT=?"}),
+            {kExit}}));
   EXPECT_EQ(r.wifi.stationLinked, 1);
   EXPECT_EQ(r.wifi.operation, WiFiOperation::LoadWiFiSettings);
   EXPECT_TRUE(r.progress.open);
@@ -277,7 +276,8 @@ TEST(WiFiOperations, ConnectToAnOpenNetworkNeedsNoPassword) {
   EXPECT_EQ(r.prompt.asked, 0);
   EXPECT_EQ(r.wifi.operation, WiFiOperation::ConnectStation);
   r.Ticks(2 + 4);
-  EXPECT_EQ(r.TakeSends(), Join({kEntry, At({"AT+STA=Marina-Guest", "AT+SECMODE=NONE", "AT+PSK=2,0"})}));
+  EXPECT_EQ(r.TakeSends(),
+            Join({kEntry, At({"AT+STA=Marina-Guest", "AT+SECMODE=NONE", "AT+PSK=2,0"})}));
 }
 
 TEST(WiFiOperations, DisconnectTheLinkedNetwork) {
@@ -293,7 +293,8 @@ TEST(WiFiOperations, DisconnectTheLinkedNetwork) {
   r.setup.StringGridWiFiList_OnClick();
   EXPECT_EQ(r.page.Text(C::SpeedButton_WiFi_STA_connect), "Disconnect");
   r.setup.ConnectStation();
-  EXPECT_EQ(r.BoxTexts().back(), "Existing connection will be disconnected.\n\nDo you want to continue?");
+  EXPECT_EQ(r.BoxTexts().back(),
+            "Existing connection will be disconnected.\n\nDo you want to continue?");
   EXPECT_EQ(r.wifi.operation, WiFiOperation::DisconnectStation);
   r.Ticks(2 + 3);
   EXPECT_EQ(r.TakeSends(), Join({kEntry, At({"AT+STA=#62940%+*D318E?", "AT+WAPPLY"})}));
@@ -327,7 +328,8 @@ TEST(WiFiOperations, DhcpRetryReadsTheClientAddress) {
   r.setup.SpeedButton_retry_dhcp_ipClick();
   EXPECT_EQ(r.setup.WiFiStatusText, "Acquiring DHCP Client IP...");
   EXPECT_EQ(r.RunToEnd(), 2 + 9);
-  EXPECT_EQ(r.TakeSends(), Join({kEntry, At({"AT+SYSAPPLY", "AT+SYSIP", "AT+TCPPORT=?"}), {kExit}}));
+  EXPECT_EQ(r.TakeSends(),
+            Join({kEntry, At({"AT+SYSAPPLY", "AT+SYSIP", "AT+TCPPORT=?"}), {kExit}}));
   EXPECT_EQ(r.page.Text(C::Label_ShowIP), "192.168.1.57");
   EXPECT_EQ(r.page.Text(C::Label_ShowPort), "3333");
   EXPECT_FALSE(r.progress.open);
@@ -337,13 +339,13 @@ TEST(WiFiOperations, ChangeToClientModeAndBack) {
   WiFiRig r;
   LoadAp(r);
   r.setup.RadioButton_STA_OnMouseDown();
-  EXPECT_EQ(r.BoxTexts().back(), "You are about to switch to [Client mode].\n\nDo you want to continue?");
+  EXPECT_EQ(r.BoxTexts().back(),
+            "You are about to switch to [Client mode].\n\nDo you want to continue?");
   EXPECT_EQ(r.wifi.operation, WiFiOperation::ChangeMode);
   EXPECT_TRUE(r.page.Checked(C::RadioButton_STA));
   r.Ticks(2 + 20);
-  EXPECT_EQ(r.TakeSends(),
-            Join({kEntry, At({"AT+DHCPDEN=0", "AT+DHCPCEN=1", "AT+OPMODE=1", "AT+SYSAPPLY",
-                              "AT+WAPPLY"})}));
+  EXPECT_EQ(r.TakeSends(), Join({kEntry, At({"AT+DHCPDEN=0", "AT+DHCPCEN=1", "AT+OPMODE=1",
+                                             "AT+SYSAPPLY", "AT+WAPPLY"})}));
   EXPECT_EQ(r.wifi.operation, WiFiOperation::ScanNetworks);
   EXPECT_EQ(r.wifi.modeShown, 1);
   r.RunToEnd();
@@ -356,9 +358,8 @@ TEST(WiFiOperations, ChangeToClientModeAndBack) {
 
   r.setup.RadioButton_APMouseDown();
   r.Ticks(2 + 20);
-  EXPECT_EQ(r.TakeSends(),
-            Join({kEntry, At({"AT+DHCPDEN=1", "AT+DHCPCEN=0", "AT+OPMODE=0", "AT+SYSAPPLY",
-                              "AT+WAPPLY"})}));
+  EXPECT_EQ(r.TakeSends(), Join({kEntry, At({"AT+DHCPDEN=1", "AT+DHCPCEN=0", "AT+OPMODE=0",
+                                             "AT+SYSAPPLY", "AT+WAPPLY"})}));
   EXPECT_EQ(r.wifi.operation, WiFiOperation::ReadApSettings);
   r.RunToEnd();
   EXPECT_TRUE(r.page.apTab);

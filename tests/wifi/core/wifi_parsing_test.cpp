@@ -30,7 +30,8 @@ TEST(SplitDelimited, LooseSplitsAtBlanksToo) {
 TEST(WiFiText, DottedQuadIsRefusedOutsideItsRange) {
   EXPECT_EQ(*wifitext::ParseDottedQuad("192.168.2.1"), 0xC0A80201u);
   EXPECT_EQ(*wifitext::ParseDottedQuad("0.0.0.0"), 0u);
-  for (const char* bad : {"256.1.1.1", "1.2.3", "1.2.3.4.5", "1..3.4", "a.b.c.d", "-1.2.3.4", "", "?"})
+  for (const char* bad :
+       {"256.1.1.1", "1.2.3", "1.2.3.4.5", "1..3.4", "a.b.c.d", "-1.2.3.4", "", "?"})
     EXPECT_FALSE(wifitext::ParseDottedQuad(bad)) << bad;
 }
 
@@ -122,8 +123,8 @@ TEST(WiFiReplies, LinesThatAreNoAnswerLeaveVersionKeyAndLink) {
   scan.wifi.operation = WiFiOperation::ScanNetworks;
   for (const char* line :
        {"AT+SYSIP", "+ok=0.0.0.0,0.0.0.0,0.0.0.0", "AT+TCPPORT=?", "+ok=3333", "AT+STALINK",
-        "A4:2B:B0:11:22:33,HarbourNet,-48 dBm", "AT+PSK=?", "+ERR=-1", "AT+SCAN", "+ok=",
-        "HarbourNet,a4:2b:b0:11:22:33,1,-48 dBm,WPA2-PSK"})
+        "A4:2B:B0:11:22:33,HarbourNet,-48 dBm", "AT+PSK=?", "+ERR=-1", "AT+SCAN",
+        "+ok=", "HarbourNet,a4:2b:b0:11:22:33,1,-48 dBm,WPA2-PSK"})
     scan.setup.OnSerialLine(line);
   EXPECT_EQ(scan.report.key, "harbour2024");
   EXPECT_EQ(scan.wifi.stationLinked, 0);
@@ -137,10 +138,9 @@ TEST(WiFiReplies, PasswordIsWhatFollowsTheReplyHead) {
   WiFiRig r;
   r.wifi.cmdMode = 1;
   r.wifi.operation = WiFiOperation::ReadApSettings;
-  for (const char* line :
-       {"AT+APSSID=?", "+ok=Bridge", "AT+SECMODE=?", "+ok=WPA2-PSK", "AT+PSK=?",
-        "\x7F+ok=2,abcdefgh", "AT+APCHAN=?", "+ok=6", "AT+SYSIPSET=?",
-        "+ok=10.1.2.3,255.255.255.0", "AT+TCPPORT=?", "+ok=3333"})
+  for (const char* line : {"AT+APSSID=?", "+ok=Bridge", "AT+SECMODE=?", "+ok=WPA2-PSK", "AT+PSK=?",
+                           "\x7F+ok=2,abcdefgh", "AT+APCHAN=?", "+ok=6", "AT+SYSIPSET=?",
+                           "+ok=10.1.2.3,255.255.255.0", "AT+TCPPORT=?", "+ok=3333"})
     r.setup.OnSerialLine(line);
   // Apply sends this key back to the module: nothing in front of the reply belongs to it.
   EXPECT_EQ(r.page.Text(C::Edit_WiFi_password), "abcdefgh");

@@ -7,7 +7,7 @@ PACKAGES="build-essential cmake pkg-config git
   qt6-base-dev qt6-charts-dev libgl1-mesa-dev
   libudev-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   locales fonts-noto-cjk fonts-dejavu-core"
 missing=""
 for p in $PACKAGES; do

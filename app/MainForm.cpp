@@ -17,9 +17,7 @@
 #include <QTextBlock>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "app/DeviceMonitor.h"
 #include "app/QtUiDispatcher.h"
@@ -47,7 +45,6 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
       ownedDialogs_(MakeDialogs(options)),
       dialogs(options.dialogs ? *options.dialogs : *ownedDialogs_),
       Protocol(std::make_unique<ProtocolState>()),
-      sleepMs_(options.sleepMs),
       commSystem_(options.commSystem),
       liveTimers_(options.liveTimers) {
   if (auto* qt = dynamic_cast<QtDialogs*>(ownedDialogs_.get())) qt->SetParent(this);
@@ -79,7 +76,6 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   // 2.-5. Program folder, settings folder and file.
   InitSettingsPaths(options.documentsDir, options.appDir);
   // 6. Language and message texts.
-  LanguageIndex = 0;
   LanguageIndex = ReadLanguageSetting(SettingsFile);
   InitDefaultTexts(Texts);
   OpenPort->setText(QString::fromStdString(Texts.Connect[0]));
@@ -174,13 +170,6 @@ void TForm1::WireFrame() {
           [this] { RadioButtonConnectionModeAutoClick(); });
   connect(RadioButtonConnectionModeManual, &QRadioButton::clicked, this,
           [this] { RadioButtonConnectionModeAutoClick(); });
-}
-
-void TForm1::SleepMs(int ms) {
-  if (sleepMs_)
-    sleepMs_(ms);
-  else
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 void TForm1::DeviceChangeNotice() {

@@ -57,7 +57,6 @@ struct TForm1Options {
   std::string appDir;                    // the program's folder when empty
   bool liveTimers = true;                // false: timers only keep Enabled; tests tick
   bool deviceMonitor = true;             // false: no udev monitor
-  std::function<void(int ms)> sleepMs;   // a real sleep when empty
   CommSystem* commSystem = nullptr;      // not owned; the system's own calls when null
 };
 
@@ -167,9 +166,7 @@ class TForm1 : public QMainWindow {
   int32_t ConnectState = 0;  // 0 idle, 1 detecting, 2 connected
   int32_t ConnectTick = 0;
   std::vector<SerialPortInfo> ComPortList;
-  int32_t ComPortCount = 0;
   std::vector<SerialPortInfo> OpenablePortList;
-  int32_t OpenablePortCount = 0;
   uint8_t DeviceChanged = 0;
   uint8_t DeviceDataEnd = 0;
   uint8_t DeviceConnected = 0;
@@ -622,7 +619,6 @@ class TForm1 : public QMainWindow {
   void ReportSendFailure();
   static void TcpReadCallback(void* context);
   static void TcpDisconnectCallback(void* context);
-  void SleepMs(int ms);
 
   std::unique_ptr<UiDispatcher> ownedDispatcher_;
   UiDispatcher* dispatcher_;
@@ -630,7 +626,6 @@ class TForm1 : public QMainWindow {
   DeviceMonitor* deviceMonitor_ = nullptr;
   // The open port's path once a rebuild found it listed (see EnumComPorts).
   std::string listedOpenPort_;
-  std::function<void(int)> sleepMs_;
   CommSystem* commSystem_ = nullptr;
   bool liveTimers_;
   bool closing_ = false;

@@ -75,7 +75,7 @@ void TForm1::ToggleSerialConnection() {
       ProbeComPorts();
       FillComPortCombo();
       cbxComPort->setCurrentIndex(0);
-      if (OpenablePortCount > 0) {
+      if (!OpenablePortList.empty()) {
         cbxComPort->setCurrentIndex(
             cbxComPort->findText(QString::fromStdString(OpenablePortList.front().name)));
         EditAutoDetectComPort->setText(QString::fromStdString(OpenablePortList.front().name));
@@ -135,8 +135,9 @@ void TForm1::ConnectionStep() {
   // The automatic branch tries serial ports; it belongs to the serial medium.
   if (RadioButtonConnectionModeAuto->isChecked() && mnuSerialPort->isChecked()) {
     if (ConnectTick == 0) {
-      ConnectTimeout = OpenablePortCount > 6 ? OpenablePortCount * 3 + 2 : 20;
-      if (OpenablePortCount < 1) {
+      const int openable = static_cast<int>(OpenablePortList.size());
+      ConnectTimeout = openable > 6 ? openable * 3 + 2 : 20;
+      if (openable < 1) {
         ConnectState = 0;
         ConnectFailed = 1;
         dialogs.MessageBox(Texts.NoSerialPortExist, Texts.Warning, DialogButtons::Ok,
@@ -183,7 +184,7 @@ void TForm1::AutoDetectStep() {
     case 0:
       SetAutoBaud(AutoBaudIndex);
       if (AutoBaudIndex == 0) {
-        if (AutoPortIndex >= OpenablePortCount) AutoPortIndex = 0;
+        if (AutoPortIndex >= static_cast<int>(OpenablePortList.size())) AutoPortIndex = 0;
         OpenComPort(OpenablePortList[AutoPortIndex]);
         ++AutoPortIndex;
         EditAutoDetectComPort->setText(cbxComPort->currentText());

@@ -48,11 +48,11 @@ void TForm1::InitSerialPort() {
   for (int i = 0; i < kOfferedBaudCount; ++i) cbxBaudRate->addItem(kBaudTexts[kOfferedBauds[i]]);
   cbxBaudRate->setCurrentIndex(0);
   cbxBaudRate->blockSignals(false);
-  if (ComPortCount > 0)
+  if (!ComPortList.empty())
     cbxComPort->setCurrentIndex(0);
   else
     cbxComPort->setEditText("N/A");
-  if (ComPortCount > 0) Comm->SetDeviceName(ComPortList.front().path);
+  if (!ComPortList.empty()) Comm->SetDeviceName(ComPortList.front().path);
 }
 
 void TForm1::EnumComPorts() {
@@ -65,7 +65,6 @@ void TForm1::EnumComPorts() {
   ComPortList = ports_->Enumerate();
   // The lists hold 256 ports, as the selector and the detection expect.
   if (ComPortList.size() > 256) ComPortList.resize(256);
-  ComPortCount = static_cast<int32_t>(ComPortList.size());
 }
 
 bool TForm1::IsListedPort(const std::string& path) const {
@@ -75,13 +74,11 @@ bool TForm1::IsListedPort(const std::string& path) const {
 
 void TForm1::ProbeComPorts() {
   OpenablePortList.clear();
-  OpenablePortCount = 0;
   for (const auto& port : ComPortList) {
     // The port of our own open connection is in use by us, not openable.
     if (Comm && Comm->IsOpen() && Comm->DeviceName() == port.path) continue;
     if (ports_->Probe(port.path)) OpenablePortList.push_back(port);
   }
-  OpenablePortCount = static_cast<int32_t>(OpenablePortList.size());
 }
 
 void TForm1::FillComPortCombo() {
@@ -163,7 +160,7 @@ void TForm1::RadioButtonConnectionModeAutoClick() {
     EditAutoDetectBaudRate->clear();
   } else {
     PageControlDetectComPortMode->setCurrentWidget(TabSheetManualDetectComPort);
-    if (ComPortCount < 1)
+    if (ComPortList.empty())
       cbxComPort->setEditText("N/A");
     else
       cbxComPort->setCurrentIndex(0);

@@ -31,7 +31,6 @@ void BM_ReceivePath(benchmark::State& state, bool logging) {
   options.documentsDir = "/tmp";
   options.liveTimers = false;
   options.deviceMonitor = false;
-  options.sleepMs = [](int) {};
   TForm1 form(options);
   form.cbxEnableLog->setChecked(logging);
   form.TcpRxHandler("[DEVICE DATA END]\r\n");  // arms

@@ -202,7 +202,6 @@ class FormTest : public ::testing::Test {
     options.documentsDir = docs.string();
     options.liveTimers = false;
     options.deviceMonitor = false;
-    options.sleepMs = [](int) {};
     options.commSystem = commSystem;
     form = std::make_unique<TForm1>(options);
   }

@@ -117,8 +117,8 @@ TEST_F(SerialTest, ManualPortHeldByAnotherProgramWarnsFirst) {
   PtyDevice dev;
   dev.Hold();
   Make({dev.path});
-  EXPECT_EQ(form->ComPortCount, 1);
-  EXPECT_EQ(form->OpenablePortCount, 0);
+  EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 1);
+  EXPECT_EQ(static_cast<int>(form->OpenablePortList.size()), 0);
 
   dialogs.answers = {DialogResult::Cancel};
   ConnectManual(dev);
@@ -229,7 +229,7 @@ TEST_F(SerialTest, AutomaticDetectionTriesOpenablePortsInTurn) {
   PtyDevice a, held, c;
   held.Hold();
   Make({a.path, held.path, c.path});
-  ASSERT_EQ(form->OpenablePortCount, 2);
+  ASSERT_EQ(static_cast<int>(form->OpenablePortList.size()), 2);
   form->RadioButtonConnectionModeAuto->setChecked(true);
   form->RadioButtonConnectionModeAutoClick();
   EXPECT_EQ(form->PageControlDetectComPortMode->currentWidget(), form->TabSheetAutoConnectComPort);
@@ -382,7 +382,7 @@ TEST_F(SerialTest, PortUnpluggedWhileConnectedClosesOnTheSecondTimer2Tick) {
   EXPECT_FALSE(form->Comm->IsOpen());
   EXPECT_EQ(form->OpenPort->Tag, 0);
   EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
-  EXPECT_EQ(form->ComPortCount, 1);
+  EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 1);
   form->Timer2Timer();
   form->Timer2Timer();
   EXPECT_EQ(ports->enumerations, before + 1);

@@ -143,8 +143,8 @@ TEST_F(FrameTest, PortListsFollowTheDevices) {
   std::sort(names.begin(), names.end(), NaturalLess);
   EXPECT_EQ(shown, names);
   EXPECT_EQ(form->cbxComPort->currentIndex(), 0);
-  EXPECT_EQ(form->ComPortCount, 3);
-  EXPECT_EQ(form->OpenablePortCount, 2);
+  EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 3);
+  EXPECT_EQ(static_cast<int>(form->OpenablePortList.size()), 2);
   for (const auto& p : form->OpenablePortList) EXPECT_NE(p.path, held.path);
   EXPECT_EQ(form->Comm->DeviceName(), form->ComPortList.front().path);
 
@@ -155,8 +155,8 @@ TEST_F(FrameTest, PortListsFollowTheDevices) {
   // No port left: "N/A" and both lists empty.
   ports->SetPaths({});
   form->RadioButtonConnectionModeAutoClick();
-  EXPECT_EQ(form->ComPortCount, 0);
-  EXPECT_EQ(form->OpenablePortCount, 0);
+  EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 0);
+  EXPECT_EQ(static_cast<int>(form->OpenablePortList.size()), 0);
   EXPECT_EQ(form->cbxComPort->currentText().toStdString(), "N/A");
 }
 
@@ -173,7 +173,7 @@ TEST_F(FrameTest, RebuildWhileConnectedKeepsTheSelectedPort) {
   form->DeviceChangeNotice();
   form->Timer2Timer();
   form->Timer2Timer();
-  EXPECT_EQ(form->ComPortCount, 2);
+  EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 2);
   EXPECT_EQ(form->cbxComPort->currentText().toStdString(), late.Name());
   EXPECT_TRUE(form->Comm->IsOpen());
   EXPECT_EQ(form->Comm->DeviceName(), late.path);

@@ -40,7 +40,6 @@ class LanguageFormTest : public ::testing::Test {
     options.appDir = appDir;
     options.liveTimers = false;
     options.deviceMonitor = false;
-    options.sleepMs = [](int) {};
     form = std::make_unique<TForm1>(options);
     form->CreateInformationWindows();
   }

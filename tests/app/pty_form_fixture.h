@@ -49,7 +49,6 @@ class PtyFormTest : public ::testing::Test {
     options.documentsDir = docs_.string();
     options.liveTimers = false;
     options.deviceMonitor = false;
-    options.sleepMs = [](int) {};
     form = std::make_unique<TForm1>(options);
   }
 

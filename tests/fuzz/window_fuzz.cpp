@@ -54,7 +54,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   options.documentsDir = "/tmp";
   options.liveTimers = false;
   options.deviceMonitor = false;
-  options.sleepMs = [](int) {};
   form = new TForm1(options);
   return 0;
 }

@@ -46,7 +46,6 @@ class PortGoneTest : public FormTest {
     options.dialogs = &dialogs;
     options.documentsDir = docs.string();
     options.deviceMonitor = false;
-    options.sleepMs = [](int) {};
     form = std::make_unique<TForm1>(options);
   }
   // Manual connection to what the port box shows as text (a listed name

@@ -14,7 +14,6 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextBlock>
 
 #include <algorithm>
 #include <filesystem>
@@ -23,6 +22,7 @@
 #include "app/QtUiDispatcher.h"
 #include "ui/core/LanguageSetting.h"
 #include "ui/widgets/QtDialogs.h"
+#include "wifi/core/WiFiSetup.h"
 
 namespace {
 
@@ -203,10 +203,7 @@ void TForm1::Timer2Timer() {
   }
   if (ReportCountdown >= 1 && ReportCountdown < 255) --ReportCountdown;
   CheckWiFiSetupLink();
-  if (Memo_WiFi->document()->blockCount() > 5000) {
-    Memo_WiFi->clear();
-    Memo_WiFiChange();
-  }
+  if (WiFi->Memo_WiFi.LineCount() > 5000) WiFi->Memo_WiFi.Clear();
   CheckWiFiTimeouts();
   if (ReportCountdown == 0) {
     ReportCountdown = 255;

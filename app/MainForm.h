@@ -520,10 +520,6 @@ class TForm1 : public QMainWindow {
   void CheckWiFiTimeouts();
   void UpdateIpAddressControl();
   bool UpdateWiFiTabVisibility();
-  // Runs after every change the receive path makes to Memo_WiFi. The memo
-  // holds the received bytes one to one as Latin-1: read it back with
-  // toLatin1().
-  void Memo_WiFiChange();
   void Timer_WiFi_functionTimer();
   // True while the progress window is open with its timer running.
   bool ProcessingBarRunning();
@@ -555,7 +551,6 @@ class TForm1 : public QMainWindow {
  private:
   struct WiFiParts;
   std::shared_ptr<WiFiParts> wifiParts_;
-  bool syncingMemo_ = false;
 
  public:
   // ==== end Wi-Fi page ====

@@ -649,7 +649,6 @@ void TForm1::BuildWiFiPage() {
   spbWiFi = NewButton(p, "spbWiFi", "Config");
   spbWiFi->hide();
   Memo_WiFi = Named(new QPlainTextEdit(p), "Memo_WiFi");
-  Memo_WiFi->setPlainText("Debug and Receive the command");
   Memo_WiFi->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo_WiFi->setReadOnly(true);
   Memo_WiFi->setUndoRedoEnabled(false);  // a log of up to 5,000 lines; nothing to undo

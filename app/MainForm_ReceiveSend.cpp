@@ -9,6 +9,7 @@
 
 #include "app/MainForm.h"
 #include "protocol/Protocol.h"
+#include "wifi/core/WiFiSetup.h"
 
 void TForm1::SerialRxHandler(uint32_t count) {
   if (!Comm || count == 0) return;
@@ -78,17 +79,8 @@ bool TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
 
 void TForm1::HandleLine(std::string& line, bool serial) {
   if (cbxEnableLog->isChecked()) AppendDataLog(line);
-  if (serial) {
-    Memo_WiFi->appendPlainText(
-        QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
-    Memo_WiFiChange();
-    if (cmdMode == 0 && line == "+ok") {
-      Memo_WiFi->clear();
-      cmdMode = 1;
-      wifiStep = 0;
-      Memo_WiFiChange();
-    }
-  }
+  // The serial link also carries the Wi-Fi module's replies.
+  if (serial) WiFi->OnSerialLine(line);
   if (line.size() > (serial ? kSerialLineLimit : kTcpLineLimit)) return;
   const std::string full = line + "\r\n";
   DispatchStatusSentence(full);

@@ -12,7 +12,6 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
-#include <QTextBlock>
 #include <QTimer>
 
 #include "app/MainForm.h"
@@ -158,11 +157,8 @@ void TForm1::InitWiFiPage() {
     wifiParts_ = std::move(parts);
   }
   WiFi->InitWiFiPage();
-  // The memo's design text stands as its first line, as the widget shows it.
-  if (WiFi->Memo_WiFi.LineCount() == 0 && !Memo_WiFi->document()->isEmpty()) {
-    wifiParts_->page->SkipNextMemoAppend();
-    WiFi->Memo_WiFi.Append(Memo_WiFi->toPlainText().toLatin1().toStdString());
-  }
+  // The memo's design text stands as its first line.
+  if (WiFi->Memo_WiFi.LineCount() == 0) WiFi->Memo_WiFi.Append("Debug and Receive the command");
 }
 
 void TForm1::WireWiFiPage() {
@@ -211,34 +207,6 @@ void TForm1::WireWiFiPage() {
   LimitCommandText(Edit_Hide_WiFi, static_cast<int>(kMaxSsidBytes));
   Edit_WiFi_Port->setValidator(
       new QRegularExpressionValidator(QRegularExpression("[0-9]{0,5}"), Edit_WiFi_Port));
-}
-
-// The receive path appends to Memo_WiFi, and clears it, itself; the set-up's
-// own copy of the lines follows here before its parsers run.
-void TForm1::Memo_WiFiChange() {
-  if (!WiFi || syncingMemo_) return;
-  // Command mode stands only while an operation runs: a stray "+ok" at any
-  // other time is not the module's answer.
-  if (WiFiData.cmdMode && !Timer_WiFi_function->Enabled()) WiFiData.cmdMode = 0;
-  syncingMemo_ = true;
-  QTextDocument* doc = Memo_WiFi->document();
-  const int lines = doc->isEmpty() ? 0 : doc->blockCount();
-  WiFiMemo& memo = WiFi->Memo_WiFi;
-  if (lines == 0) {
-    if (memo.LineCount() > 0) memo.Clear();
-  } else if (lines == memo.LineCount() + 1) {
-    wifiParts_->page->SkipNextMemoAppend();
-    memo.Append(doc->lastBlock().text().toLatin1().toStdString());
-  } else if (lines != memo.LineCount()) {
-    // Out of step: take the widget's lines as they are.
-    std::vector<std::string> all;
-    for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next())
-      all.push_back(b.text().toLatin1().toStdString());
-    Memo_WiFi->clear();
-    memo.Clear();
-    for (auto& l : all) memo.Append(l);
-  }
-  syncingMemo_ = false;
 }
 
 std::string TForm1::DecodeWiFiText(const std::string& bytes) const {

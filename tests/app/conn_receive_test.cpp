@@ -8,6 +8,7 @@
 #include <random>
 
 #include "conn_fixture.h"
+#include "wifi/core/WiFiSetup.h"
 
 using namespace conn;
 using ::testing::ElementsAre;
@@ -22,7 +23,7 @@ class ReceiveTest : public FormTest {
     form->OpenPortClick();
     ASSERT_TRUE(form->Comm->IsOpen());
     dev.Received();
-    form->Memo_WiFi->clear();
+    form->WiFi->Memo_WiFi.Clear();
   }
   // Waits for the window to take the bytes in (a loaded machine, or a
   // sanitizer build, can take longer than a fixed pause), then lets it settle.
@@ -154,12 +155,12 @@ TEST_F(ReceiveTest, SendRawGoesOnlyToTheChosenMedium) {
 
 TEST_F(ReceiveTest, Memo5000LinesKeptAndClearedAbove) {
   Make();
-  QStringList lines;
-  for (int i = 0; i < 5000; ++i) lines << QString::number(i);
-  form->Memo_WiFi->setPlainText(lines.join('\n'));
+  // The lines as the serial receive path hands them on.
+  form->WiFi->Memo_WiFi.Clear();
+  for (int i = 0; i < 5000; ++i) form->WiFi->OnSerialLine(std::to_string(i));
   form->Timer2Timer();
   EXPECT_EQ(form->Memo_WiFi->document()->blockCount(), 5000);
-  form->Memo_WiFi->appendPlainText("5000");
+  form->WiFi->OnSerialLine("5000");
   form->Timer2Timer();
   EXPECT_TRUE(form->Memo_WiFi->toPlainText().isEmpty());
 }

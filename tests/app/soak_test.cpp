@@ -34,6 +34,7 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #include "conn_fixture.h"
 #include "protocol/Protocol.h"
 #include "tools/transponder-sim/SimServer.h"
+#include "wifi/core/WiFiSetup.h"
 
 using namespace conn;
 
@@ -210,8 +211,8 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
   Run(2000);
   // The memo's storage keeps the size it once had; it is brought to its
   // bound here so that the level below compares like with like.
-  for (int i = 0; i < 5000; ++i) form->Memo_WiFi->appendPlainText(QString(60, QChar('x')));
-  form->Memo_WiFi->clear();
+  for (int i = 0; i < 5000; ++i) form->WiFi->OnSerialLine(std::string(60, 'x'));
+  form->WiFi->Memo_WiFi.Clear();
   Pump(50);
   const size_t heapStart = HeapInUse();
   const double wallStart = Seconds(CLOCK_MONOTONIC);
@@ -266,7 +267,7 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
   // Memory: the reply memo keeps its bound, and with it emptied the heap is
   // where it was after the warm-up.
   EXPECT_LE(maxMemoLines, 5000 + 400);  // cleared once a second when above 5,000
-  form->Memo_WiFi->clear();
+  form->WiFi->Memo_WiFi.Clear();
   Pump(50);
   const long heapGrowth = long(HeapInUse()) - long(heapStart);
   EXPECT_LT(heapGrowth, 1L << 20) << "bytes more in use after the soak";

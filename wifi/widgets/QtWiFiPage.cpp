@@ -267,10 +267,6 @@ void QtWiFiPage::IpRecreate(bool enabled) {
 
 // The memo holds the received bytes one to one, as Latin-1.
 void QtWiFiPage::MemoAppend(const std::string& line) {
-  if (skipAppend_) {
-    skipAppend_ = false;
-    return;
-  }
   w_.Memo_WiFi->appendPlainText(
       QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
 }

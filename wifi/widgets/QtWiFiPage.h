@@ -96,8 +96,6 @@ class QtWiFiPage : public WiFiPage {
   void MemoClear() override;
 
   QWidget* Widget(WiFiControl c) const;
-  // The next line appended is already in the memo widget (the receive path put it there).
-  void SkipNextMemoAppend() { skipAppend_ = true; }
 
  private:
   QString Shown(const std::string& bytes) const;
@@ -111,7 +109,6 @@ class QtWiFiPage : public WiFiPage {
 
   WiFiPageWidgets w_;
   std::function<std::string(const std::string&)> decode_;
-  bool skipAppend_ = false;
   std::map<WiFiControl, QWidget*> map_;
   std::map<WiFiControl, Kept> kept_;
 };

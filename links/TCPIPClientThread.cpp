@@ -160,6 +160,7 @@ void TTCPIPClientThread::Execute() {
     CloseSocket();
     return;
   }
+  connected_ = true;
   const int fd = socket_;
   auto available = [fd] {
     int n = 0;
@@ -223,6 +224,12 @@ bool TTCPIPClientThread::SendData(const void* buffer, int length) {
     std::lock_guard<std::mutex> s(socketLock_);
     const int fd = socket_;
     if (fd < 0 || ended_) return false;
+    // Not connected yet: nothing goes out, and the connection is still made.
+    if (!connected_) {
+      sockaddr_storage peer{};
+      socklen_t size = sizeof peer;
+      if (::getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &size) != 0) return false;
+    }
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(kSendStallMs);
     int sent = 0;

@@ -27,7 +27,8 @@ class TTCPIPClientThread {
   void Start();
 
   // Sends all of it (waiting half a second at most for room); on failure
-  // ends the link and returns false.
+  // ends the link and returns false. Before the connection is made it sends
+  // nothing and returns false, and the connection goes on.
   bool SendData(const void* buffer, int length);
   // One recv of at most 512 bytes: the count, 0 when the peer closed, -1 on
   // error (the link ends unless the read would only block).
@@ -73,6 +74,7 @@ class TTCPIPClientThread {
   std::atomic<bool> ended_{false};
   std::atomic<bool> terminated_{false};
   std::atomic<bool> peerClosed_{false};
+  std::atomic<bool> connected_{false};  // the connect has settled
   std::thread thread_;
   std::thread::id workerId_;
   std::mutex startLock_;

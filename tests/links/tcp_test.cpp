@@ -5,6 +5,8 @@
 #include <condition_variable>
 #include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "links/LoopbackServer.h"
 #include "links/TCPIPClientThread.h"
@@ -204,6 +206,32 @@ TEST(TcpClient, ASendThatCannotFinishFailsAndEndsTheLink) {
   EXPECT_FALSE(sent);
   EXPECT_TRUE(link.thread.Ended());
   EXPECT_EQ(link.rx.Disconnects(), 1);
+}
+
+TEST(TcpClient, ASendWhileStillConnectingFailsAndTheConnectionGoesOn) {
+  // A full accept queue leaves the next connect waiting for its answer.
+  LoopbackServer server;
+  ::listen(server.listener, 0);
+  std::vector<int> fillers;
+  for (int i = 0; i < 4; ++i) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sa.sin_port = htons(uint16_t(server.port));
+    ::connect(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    fillers.push_back(fd);
+  }
+  Link link(server.port);
+  link.thread.Start();
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  const auto before = std::chrono::steady_clock::now();
+  EXPECT_FALSE(link.thread.SendData("$AIAIQ,VSD*3C\r\n", 15));
+  EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(100));
+  EXPECT_FALSE(link.thread.Ended());
+  EXPECT_EQ(link.rx.Disconnects(), 0);
+  link.thread.Disconnect();
+  for (int fd : fillers) ::close(fd);
 }
 
 TEST(TcpClient, ErrorTextsCoverTheKnownCodes) {

@@ -27,7 +27,7 @@
 #include "app/PortDiscovery.h"
 #include "tests/app/links/flood_lines.h"
 #include "tests/app/links/input_probe.h"
-#include "tests/links/LoopbackServer.h"
+#include "tests/links/loopback_server.h"
 #include "ui/core/Dialogs.h"
 
 namespace {

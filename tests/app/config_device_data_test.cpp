@@ -5,8 +5,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
-#include "config_fixture.h"
 #include "protocol/Protocol.h"
+#include "tests/app/config_fixture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
-#include "config_fixture.h"
+#include "tests/app/config_fixture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <random>
 
-#include "conn_fixture.h"
+#include "tests/app/conn_fixture.h"
 #include "wifi/core/WiFiSetup.h"
 
 using namespace conn;

@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <fstream>
 
-#include "conn_fixture.h"
+#include "tests/app/conn_fixture.h"
 
 using namespace conn;
 using ::testing::ElementsAre;

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "conn_fixture.h"
+#include "tests/app/conn_fixture.h"
 #include "tools/transponder-sim/TransponderSim.h"
 
 using namespace conn;

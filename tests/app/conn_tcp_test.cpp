@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
-#include "conn_fixture.h"
+#include "tests/app/conn_fixture.h"
 
 using namespace conn;
 using ::testing::ElementsAre;

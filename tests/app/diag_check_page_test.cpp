@@ -2,7 +2,7 @@
 #include <QLabel>
 
 #include "app/core/SysCheckRecords.h"
-#include "diag_fixture.h"
+#include "tests/app/diag_fixture.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "app/PaintSatelliteChart.h"
-#include "diag_fixture.h"
+#include "tests/app/diag_fixture.h"
 
 namespace {
 

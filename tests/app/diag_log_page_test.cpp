@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "diag_fixture.h"
+#include "tests/app/diag_fixture.h"
 
 namespace {
 

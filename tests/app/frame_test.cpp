@@ -10,7 +10,7 @@
 
 #include <fstream>
 
-#include "conn_fixture.h"
+#include "tests/app/conn_fixture.h"
 #include "ui/core/LanguageSetting.h"
 
 using namespace conn;

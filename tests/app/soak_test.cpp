@@ -31,8 +31,8 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 
 #include "app/core/GpsText.h"
 #include "app/core/SysCheckCounters.h"
-#include "conn_fixture.h"
 #include "protocol/Protocol.h"
+#include "tests/app/conn_fixture.h"
 #include "tools/transponder-sim/SimServer.h"
 #include "wifi/core/WiFiSetup.h"
 

@@ -7,7 +7,7 @@
 #include <mutex>
 
 #include "links/Comm.h"
-#include "links/PtyPair.h"
+#include "tests/links/pty_pair.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "links/Comm.h"
-#include "links/PtyPair.h"
+#include "tests/links/pty_pair.h"
 
 namespace {
 

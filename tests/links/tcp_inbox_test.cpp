@@ -10,9 +10,9 @@
 #include <string>
 #include <thread>
 
-#include "links/LoopbackServer.h"
 #include "links/TCPIPClientThread.h"
 #include "links/TcpInbox.h"
+#include "tests/links/loopback_server.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "links/LoopbackServer.h"
 #include "links/TCPIPClientThread.h"
+#include "tests/links/loopback_server.h"
 
 namespace {
 

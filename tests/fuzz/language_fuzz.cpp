@@ -18,41 +18,15 @@
 #include <tuple>
 
 #include "tests/fuzz/fuzz_check.h"
+#include "tests/fuzz/fuzz_scratch.h"
 #include "ui/core/IniFile.h"
 #include "ui/core/LanguageLoader.h"
 #include "ui/core/Utf8.h"
 
 namespace {
 
-// One folder for the run, named by the process and removed when the fuzzer
-// exits. A finding ends the process without cleaning up, so folders of runs
-// that are gone are swept first.
-struct ScratchDir {
-  std::string path;
-  ScratchDir() {
-    const std::string parent = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    const std::string prefix = "kvor-lang-fuzz-";
-    std::error_code ec;
-    for (const auto& e : std::filesystem::directory_iterator(parent, ec)) {
-      const std::string name = e.path().filename().string();
-      if (!name.starts_with(prefix)) continue;
-      const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
-      if (pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
-        std::filesystem::remove_all(e.path(), ec);
-      }
-    }
-    path = parent + "/" + prefix + std::to_string(getpid());
-    std::filesystem::remove_all(path, ec);
-    FUZZ_CHECK(mkdir(path.c_str(), 0700) == 0);
-  }
-  ~ScratchDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path, ec);
-  }
-};
-
 const std::string& FilePath() {
-  static ScratchDir dir;
+  static FuzzScratchDir dir("kvor-lang-fuzz-");
   static const std::string file = dir.path + "/Lang.ini";
   return file;
 }

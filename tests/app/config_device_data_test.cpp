@@ -52,13 +52,7 @@ TEST_F(ConfigDeviceData, DumpFillsThePages) {
 }
 
 TEST_F(ConfigDeviceData, HandshakeAsksForVoyageAndStaticData) {
-  form->RadioButtonConnectionModeManual->setChecked(true);
-  form->EnumComPorts();
-  form->ProbeComPorts();
-  form->FillComPortCombo();
-  form->cbxComPort->setEditText(QString::fromStdString(slavePath_));
-  form->OpenPortClick();
-  if (!form->Comm->IsOpen()) form->Timer1Timer();
+  OpenManually();
   Sent();
   Device(WithCrLf("[DEVICE DATA END]"));
   ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));

@@ -27,25 +27,10 @@
 
 #include "app/MainForm.h"
 #include "app/PortDiscovery.h"
+#include "tests/support/qt_wait.h"
 #include "ui/core/Dialogs.h"
 
 namespace conn {
-
-inline void Pump(int ms) {
-  QElapsedTimer t;
-  t.start();
-  while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-inline bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
 
 inline std::vector<std::string> SplitLines(const std::string& bytes) {
   std::vector<std::string> lines;
@@ -250,5 +235,33 @@ inline std::vector<std::string> QueryLines(int command) {
 }
 
 inline const std::string kPassThroughExit = "$PDBG,163,0,,,,,,*15\r\n";
+
+// The window on the TCP medium, its device a loopback server.
+class TcpFormTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    Make();
+    form->SelectConnectionMedium(1, form->mnuWiFi);
+    form->LabelEditWiFi_TCP_IP->setText("127.0.0.1");
+    form->LabelEditWiFi_Port->setText(QString::number(device.port));
+  }
+  // Connect pressed; the device takes the connection.
+  void Connect() {
+    form->OpenPortClick();
+    ASSERT_TRUE(form->TcpClient);
+    ASSERT_TRUE(device.Accept());
+  }
+  // Connect, and the handshake through to the dump's end.
+  void ConnectAndDetect() {
+    Connect();
+    device.Write("S/N:(12345)\r\n");
+    ASSERT_TRUE(WaitFor([&] { return form->ConnectState == 1; }));
+    device.Write("[DEVICE DATA END]\r\n");
+    ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+    device.Received();
+  }
+  TcpDevice device;
+};
 
 }  // namespace conn

@@ -11,22 +11,7 @@ using ::testing::ElementsAreArray;
 
 namespace {
 
-class TcpTest : public FormTest {
- protected:
-  void SetUp() override {
-    FormTest::SetUp();
-    Make();
-    form->SelectConnectionMedium(1, form->mnuWiFi);
-    form->LabelEditWiFi_TCP_IP->setText("127.0.0.1");
-    form->LabelEditWiFi_Port->setText(QString::number(device.port));
-  }
-  void Connect() {
-    form->OpenPortClick();
-    ASSERT_TRUE(form->TcpClient);
-    ASSERT_TRUE(device.Accept());
-  }
-  TcpDevice device;
-};
+using TcpTest = TcpFormTest;
 
 TEST_F(TcpTest, ConnectDetectAndDisconnect) {
   Connect();

@@ -237,16 +237,16 @@ TEST(TTimerTest, KeepsTickingWhileItsHandlerWaitsInANestedLoop) {
     if (nested) ++ticksWhileNested;
     if (ticks == 1) {
       nested = true;
-      conn::Pump(120);  // the modal loop
+      Pump(120);  // the modal loop
       nested = false;
     }
   };
   timer.Start();
-  conn::Pump(200);
+  Pump(200);
   EXPECT_GE(ticksWhileNested, 3);
   timer.Stop();
   const int stopped = ticks;
-  conn::Pump(50);
+  Pump(50);
   EXPECT_EQ(ticks, stopped);
 
   // Without live timers only the state is kept.
@@ -254,7 +254,7 @@ TEST(TTimerTest, KeepsTickingWhileItsHandlerWaitsInANestedLoop) {
   manual.OnTimer = [&] { ++ticks; };
   manual.Start();
   EXPECT_TRUE(manual.Enabled());
-  conn::Pump(50);
+  Pump(50);
   EXPECT_EQ(ticks, stopped);
 }
 

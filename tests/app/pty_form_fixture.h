@@ -23,6 +23,7 @@
 
 #include "app/MainForm.h"
 #include "app/PortDiscovery.h"
+#include "tests/support/qt_wait.h"
 #include "ui/core/Dialogs.h"
 
 class PtyFormTest : public ::testing::Test {
@@ -60,8 +61,9 @@ class PtyFormTest : public ::testing::Test {
     std::filesystem::remove_all(docs_, ec);
   }
 
-  // Manual connection to the pty, completed by the dump's end line.
-  void Connect(const std::vector<std::string>& dump = {}) {
+  // Connect pressed in manual mode with the pty typed in the port box; the
+  // port is open once the first tick has run.
+  void OpenManually() {
     form->RadioButtonConnectionModeManual->setChecked(true);
     form->EnumComPorts();
     form->ProbeComPorts();
@@ -69,6 +71,11 @@ class PtyFormTest : public ::testing::Test {
     form->cbxComPort->setEditText(QString::fromStdString(slavePath_));
     form->OpenPortClick();
     if (!form->Comm->IsOpen()) form->Timer1Timer();
+  }
+
+  // Manual connection to the pty, completed by the dump's end line.
+  void Connect(const std::vector<std::string>& dump = {}) {
+    OpenManually();
     ASSERT_TRUE(form->Comm->IsOpen());
     for (const std::string& line : dump) Device(line);
     Device("[DEVICE DATA END]\r\n");
@@ -94,22 +101,6 @@ class PtyFormTest : public ::testing::Test {
       return ioctl(slaveKeep_, FIONREAD, &waiting) != 0 || waiting == 0;
     });
     Pump(40);
-  }
-
-  void Pump(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-
-  bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-      if (t.elapsed() > ms) return false;
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
   }
 
   // Every byte the window sent since the last call.

@@ -27,13 +27,7 @@ class WiFiFormTest : public PtyFormTest {
   // Connected over the pty, the device reporting its Wi-Fi module, the
   // configuration page on the Wi-Fi tab.
   void ConnectToWiFiTab() {
-    form->RadioButtonConnectionModeManual->setChecked(true);
-    form->EnumComPorts();
-    form->ProbeComPorts();
-    form->FillComPortCombo();
-    form->cbxComPort->setEditText(QString::fromStdString(slavePath_));
-    form->OpenPortClick();
-    if (!form->Comm->IsOpen()) form->Timer1Timer();
+    OpenManually();
     ASSERT_TRUE(form->Comm->IsOpen());
     // The handshake: the dump and the configuration replies.
     for (int i = 0; i < 5 && form->DeviceConnected != 1; ++i) {

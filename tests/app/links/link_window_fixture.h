@@ -139,28 +139,6 @@ inline double MsUntil(const std::function<bool()>& done, int limitMs) {
   return double(t.nsecsElapsed()) / 1e6;
 }
 
-// The window on the TCP medium, its device a loopback server.
-class TcpFormTest : public conn::FormTest {
- protected:
-  void SetUp() override {
-    FormTest::SetUp();
-    Make();
-    form->SelectConnectionMedium(1, form->mnuWiFi);
-    form->LabelEditWiFi_TCP_IP->setText("127.0.0.1");
-    form->LabelEditWiFi_Port->setText(QString::number(device.port));
-  }
-  // Connect, and the handshake through to the dump's end.
-  void ConnectAndDetect() {
-    form->OpenPortClick();
-    ASSERT_TRUE(form->TcpClient);
-    ASSERT_TRUE(device.Accept());
-    device.Write("S/N:(12345)\r\n");
-    ASSERT_TRUE(conn::WaitFor([&] { return form->ConnectState == 1; }));
-    device.Write("[DEVICE DATA END]\r\n");
-    ASSERT_TRUE(conn::WaitFor([&] { return form->DeviceConnected == 1; }));
-    device.Received();
-  }
-  conn::TcpDevice device;
-};
+using conn::TcpFormTest;
 
 }  // namespace linktest

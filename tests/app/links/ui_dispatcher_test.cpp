@@ -12,8 +12,6 @@
 #include "app/QtUiDispatcher.h"
 #include "app/conn_fixture.h"
 
-using conn::Pump;
-using conn::WaitFor;
 using ::testing::ElementsAre;
 
 namespace {

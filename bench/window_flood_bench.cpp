@@ -28,6 +28,7 @@
 #include "tests/app/links/flood_lines.h"
 #include "tests/app/links/input_probe.h"
 #include "tests/links/loopback_server.h"
+#include "tests/support/find_control.h"
 #include "ui/core/Dialogs.h"
 
 namespace {
@@ -96,9 +97,9 @@ void BM_InputWaitDuringTcpFlood(benchmark::State& state) {
   } tidy{docs};
   form->show();
   FloodingPeer peer;
-  form->SelectConnectionMedium(1, form->mnuWiFi);
-  form->LabelEditWiFi_TCP_IP->setText("127.0.0.1");
-  form->LabelEditWiFi_Port->setText(QString::number(peer.port));
+  form->SelectConnectionMedium(1, Find<QAction>(form, "mnuWiFi"));
+  Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->setText("127.0.0.1");
+  Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->setText(QString::number(peer.port));
   form->OpenPortClick();
   if (!peer.Accept()) {
     state.SkipWithError("the window did not connect");

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "tests/app/wifi_form_fixture.h"
+#include "tests/support/find_control.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ class Accessibility : public WiFiFormTest {
 };
 
 TEST_F(Accessibility, ConnectControlIsAToggleButtonPressedLikeAClick) {
-  QAccessibleInterface* iface = Of(form->OpenPort);
+  QAccessibleInterface* iface = Of(Find<TSpeedButton>(form, "OpenPort"));
   EXPECT_EQ(iface->role(), QAccessible::Button);
   EXPECT_TRUE(iface->state().checkable);
   EXPECT_FALSE(iface->state().checked);
@@ -40,10 +41,10 @@ TEST_F(Accessibility, ConnectControlIsAToggleButtonPressedLikeAClick) {
             QAccessibleActionInterface::pressAction());
 
   // The press connects: the port opens and the handshake runs to its end.
-  form->RadioButtonConnectionModeManual->setChecked(true);
-  form->cbxComPort->setEditText(QString::fromStdString(slavePath_));
+  Find<QRadioButton>(form, "RadioButtonConnectionModeManual")->setChecked(true);
+  Find<QComboBox>(form, "cbxComPort")->setEditText(QString::fromStdString(slavePath_));
   Activate(iface);
-  EXPECT_EQ(form->OpenPort->Tag, 1);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
   ASSERT_TRUE(form->Comm->IsOpen());
   for (int i = 0; i < 5 && form->DeviceConnected != 1; ++i) {
     Exchange();
@@ -56,26 +57,26 @@ TEST_F(Accessibility, ConnectControlIsAToggleButtonPressedLikeAClick) {
 
   // Pressed again it disconnects, whichever of its action names a tool uses.
   iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_FALSE(form->Comm->IsOpen());
   EXPECT_FALSE(iface->state().checked);
   EXPECT_EQ(iface->text(QAccessible::Name), "Connect");
   EXPECT_TRUE(dialogs.shown.empty());
 
   // A disabled control offers no press and takes none.
-  form->OpenPort->setEnabled(false);
+  Find<TSpeedButton>(form, "OpenPort")->setEnabled(false);
   EXPECT_FALSE(
       iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
   iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
 }
 
 TEST_F(Accessibility, WiFiModeChoicesAreRadioButtonsThatAskFirst) {
   ConnectToWiFiTab();
-  if (!form->Timer_WiFi_function->Enabled()) form->StartLoadWiFiSettings();
+  if (!Find<TTimer>(form, "Timer_WiFi_function")->Enabled()) form->StartLoadWiFiSettings();
   RunToEnd();
-  QAccessibleInterface* ap = Of(form->RadioButton_AP);
-  QAccessibleInterface* sta = Of(form->RadioButton_STA);
+  QAccessibleInterface* ap = Of(Find<QRadioButton>(form, "RadioButton_AP"));
+  QAccessibleInterface* sta = Of(Find<QRadioButton>(form, "RadioButton_STA"));
   EXPECT_EQ(ap->role(), QAccessible::RadioButton);
   EXPECT_EQ(sta->role(), QAccessible::RadioButton);
   EXPECT_EQ(ap->text(QAccessible::Name), "Access Point");
@@ -92,21 +93,21 @@ TEST_F(Accessibility, WiFiModeChoicesAreRadioButtonsThatAskFirst) {
             "You are about to switch to [Client mode].\n\nDo you want to continue?");
   EXPECT_TRUE(ap->state().checked);
   EXPECT_FALSE(sta->state().checked);
-  EXPECT_FALSE(form->Timer_WiFi_function->Enabled());
+  EXPECT_FALSE(Find<TTimer>(form, "Timer_WiFi_function")->Enabled());
 
   // OK: the mode change starts on the module.
   Activate(sta);
   EXPECT_TRUE(sta->state().checked);
   EXPECT_FALSE(ap->state().checked);
   EXPECT_EQ(form->WiFiData.operation, WiFiOperation::ChangeMode);
-  EXPECT_TRUE(form->Timer_WiFi_function->Enabled());
+  EXPECT_TRUE(Find<TTimer>(form, "Timer_WiFi_function")->Enabled());
 }
 
 TEST_F(Accessibility, EnableWiFiIsACheckBoxThatAsksFirst) {
   ConnectToWiFiTab();
-  if (!form->Timer_WiFi_function->Enabled()) form->StartLoadWiFiSettings();
+  if (!Find<TTimer>(form, "Timer_WiFi_function")->Enabled()) form->StartLoadWiFiSettings();
   RunToEnd();
-  QAccessibleInterface* box = Of(form->CheckBox_WiFi_Open);
+  QAccessibleInterface* box = Of(Find<QCheckBox>(form, "CheckBox_WiFi_Open"));
   EXPECT_EQ(box->role(), QAccessible::CheckBox);
   EXPECT_EQ(box->text(QAccessible::Name), "Enable Wi-Fi");
   const bool wasOn = box->state().checked;
@@ -118,12 +119,12 @@ TEST_F(Accessibility, EnableWiFiIsACheckBoxThatAsksFirst) {
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].caption, "Wireless network");
   EXPECT_EQ(box->state().checked, wasOn);
-  EXPECT_FALSE(form->Timer_WiFi_function->Enabled());
+  EXPECT_FALSE(Find<TTimer>(form, "Timer_WiFi_function")->Enabled());
 
   Activate(box);
   EXPECT_EQ(box->state().checked, !wasOn);
   EXPECT_EQ(form->WiFiData.operation, WiFiOperation::EnableWiFi);
-  EXPECT_TRUE(form->Timer_WiFi_function->Enabled());
+  EXPECT_TRUE(Find<TTimer>(form, "Timer_WiFi_function")->Enabled());
 }
 
 }  // namespace

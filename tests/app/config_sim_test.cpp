@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "tests/app/config_fixture.h"
+#include "tests/support/find_control.h"
 #include "tools/transponder-sim/TransponderSim.h"
 
 namespace {
@@ -24,14 +25,14 @@ class ConfigSim : public ConfigFormTest {
     }
   }
   void ConnectToSim() {
-    form->RadioButtonConnectionModeManual->setChecked(true);
+    Find<QRadioButton>(form, "RadioButtonConnectionModeManual")->setChecked(true);
     form->EnumComPorts();
     form->ProbeComPorts();
     form->FillComPortCombo();
-    form->cbxComPort->setEditText(QString::fromStdString(slavePath_));
+    Find<QComboBox>(form, "cbxComPort")->setEditText(QString::fromStdString(slavePath_));
     form->OpenPortClick();
     for (int s = 0; s < 5 && !form->DeviceConnected; ++s) {
-      if (form->Timer1->Enabled()) form->Timer1Timer();
+      if (Find<TTimer>(form, "Timer1")->Enabled()) form->Timer1Timer();
       Shuttle();
     }
     ASSERT_EQ(form->DeviceConnected, 1);
@@ -51,50 +52,51 @@ class ConfigSim : public ConfigFormTest {
 
 TEST_F(ConfigSim, WriteEveryTabThenReadItBack) {
   ConnectToSim();
-  EXPECT_EQ(form->lblEdtName->text().toStdString(), sim.state.name);
-  EXPECT_TRUE(form->MaskEditMMSI->isEnabled());  // not yet programmed
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtName")->text().toStdString(), sim.state.name);
+  EXPECT_TRUE(Find<TEdit>(form, "MaskEditMMSI")->isEnabled());  // not yet programmed
 
-  Configure(form->TabSheetStatic, [&] {
-    form->MaskEditMMSI->setText("211000001");
-    form->lblEdtName->setText("NEW NAME");
-    form->lblEdtCallSign->setText("NEW1");
-    form->cbxShipType->setCurrentIndex(19);  // 70 = Cargo ship
-    form->CSpinEditA->setValue(20);
-    form->CSpinEditB->setValue(11);
-    form->CSpinEditC->setValue(3);
-    form->CSpinEditD->setValue(4);
+  Configure(Find<QWidget>(form, "TabSheetStatic"), [&] {
+    Find<TEdit>(form, "MaskEditMMSI")->setText("211000001");
+    Find<TLabeledEdit>(form, "lblEdtName")->setText("NEW NAME");
+    Find<TLabeledEdit>(form, "lblEdtCallSign")->setText("NEW1");
+    Find<QComboBox>(form, "cbxShipType")->setCurrentIndex(19);  // 70 = Cargo ship
+    Find<QSpinBox>(form, "CSpinEditA")->setValue(20);
+    Find<QSpinBox>(form, "CSpinEditB")->setValue(11);
+    Find<QSpinBox>(form, "CSpinEditC")->setValue(3);
+    Find<QSpinBox>(form, "CSpinEditD")->setValue(4);
   });
 
-  Configure(form->TabSheetTransceiver, [&] {
-    form->ComboBoxDscMonitoring->setCurrentIndex(0);
-    form->ComboBoxGpsOutput->setCurrentIndex(5);
-    form->ComboBoxTransceiver_GPSMode->setCurrentIndex(0);
+  Configure(Find<QWidget>(form, "TabSheetTransceiver"), [&] {
+    Find<QComboBox>(form, "ComboBoxDscMonitoring")->setCurrentIndex(0);
+    Find<QComboBox>(form, "ComboBoxGpsOutput")->setCurrentIndex(5);
+    Find<QComboBox>(form, "ComboBoxTransceiver_GPSMode")->setCurrentIndex(0);
     EXPECT_EQ(form->AlrReplied, 1);  // the device reported its ALR setting
-    form->ComboBoxALRSentence->setCurrentIndex(0);
+    Find<QComboBox>(form, "ComboBoxALRSentence")->setCurrentIndex(0);
   });
 
-  Configure(form->TabSheetBaudRate, [&] {
+  Configure(Find<QWidget>(form, "TabSheetBaudRate"), [&] {
     EXPECT_EQ(form->DeviceInfo.multipleBaudType, 2);
-    form->cbx_NMEABaudRateNo1->setCurrentIndex(1);
-    form->cbx_NMEABaudRateNo2->setCurrentIndex(2);
-    form->cbx_NMEABaudRateNo3->setCurrentIndex(0);
-    form->cbx_NMEABaudRateNo4->setCurrentIndex(2);
+    Find<QComboBox>(form, "cbx_NMEABaudRateNo1")->setCurrentIndex(1);
+    Find<QComboBox>(form, "cbx_NMEABaudRateNo2")->setCurrentIndex(2);
+    Find<QComboBox>(form, "cbx_NMEABaudRateNo3")->setCurrentIndex(0);
+    Find<QComboBox>(form, "cbx_NMEABaudRateNo4")->setCurrentIndex(2);
   });
 
-  Configure(form->TabSheetSRMText, [&] {
-    form->lblEdtSRMText1->setText("A,B");
-    form->lblEdtSRMText2->setText("FIRE*2");
-    form->lblEdtSRMText3->setText("HELP!");
-    form->lblEdtSRMText4->setText("TEST ^ 4");
+  Configure(Find<QWidget>(form, "TabSheetSRMText"), [&] {
+    Find<TLabeledEdit>(form, "lblEdtSRMText1")->setText("A,B");
+    Find<TLabeledEdit>(form, "lblEdtSRMText2")->setText("FIRE*2");
+    Find<TLabeledEdit>(form, "lblEdtSRMText3")->setText("HELP!");
+    Find<TLabeledEdit>(form, "lblEdtSRMText4")->setText("TEST ^ 4");
   });
-  Configure(form->TabSheetButtonSRM, [&] { form->lblEdtSRMTextMsg14->setText("SOS $"); });
+  Configure(Find<QWidget>(form, "TabSheetButtonSRM"),
+            [&] { Find<TLabeledEdit>(form, "lblEdtSRMTextMsg14")->setText("SOS $"); });
 
-  Configure(form->TabSheetEncryption, [&] {
-    form->cbxEncrptionEnable->setChecked(true);
-    form->cbxEncryptionAddressMode->setChecked(true);
+  Configure(Find<QWidget>(form, "TabSheetEncryption"), [&] {
+    Find<QCheckBox>(form, "cbxEncrptionEnable")->setChecked(true);
+    Find<QCheckBox>(form, "cbxEncryptionAddressMode")->setChecked(true);
     form->cbxEncrptionEnableClick();
-    form->MaskEditEncryptionAddressMMSI->setText("000000123");
-    form->LabeledEditEncryptionASCII->setText("KEY1");
+    Find<TEdit>(form, "MaskEditEncryptionAddressMMSI")->setText("000000123");
+    Find<TLabeledEdit>(form, "LabeledEditEncryptionASCII")->setText("KEY1");
   });
   EXPECT_EQ(dialogs.shown.size(), 6u);  // one question per tab, nothing else
 
@@ -103,58 +105,61 @@ TEST_F(ConfigSim, WriteEveryTabThenReadItBack) {
   EXPECT_EQ(sim.state.srmTexts[0], "A,B");
 
   // Forget what the pages show, then read the device.
-  form->lblEdtName->setText("X");
-  form->lblEdtCallSign->setText("X");
-  form->cbxShipType->setCurrentIndex(0);
-  form->CSpinEditA->setValue(0);
-  form->ComboBoxGpsOutput->setCurrentIndex(0);
-  form->ComboBoxTransceiver_GPSMode->setCurrentIndex(1);
+  Find<TLabeledEdit>(form, "lblEdtName")->setText("X");
+  Find<TLabeledEdit>(form, "lblEdtCallSign")->setText("X");
+  Find<QComboBox>(form, "cbxShipType")->setCurrentIndex(0);
+  Find<QSpinBox>(form, "CSpinEditA")->setValue(0);
+  Find<QComboBox>(form, "ComboBoxGpsOutput")->setCurrentIndex(0);
+  Find<QComboBox>(form, "ComboBoxTransceiver_GPSMode")->setCurrentIndex(1);
   for (QComboBox* box :
-       {form->cbx_NMEABaudRateNo1, form->cbx_NMEABaudRateNo2, form->cbx_NMEABaudRateNo4})
+       {Find<QComboBox>(form, "cbx_NMEABaudRateNo1"), Find<QComboBox>(form, "cbx_NMEABaudRateNo2"),
+        Find<QComboBox>(form, "cbx_NMEABaudRateNo4")})
     box->setCurrentIndex(0);
-  form->cbx_NMEABaudRateNo3->setCurrentIndex(1);
+  Find<QComboBox>(form, "cbx_NMEABaudRateNo3")->setCurrentIndex(1);
   for (TLabeledEdit* e :
-       {form->lblEdtSRMText1, form->lblEdtSRMText2, form->lblEdtSRMText3, form->lblEdtSRMText4,
-        form->lblEdtSRMTextMsg14, form->LabeledEditEncryptionASCII})
+       {Find<TLabeledEdit>(form, "lblEdtSRMText1"), Find<TLabeledEdit>(form, "lblEdtSRMText2"),
+        Find<TLabeledEdit>(form, "lblEdtSRMText3"), Find<TLabeledEdit>(form, "lblEdtSRMText4"),
+        Find<TLabeledEdit>(form, "lblEdtSRMTextMsg14"),
+        Find<TLabeledEdit>(form, "LabeledEditEncryptionASCII")})
     e->setText("X");
-  form->MaskEditEncryptionAddressMMSI->setText("999999999");
-  form->cbxEncryptionAddressMode->setChecked(false);
+  Find<TEdit>(form, "MaskEditEncryptionAddressMMSI")->setText("999999999");
+  Find<QCheckBox>(form, "cbxEncryptionAddressMode")->setChecked(false);
 
-  ShowConfTab(form->TabSheetStatic);
+  ShowConfTab(Find<QWidget>(form, "TabSheetStatic"));
   form->SpeedButtonReloadClick();
   EXPECT_EQ(form->ReportCountdown, 1);
   Shuttle(8);
-  ShowConfTab(form->TabSheetSRMText);  // choosing the tab reads the SRM texts
+  ShowConfTab(Find<QWidget>(form, "TabSheetSRMText"));  // choosing the tab reads the SRM texts
   Shuttle();
-  ShowConfTab(form->TabSheetButtonSRM);
+  ShowConfTab(Find<QWidget>(form, "TabSheetButtonSRM"));
   Shuttle();
 
-  EXPECT_FALSE(form->MaskEditMMSI->isEnabled());
-  EXPECT_EQ(form->MaskEditMMSI->text(), "211000001");
-  EXPECT_EQ(form->lblEdtName->text(), "NEW NAME");
-  EXPECT_EQ(form->lblEdtCallSign->text(), "NEW1");
-  EXPECT_EQ(form->cbxShipType->currentText(), "70 = Cargo ship");
-  EXPECT_EQ(form->CSpinEditA->value(), 20);
-  EXPECT_EQ(form->CSpinEditB->value(), 11);
-  EXPECT_EQ(form->CSpinEditC->value(), 3);
-  EXPECT_EQ(form->CSpinEditD->value(), 4);
-  EXPECT_EQ(form->ComboBoxDscMonitoring->currentText(), "OFF");
-  EXPECT_EQ(form->ComboBoxGpsOutput->currentText(), "5s");
-  EXPECT_EQ(form->ComboBoxTransceiver_GPSMode->currentIndex(), 0);
-  EXPECT_EQ(form->ComboBoxALRSentence->currentText(), "OFF");
-  EXPECT_EQ(form->cbx_NMEABaudRateNo1->currentText(), "9600");
-  EXPECT_EQ(form->cbx_NMEABaudRateNo2->currentText(), "4800");
-  EXPECT_EQ(form->cbx_NMEABaudRateNo3->currentText(), "38400");
-  EXPECT_EQ(form->cbx_NMEABaudRateNo4->currentText(), "4800");
-  EXPECT_EQ(form->lblEdtSRMText1->text(), "A,B");
-  EXPECT_EQ(form->lblEdtSRMText2->text(), "FIRE*2");
-  EXPECT_EQ(form->lblEdtSRMText3->text(), "HELP!");
-  EXPECT_EQ(form->lblEdtSRMText4->text(), "TEST ^ 4");
-  EXPECT_EQ(form->lblEdtSRMTextMsg14->text(), "SOS $");
-  EXPECT_TRUE(form->cbxEncrptionEnable->isChecked());
-  EXPECT_TRUE(form->cbxEncryptionAddressMode->isChecked());
-  EXPECT_EQ(form->MaskEditEncryptionAddressMMSI->text(), "000000123");
-  EXPECT_EQ(form->LabeledEditEncryptionASCII->text(), "KEY1");
+  EXPECT_FALSE(Find<TEdit>(form, "MaskEditMMSI")->isEnabled());
+  EXPECT_EQ(Find<TEdit>(form, "MaskEditMMSI")->text(), "211000001");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtName")->text(), "NEW NAME");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtCallSign")->text(), "NEW1");
+  EXPECT_EQ(Find<QComboBox>(form, "cbxShipType")->currentText(), "70 = Cargo ship");
+  EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditA")->value(), 20);
+  EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditB")->value(), 11);
+  EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditC")->value(), 3);
+  EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditD")->value(), 4);
+  EXPECT_EQ(Find<QComboBox>(form, "ComboBoxDscMonitoring")->currentText(), "OFF");
+  EXPECT_EQ(Find<QComboBox>(form, "ComboBoxGpsOutput")->currentText(), "5s");
+  EXPECT_EQ(Find<QComboBox>(form, "ComboBoxTransceiver_GPSMode")->currentIndex(), 0);
+  EXPECT_EQ(Find<QComboBox>(form, "ComboBoxALRSentence")->currentText(), "OFF");
+  EXPECT_EQ(Find<QComboBox>(form, "cbx_NMEABaudRateNo1")->currentText(), "9600");
+  EXPECT_EQ(Find<QComboBox>(form, "cbx_NMEABaudRateNo2")->currentText(), "4800");
+  EXPECT_EQ(Find<QComboBox>(form, "cbx_NMEABaudRateNo3")->currentText(), "38400");
+  EXPECT_EQ(Find<QComboBox>(form, "cbx_NMEABaudRateNo4")->currentText(), "4800");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtSRMText1")->text(), "A,B");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtSRMText2")->text(), "FIRE*2");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtSRMText3")->text(), "HELP!");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtSRMText4")->text(), "TEST ^ 4");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtSRMTextMsg14")->text(), "SOS $");
+  EXPECT_TRUE(Find<QCheckBox>(form, "cbxEncrptionEnable")->isChecked());
+  EXPECT_TRUE(Find<QCheckBox>(form, "cbxEncryptionAddressMode")->isChecked());
+  EXPECT_EQ(Find<TEdit>(form, "MaskEditEncryptionAddressMMSI")->text(), "000000123");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "LabeledEditEncryptionASCII")->text(), "KEY1");
   EXPECT_EQ(dialogs.shown.size(), 6u);
 }
 

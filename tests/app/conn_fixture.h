@@ -27,6 +27,7 @@
 
 #include "app/MainForm.h"
 #include "app/PortDiscovery.h"
+#include "tests/support/find_control.h"
 #include "tests/support/qt_wait.h"
 #include "ui/core/Dialogs.h"
 
@@ -193,7 +194,7 @@ class FormTest : public ::testing::Test {
 
   // Timer1 ticks, as the timer would give them while it runs.
   void Tick(int n = 1) {
-    for (int i = 0; i < n && form->Timer1->Enabled(); ++i) form->Timer1Timer();
+    for (int i = 0; i < n && Find<TTimer>(form, "Timer1")->Enabled(); ++i) form->Timer1Timer();
   }
 
   std::vector<std::string> Captions() const {
@@ -242,9 +243,9 @@ class TcpFormTest : public FormTest {
   void SetUp() override {
     FormTest::SetUp();
     Make();
-    form->SelectConnectionMedium(1, form->mnuWiFi);
-    form->LabelEditWiFi_TCP_IP->setText("127.0.0.1");
-    form->LabelEditWiFi_Port->setText(QString::number(device.port));
+    form->SelectConnectionMedium(1, Find<QAction>(form, "mnuWiFi"));
+    Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->setText("127.0.0.1");
+    Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->setText(QString::number(device.port));
   }
   // Connect pressed; the device takes the connection.
   void Connect() {

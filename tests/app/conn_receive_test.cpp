@@ -8,6 +8,7 @@
 #include <random>
 
 #include "tests/app/conn_fixture.h"
+#include "tests/support/find_control.h"
 #include "wifi/core/WiFiSetup.h"
 
 using namespace conn;
@@ -29,7 +30,8 @@ class ReceiveTest : public FormTest {
   // sanitizer build, can take longer than a fixed pause), then lets it settle.
   void Send(PtyDevice& dev, const std::string& bytes) {
     auto seen = [this] {
-      return form->Memo_WiFi->toPlainText().toStdString() + "|" + form->SerialLine;
+      return Find<QPlainTextEdit>(form, "Memo_WiFi")->toPlainText().toStdString() + "|" +
+             form->SerialLine;
     };
     const std::string before = seen();
     dev.Write(bytes);
@@ -55,7 +57,8 @@ TEST_F(ReceiveTest, SerialLinesAreCutAtLfWithoutCrAndNul) {
     Pump(3);
   }
   Pump(30);
-  EXPECT_THAT(MemoLines(form->Memo_WiFi), ElementsAre("ABC", "", "$GPTXT,01*00"));
+  EXPECT_THAT(MemoLines(Find<QPlainTextEdit>(form, "Memo_WiFi")),
+              ElementsAre("ABC", "", "$GPTXT,01*00"));
   EXPECT_TRUE(form->SerialLine.empty());
 }
 
@@ -66,7 +69,7 @@ TEST_F(ReceiveTest, SerialLineLimitIs82) {
     Send(dev, EndLine(83) + "\r\n");
     EXPECT_EQ(form->DeviceConnected, 0);
     // Logged all the same.
-    EXPECT_THAT(MemoLines(form->Memo_WiFi), ElementsAre(EndLine(83)));
+    EXPECT_THAT(MemoLines(Find<QPlainTextEdit>(form, "Memo_WiFi")), ElementsAre(EndLine(83)));
     Send(dev, EndLine(82) + "\r\n");
     EXPECT_EQ(form->DeviceConnected, 1);
   }
@@ -82,7 +85,8 @@ TEST_F(ReceiveTest, TcpLineLimitIs100) {
   form->TcpRxHandler(EndLine(100).substr(50) + "\r\n");
   EXPECT_EQ(form->DeviceConnected, 1);
   // The TCP link has no Wi-Fi memo.
-  EXPECT_THAT(MemoLines(form->Memo_WiFi), ElementsAre("Debug and Receive the command"));
+  EXPECT_THAT(MemoLines(Find<QPlainTextEdit>(form, "Memo_WiFi")),
+              ElementsAre("Debug and Receive the command"));
 }
 
 TEST_F(ReceiveTest, GarbageWithoutLfIsBoundedAndTheNextLineStartsClean) {
@@ -110,7 +114,7 @@ TEST_F(ReceiveTest, OverLongSerialRunIsLoggedOnceThenSkipped) {
   Open(dev);
   Send(dev, std::string(3000, 'A'));
   Send(dev, std::string(10, 'B') + "\r\nnext\r\n");
-  const auto lines = MemoLines(form->Memo_WiFi);
+  const auto lines = MemoLines(Find<QPlainTextEdit>(form, "Memo_WiFi"));
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], std::string(TForm1::kLineAccumulatorLimit, 'A'));
   EXPECT_EQ(lines[1], "next");
@@ -119,17 +123,17 @@ TEST_F(ReceiveTest, OverLongSerialRunIsLoggedOnceThenSkipped) {
 TEST_F(ReceiveTest, PlusOkEntersCommandModeOnce) {
   PtyDevice dev;
   Open(dev);
-  form->Timer_WiFi_function->Start();  // a Wi-Fi operation is under way
+  Find<TTimer>(form, "Timer_WiFi_function")->Start();  // a Wi-Fi operation is under way
   Send(dev, "+ok=1\r\n");
   EXPECT_EQ(form->cmdMode, 0);
   form->wifiStep = 5;
   Send(dev, "junk\r\n+ok\r\n");
   EXPECT_EQ(form->cmdMode, 1);
   EXPECT_EQ(form->wifiStep, 0);
-  EXPECT_TRUE(form->Memo_WiFi->toPlainText().isEmpty());
+  EXPECT_TRUE(Find<QPlainTextEdit>(form, "Memo_WiFi")->toPlainText().isEmpty());
   Send(dev, "+ok\r\n");
   EXPECT_EQ(form->cmdMode, 1);
-  EXPECT_THAT(MemoLines(form->Memo_WiFi), ElementsAre("+ok"));
+  EXPECT_THAT(MemoLines(Find<QPlainTextEdit>(form, "Memo_WiFi")), ElementsAre("+ok"));
 }
 
 TEST_F(ReceiveTest, MemoWiFiKeepsBytesOneToOne) {
@@ -137,7 +141,7 @@ TEST_F(ReceiveTest, MemoWiFiKeepsBytesOneToOne) {
   Open(dev);
   const std::string ssid = "+ok=caf\xE9 \xFF\xC3\xA9";
   Send(dev, ssid + "\r\n");
-  EXPECT_EQ(form->Memo_WiFi->toPlainText().toLatin1().toStdString(), ssid);
+  EXPECT_EQ(Find<QPlainTextEdit>(form, "Memo_WiFi")->toPlainText().toLatin1().toStdString(), ssid);
 }
 
 TEST_F(ReceiveTest, SendRawGoesOnlyToTheChosenMedium) {
@@ -146,7 +150,7 @@ TEST_F(ReceiveTest, SendRawGoesOnlyToTheChosenMedium) {
   // Serial medium, port closed: false.
   EXPECT_FALSE(form->SendRaw(bytes));
   // Wi-Fi medium without a client: false.
-  form->SelectConnectionMedium(1, form->mnuWiFi);
+  form->SelectConnectionMedium(1, Find<QAction>(form, "mnuWiFi"));
   EXPECT_FALSE(form->SendRaw(bytes));
   EXPECT_FALSE(form->SendSentence("$PKVR,Q,CFG,30,0,0,"));
   // A sentence that already holds a checksum is refused before sending.
@@ -159,10 +163,10 @@ TEST_F(ReceiveTest, Memo5000LinesKeptAndClearedAbove) {
   form->WiFi->Memo_WiFi.Clear();
   for (int i = 0; i < 5000; ++i) form->WiFi->OnSerialLine(std::to_string(i));
   form->Timer2Timer();
-  EXPECT_EQ(form->Memo_WiFi->document()->blockCount(), 5000);
+  EXPECT_EQ(Find<QPlainTextEdit>(form, "Memo_WiFi")->document()->blockCount(), 5000);
   form->WiFi->OnSerialLine("5000");
   form->Timer2Timer();
-  EXPECT_TRUE(form->Memo_WiFi->toPlainText().isEmpty());
+  EXPECT_TRUE(Find<QPlainTextEdit>(form, "Memo_WiFi")->toPlainText().isEmpty());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "tests/app/conn_fixture.h"
+#include "tests/support/find_control.h"
 
 using namespace conn;
 using ::testing::ElementsAre;
@@ -27,10 +28,11 @@ std::vector<std::string> ManualTick0(int command = 16) {
 class SerialTest : public FormTest {
  protected:
   void ConnectManual(PtyDevice& dev) {
-    form->RadioButtonConnectionModeManual->setChecked(true);
+    Find<QRadioButton>(form, "RadioButtonConnectionModeManual")->setChecked(true);
     form->RadioButtonConnectionModeAutoClick();
-    form->cbxComPort->setCurrentIndex(
-        form->cbxComPort->findText(QString::fromStdString(dev.Name())));
+    Find<QComboBox>(form, "cbxComPort")
+        ->setCurrentIndex(
+            Find<QComboBox>(form, "cbxComPort")->findText(QString::fromStdString(dev.Name())));
     form->OpenPortClick();
   }
 };
@@ -41,15 +43,15 @@ TEST_F(SerialTest, ManualConnectQueriesUntilTheDumpEndsThenShowsConnected) {
   ConnectManual(dev);
   ASSERT_TRUE(form->Comm->IsOpen());
   EXPECT_EQ(form->Comm->DeviceName(), dev.path);
-  EXPECT_EQ(form->OpenPort->Tag, 1);
-  EXPECT_EQ(form->OpenPort->text().toStdString(), "Disconnect");
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->text().toStdString(), "Disconnect");
   EXPECT_EQ(form->ConnectState, 1);
   EXPECT_EQ(form->ConnectTick, 1);
-  EXPECT_TRUE(form->Timer1->Enabled());
-  EXPECT_TRUE(form->TimerConnection->Enabled());
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connecting...");
-  EXPECT_FALSE(form->cbxComPort->isEnabled());
-  EXPECT_FALSE(form->GroupBoxSerialConnectionMode->isEnabled());
+  EXPECT_TRUE(Find<TTimer>(form, "Timer1")->Enabled());
+  EXPECT_TRUE(Find<TTimer>(form, "TimerConnection")->Enabled());
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connecting...");
+  EXPECT_FALSE(Find<QComboBox>(form, "cbxComPort")->isEnabled());
+  EXPECT_FALSE(Find<QGroupBox>(form, "GroupBoxSerialConnectionMode")->isEnabled());
   EXPECT_THAT(dev.Received(), ElementsAreArray(ManualTick0()));
 
   // Tick 1 only leaves the pass-through; tick 2 asks again.
@@ -70,20 +72,20 @@ TEST_F(SerialTest, ManualConnectQueriesUntilTheDumpEndsThenShowsConnected) {
   Tick();
   EXPECT_TRUE(dev.Received().empty());
   form->TimerConnectionTimer();
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connected...");
-  EXPECT_FALSE(form->Timer1->Enabled());
-  EXPECT_FALSE(form->TimerConnection->Enabled());
-  EXPECT_TRUE(form->TimerUpdateSysChk->Enabled());
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connected...");
+  EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
+  EXPECT_FALSE(Find<TTimer>(form, "TimerConnection")->Enabled());
+  EXPECT_TRUE(Find<TTimer>(form, "TimerUpdateSysChk")->Enabled());
   EXPECT_TRUE(dialogs.shown.empty());
 
   // Disconnect.
   form->OpenPortClick();
   EXPECT_FALSE(form->Comm->IsOpen());
-  EXPECT_EQ(form->OpenPort->Tag, 0);
-  EXPECT_EQ(form->OpenPort->text().toStdString(), "Connect");
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
-  EXPECT_FALSE(form->TimerUpdateSysChk->Enabled());
-  EXPECT_TRUE(form->cbxComPort->isEnabled());
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->text().toStdString(), "Connect");
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
+  EXPECT_FALSE(Find<TTimer>(form, "TimerUpdateSysChk")->Enabled());
+  EXPECT_TRUE(Find<QComboBox>(form, "cbxComPort")->isEnabled());
   EXPECT_EQ(form->reloadNeeded, 1);
 }
 
@@ -101,9 +103,9 @@ TEST_F(SerialTest, SilentDeviceTimesOutOnTick21AndTheNextTickCloses) {
   EXPECT_TRUE(form->Comm->IsOpen());
   Tick();
   EXPECT_FALSE(form->Comm->IsOpen());
-  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_EQ(form->ConnectFailed, 0);
-  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
   EXPECT_EQ(dialogs.shown.size(), 1u);
 
   // A new attempt starts cleanly.
@@ -126,9 +128,9 @@ TEST_F(SerialTest, ManualPortHeldByAnotherProgramWarnsFirst) {
                                       "unpredictable mistakes. Continue?"));
   EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::OkCancel);
   EXPECT_FALSE(form->Comm->IsOpen());
-  EXPECT_EQ(form->OpenPort->Tag, 0);
-  EXPECT_FALSE(form->Timer1->Enabled());
-  EXPECT_TRUE(form->cbxComPort->isEnabled());
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+  EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
+  EXPECT_TRUE(Find<QComboBox>(form, "cbxComPort")->isEnabled());
 
   // OK tries the port, which does not open.
   dialogs.shown.clear();
@@ -138,15 +140,15 @@ TEST_F(SerialTest, ManualPortHeldByAnotherProgramWarnsFirst) {
   EXPECT_EQ(Captions()[1], "Error: Serial port open error! Please check!");
   EXPECT_FALSE(form->Comm->IsOpen());
   Tick();
-  EXPECT_EQ(form->OpenPort->Tag, 0);
-  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+  EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
 }
 
 TEST_F(SerialTest, TypedPathIsOpenedAsItIs) {
   PtyDevice dev;
   Make({});
-  EXPECT_EQ(form->cbxComPort->currentText().toStdString(), "N/A");
-  form->cbxComPort->setEditText(QString::fromStdString(dev.path));
+  EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->currentText().toStdString(), "N/A");
+  Find<QComboBox>(form, "cbxComPort")->setEditText(QString::fromStdString(dev.path));
   dialogs.answers = {DialogResult::Ok};  // not in the list: the warning
   form->OpenPortClick();
   ASSERT_TRUE(form->Comm->IsOpen());
@@ -158,7 +160,7 @@ TEST_F(SerialTest, TypedPathIsOpenedAsItIs) {
   dialogs.shown.clear();
   const std::string file = (docs / "not-a-port").string();
   std::ofstream(file) << "x";
-  form->cbxComPort->setEditText(QString::fromStdString(file));
+  Find<QComboBox>(form, "cbxComPort")->setEditText(QString::fromStdString(file));
   dialogs.answers = {DialogResult::Ok};
   form->OpenPortClick();
   EXPECT_FALSE(form->Comm->IsOpen());
@@ -181,16 +183,17 @@ TEST_F(SerialTest, PortRefusedForLackOfPermissionSaysHowToGetIt) {
   commSystem = &seam;
   Make({dev.path});
   form->show();
-  QTest::mouseClick(form->RadioButtonConnectionModeManual, Qt::LeftButton);
-  form->cbxComPort->lineEdit()->clear();
-  QTest::keyClicks(form->cbxComPort->lineEdit(), QString::fromStdString(dev.path));
+  QTest::mouseClick(Find<QRadioButton>(form, "RadioButtonConnectionModeManual"), Qt::LeftButton);
+  Find<QComboBox>(form, "cbxComPort")->lineEdit()->clear();
+  QTest::keyClicks(Find<QComboBox>(form, "cbxComPort")->lineEdit(),
+                   QString::fromStdString(dev.path));
   auto attempt = [&](int error) {
     seam.error = error;
     dialogs.shown.clear();
-    QTest::mouseClick(form->OpenPort, Qt::LeftButton);
+    QTest::mouseClick(Find<TSpeedButton>(form, "OpenPort"), Qt::LeftButton);
     Tick();  // the failed attempt closes
     EXPECT_FALSE(form->Comm->IsOpen());
-    EXPECT_EQ(form->OpenPort->Tag, 0);
+    EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
     return Captions();
   };
   const std::string failed = "Error: Serial port open error! Please check!";
@@ -206,8 +209,8 @@ TEST_F(SerialTest, PortRefusedForLackOfPermissionSaysHowToGetIt) {
   // Automatic detection passes refused ports by without a word, as any port that does not open.
   seam.error = EACCES;
   dialogs.shown.clear();
-  QTest::mouseClick(form->RadioButtonConnectionModeAuto, Qt::LeftButton);
-  QTest::mouseClick(form->OpenPort, Qt::LeftButton);
+  QTest::mouseClick(Find<QRadioButton>(form, "RadioButtonConnectionModeAuto"), Qt::LeftButton);
+  QTest::mouseClick(Find<TSpeedButton>(form, "OpenPort"), Qt::LeftButton);
   Tick(20);
   EXPECT_TRUE(dialogs.shown.empty());
   Tick();
@@ -216,10 +219,11 @@ TEST_F(SerialTest, PortRefusedForLackOfPermissionSaysHowToGetIt) {
   // Once the user may, the port opens.
   Tick();
   seam.error = 0;
-  QTest::mouseClick(form->RadioButtonConnectionModeManual, Qt::LeftButton);
-  form->cbxComPort->lineEdit()->clear();
-  QTest::keyClicks(form->cbxComPort->lineEdit(), QString::fromStdString(dev.path));
-  QTest::mouseClick(form->OpenPort, Qt::LeftButton);
+  QTest::mouseClick(Find<QRadioButton>(form, "RadioButtonConnectionModeManual"), Qt::LeftButton);
+  Find<QComboBox>(form, "cbxComPort")->lineEdit()->clear();
+  QTest::keyClicks(Find<QComboBox>(form, "cbxComPort")->lineEdit(),
+                   QString::fromStdString(dev.path));
+  QTest::mouseClick(Find<TSpeedButton>(form, "OpenPort"), Qt::LeftButton);
   EXPECT_TRUE(form->Comm->IsOpen());
   EXPECT_THAT(dev.Received(), ElementsAreArray(ManualTick0()));
   form.reset();  // its port closes through the seam, which goes with this test
@@ -230,16 +234,17 @@ TEST_F(SerialTest, AutomaticDetectionTriesOpenablePortsInTurn) {
   held.Hold();
   Make({a.path, held.path, c.path});
   ASSERT_EQ(static_cast<int>(form->OpenablePortList.size()), 2);
-  form->RadioButtonConnectionModeAuto->setChecked(true);
+  Find<QRadioButton>(form, "RadioButtonConnectionModeAuto")->setChecked(true);
   form->RadioButtonConnectionModeAutoClick();
-  EXPECT_EQ(form->PageControlDetectComPortMode->currentWidget(), form->TabSheetAutoConnectComPort);
+  EXPECT_EQ(Find<QTabWidget>(form, "PageControlDetectComPortMode")->currentWidget(),
+            Find<QWidget>(form, "TabSheetAutoConnectComPort"));
 
   form->OpenPortClick();
   const auto first = NaturalLess(a.Name(), c.Name()) ? &a : &c;  // sorted by name
   const auto second = first == &a ? &c : &a;
   EXPECT_EQ(form->Comm->DeviceName(), first->path);
-  EXPECT_EQ(form->EditAutoDetectComPort->text().toStdString(), first->Name());
-  EXPECT_EQ(form->EditAutoDetectBaudRate->text().toStdString(), "115200");
+  EXPECT_EQ(Find<TEdit>(form, "EditAutoDetectComPort")->text().toStdString(), first->Name());
+  EXPECT_EQ(Find<TEdit>(form, "EditAutoDetectBaudRate")->text().toStdString(), "115200");
   EXPECT_THAT(first->Received(), ElementsAreArray(QueryLines(16)));  // tick 0
   Tick();                                                            // tick 1: nothing
   EXPECT_TRUE(first->Received().empty());
@@ -247,7 +252,7 @@ TEST_F(SerialTest, AutomaticDetectionTriesOpenablePortsInTurn) {
   EXPECT_THAT(first->Received(), ElementsAreArray(QueryLines(16)));
   Tick();  // tick 3: the next port
   EXPECT_EQ(form->Comm->DeviceName(), second->path);
-  EXPECT_EQ(form->EditAutoDetectComPort->text().toStdString(), second->Name());
+  EXPECT_EQ(Find<TEdit>(form, "EditAutoDetectComPort")->text().toStdString(), second->Name());
   EXPECT_THAT(second->Received(), ElementsAreArray(QueryLines(16)));
   EXPECT_TRUE(held.Received().empty());
   Tick(3);  // tick 6: round again
@@ -271,21 +276,21 @@ TEST_F(SerialTest, AutomaticDetectionFailures) {
     PtyDevice held;
     held.Hold();
     Make({held.path});
-    form->RadioButtonConnectionModeAuto->setChecked(true);
+    Find<QRadioButton>(form, "RadioButtonConnectionModeAuto")->setChecked(true);
     form->OpenPortClick();
-    EXPECT_EQ(form->EditAutoDetectComPort->text().toStdString(), "N/A");
+    EXPECT_EQ(Find<TEdit>(form, "EditAutoDetectComPort")->text().toStdString(), "N/A");
     EXPECT_THAT(Captions(), ElementsAre("Warning: All serial ports are occupied or no existing!"));
     EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Warning);
     Tick();
-    EXPECT_EQ(form->OpenPort->Tag, 0);
-    EXPECT_FALSE(form->Timer1->Enabled());
+    EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+    EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
   }
   dialogs.shown.clear();
   {
     // Two silent ports: the attempt ends when the tick passes 20.
     PtyDevice a, b;
     Make({a.path, b.path});
-    form->RadioButtonConnectionModeAuto->setChecked(true);
+    Find<QRadioButton>(form, "RadioButtonConnectionModeAuto")->setChecked(true);
     form->OpenPortClick();
     Tick(20);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -293,7 +298,7 @@ TEST_F(SerialTest, AutomaticDetectionFailures) {
     EXPECT_THAT(Captions(), ElementsAre("Error: Serial port detecting failed!"));
     Tick();
     EXPECT_FALSE(form->Comm->IsOpen());
-    EXPECT_EQ(form->OpenPort->Tag, 0);
+    EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   }
 }
 
@@ -305,7 +310,7 @@ TEST_F(SerialTest, EightOpenablePortsAreEachTriedOnce) {
     paths.push_back(devs.back()->path);
   }
   Make(paths);
-  form->RadioButtonConnectionModeAuto->setChecked(true);
+  Find<QRadioButton>(form, "RadioButtonConnectionModeAuto")->setChecked(true);
   form->OpenPortClick();
   EXPECT_EQ(form->ConnectTimeout, 26);
   Tick(26);
@@ -326,8 +331,8 @@ TEST_F(SerialTest, SecondClickWhileDetectingClosesWithoutMessage) {
   Tick(3);
   form->OpenPortClick();
   EXPECT_FALSE(form->Comm->IsOpen());
-  EXPECT_EQ(form->OpenPort->Tag, 0);
-  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+  EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
   EXPECT_EQ(form->ConnectState, 0);
   EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -354,10 +359,11 @@ TEST_F(SerialTest, ConnectionStatusBlinksRedThenBlack) {
   std::string pattern;
   for (int i = 0; i < 8; ++i) {
     form->TimerConnectionTimer();
-    pattern += form->LabelConnectionStatus->styleSheet().contains("ff0000") ? 'R' : 'B';
+    pattern +=
+        Find<TLabel>(form, "LabelConnectionStatus")->styleSheet().contains("ff0000") ? 'R' : 'B';
   }
   EXPECT_EQ(pattern, "RRBBBBBR");  // tags 1..7, 0
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connecting...");
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connecting...");
 }
 
 TEST_F(SerialTest, PortUnpluggedWhileConnectedClosesOnTheSecondTimer2Tick) {
@@ -380,8 +386,8 @@ TEST_F(SerialTest, PortUnpluggedWhileConnectedClosesOnTheSecondTimer2Tick) {
   form->Timer2Timer();
   EXPECT_EQ(ports->enumerations, before + 1);
   EXPECT_FALSE(form->Comm->IsOpen());
-  EXPECT_EQ(form->OpenPort->Tag, 0);
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
   EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 1);
   form->Timer2Timer();
   form->Timer2Timer();
@@ -397,39 +403,40 @@ TEST_F(SerialTest, ChangingMediumWhileConnectedAsksFirst) {
   ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
 
   // The medium already chosen: nothing, not even a question.
-  form->mnuSerialPort->trigger();
+  Find<QAction>(form, "mnuSerialPort")->trigger();
   EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_TRUE(form->mnuSerialPort->isChecked());
+  EXPECT_TRUE(Find<QAction>(form, "mnuSerialPort")->isChecked());
 
   dialogs.answers = {DialogResult::Cancel};
-  form->mnuWiFi->trigger();
+  Find<QAction>(form, "mnuWiFi")->trigger();
   EXPECT_THAT(Captions(), ElementsAre("Warning: Device is connected. Do you want to disconnect?"));
   EXPECT_TRUE(form->Comm->IsOpen());
-  EXPECT_TRUE(form->mnuSerialPort->isChecked());
-  EXPECT_FALSE(form->mnuWiFi->isChecked());
+  EXPECT_TRUE(Find<QAction>(form, "mnuSerialPort")->isChecked());
+  EXPECT_FALSE(Find<QAction>(form, "mnuWiFi")->isChecked());
   EXPECT_EQ(form->ConnectionMedium, 0);
-  EXPECT_FALSE(form->GroupBoxSerialConnectionMode->isHidden());
-  EXPECT_TRUE(form->GroupBoxWiFiConnectionMode->isHidden());
+  EXPECT_FALSE(Find<QGroupBox>(form, "GroupBoxSerialConnectionMode")->isHidden());
+  EXPECT_TRUE(Find<QGroupBox>(form, "GroupBoxWiFiConnectionMode")->isHidden());
 
   dialogs.answers = {DialogResult::Ok};
-  form->mnuWiFi->trigger();
+  Find<QAction>(form, "mnuWiFi")->trigger();
   EXPECT_FALSE(form->Comm->IsOpen());
-  EXPECT_EQ(form->OpenPort->Tag, 0);
-  EXPECT_FALSE(form->mnuSerialPort->isChecked());
-  EXPECT_TRUE(form->mnuWiFi->isChecked());
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+  EXPECT_FALSE(Find<QAction>(form, "mnuSerialPort")->isChecked());
+  EXPECT_TRUE(Find<QAction>(form, "mnuWiFi")->isChecked());
   EXPECT_EQ(form->ConnectionMedium, 1);
-  EXPECT_TRUE(form->GroupBoxSerialConnectionMode->isHidden());
-  EXPECT_FALSE(form->GroupBoxWiFiConnectionMode->isHidden());
-  EXPECT_FALSE(
-      form->PageControlConf->isTabVisible(form->PageControlConf->indexOf(form->TabSheetWiFi)));
+  EXPECT_TRUE(Find<QGroupBox>(form, "GroupBoxSerialConnectionMode")->isHidden());
+  EXPECT_FALSE(Find<QGroupBox>(form, "GroupBoxWiFiConnectionMode")->isHidden());
+  EXPECT_FALSE(Find<QTabWidget>(form, "PageControlConf")
+                   ->isTabVisible(Find<QTabWidget>(form, "PageControlConf")
+                                      ->indexOf(Find<QWidget>(form, "TabSheetWiFi"))));
 
   // And back, with nothing open: no question.
   dialogs.shown.clear();
-  form->mnuSerialPort->trigger();
+  Find<QAction>(form, "mnuSerialPort")->trigger();
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_EQ(form->ConnectionMedium, 0);
-  EXPECT_TRUE(form->mnuSerialPort->isChecked());
-  EXPECT_FALSE(form->mnuWiFi->isChecked());
+  EXPECT_TRUE(Find<QAction>(form, "mnuSerialPort")->isChecked());
+  EXPECT_FALSE(Find<QAction>(form, "mnuWiFi")->isChecked());
 }
 
 TEST_F(SerialTest, FailedSendWhileConnectedIsReportedAndCloses) {
@@ -446,13 +453,13 @@ TEST_F(SerialTest, FailedSendWhileConnectedIsReportedAndCloses) {
   EXPECT_FALSE(form->QueryDevice(17));
   EXPECT_THAT(Captions(), ElementsAre("Error: Serial port open error! Please check!"));
   EXPECT_FALSE(form->Comm->IsOpen());
-  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
 }
 
 TEST_F(SerialTest, FailedSendWhileAutoDetectingIsSilent) {
   Make({});
-  form->RadioButtonConnectionModeAuto->setChecked(true);
-  form->OpenPort->Tag = 1;
+  Find<QRadioButton>(form, "RadioButtonConnectionModeAuto")->setChecked(true);
+  Find<TSpeedButton>(form, "OpenPort")->Tag = 1;
   form->ConnectState = 1;
   EXPECT_FALSE(form->SendRecordSentence("P", "TST"));
   EXPECT_TRUE(dialogs.shown.empty());

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 #include "tests/app/conn_fixture.h"
+#include "tests/support/find_control.h"
 #include "tools/transponder-sim/TransponderSim.h"
 
 using namespace conn;
@@ -27,13 +28,14 @@ class SimTest : public FormTest {
   // One second: a Timer1 tick (while it runs), the stream, the exchange.
   template <class Device>
   void Second(Device& dev) {
-    if (form->Timer1->Enabled()) form->Timer1Timer();
-    if (form->TimerConnection->Enabled()) form->TimerConnectionTimer();
+    if (Find<TTimer>(form, "Timer1")->Enabled()) form->Timer1Timer();
+    if (Find<TTimer>(form, "TimerConnection")->Enabled()) form->TimerConnectionTimer();
     sim.Tick();
     Shuttle(dev);
   }
   bool TabShown(QWidget* tab) {
-    return form->PageControlConf->isTabVisible(form->PageControlConf->indexOf(tab));
+    return Find<QTabWidget>(form, "PageControlConf")
+        ->isTabVisible(Find<QTabWidget>(form, "PageControlConf")->indexOf(tab));
   }
   bool SimGot(const std::string& prefix) {
     for (const auto& l : sim.ReceivedLines())
@@ -56,11 +58,12 @@ TEST_F(SimTest, SerialSessionFromConnectToReadDevice) {
   EXPECT_TRUE(SimGot("$AIAIQ,VSD"));
   EXPECT_TRUE(SimGot("$AIAIQ,SSD"));
   Second(dev);
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connected...");
-  EXPECT_FALSE(form->Timer1->Enabled());
-  EXPECT_NE(form->lblFirmVer->text().toStdString().find(sim.state.firmwareText), std::string::npos);
-  EXPECT_TRUE(TabShown(form->TabSheetSRMText));
-  EXPECT_TRUE(TabShown(form->TabSheetEncryption));
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connected...");
+  EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
+  EXPECT_NE(Find<QLabel>(form, "lblFirmVer")->text().toStdString().find(sim.state.firmwareText),
+            std::string::npos);
+  EXPECT_TRUE(TabShown(Find<QWidget>(form, "TabSheetSRMText")));
+  EXPECT_TRUE(TabShown(Find<QWidget>(form, "TabSheetEncryption")));
 
   // The stream keeps flowing; Read Device asks again and is answered.
   sim.ClearReceived();
@@ -78,7 +81,7 @@ TEST_F(SimTest, AutomaticDetectionFindsTheDeviceBehindOtherPorts) {
   PtyDevice empty, held, device;
   held.Hold();
   Make({empty.path, held.path, device.path});
-  form->RadioButtonConnectionModeAuto->setChecked(true);
+  Find<QRadioButton>(form, "RadioButtonConnectionModeAuto")->setChecked(true);
   form->RadioButtonConnectionModeAutoClick();
   form->OpenPortClick();
   for (int s = 0; s < 12 && !form->DeviceConnected; ++s) {
@@ -87,10 +90,10 @@ TEST_F(SimTest, AutomaticDetectionFindsTheDeviceBehindOtherPorts) {
   }
   ASSERT_EQ(form->DeviceConnected, 1);
   EXPECT_EQ(form->Comm->DeviceName(), device.path);
-  EXPECT_EQ(form->EditAutoDetectComPort->text().toStdString(), device.Name());
+  EXPECT_EQ(Find<TEdit>(form, "EditAutoDetectComPort")->text().toStdString(), device.Name());
   EXPECT_TRUE(held.Received().empty());
   Second(device);
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connected...");
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connected...");
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -121,18 +124,18 @@ TEST_F(SimTest, DumpWithoutItsEndTimesOut) {
 TEST_F(SimTest, TcpSessionConnects) {
   TcpDevice dev;
   Make();
-  form->SelectConnectionMedium(1, form->mnuWiFi);
-  form->LabelEditWiFi_TCP_IP->setText("127.0.0.1");
-  form->LabelEditWiFi_Port->setText(QString::number(dev.port));
+  form->SelectConnectionMedium(1, Find<QAction>(form, "mnuWiFi"));
+  Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->setText("127.0.0.1");
+  Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->setText(QString::number(dev.port));
   form->OpenPortClick();
   ASSERT_TRUE(dev.Accept());
   for (int s = 0; s < 8 && !form->DeviceConnected; ++s) Second(dev);
   ASSERT_EQ(form->DeviceConnected, 1);
   Second(dev);
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connected...");
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connected...");
   EXPECT_TRUE(SimGot("$PTST,,,,,00016*"));
   // The Wi-Fi page stays hidden on the TCP medium.
-  EXPECT_FALSE(TabShown(form->TabSheetWiFi));
+  EXPECT_FALSE(TabShown(Find<QWidget>(form, "TabSheetWiFi")));
   form->OpenPortClick();
   EXPECT_FALSE(form->TcpClient);
   EXPECT_TRUE(dialogs.shown.empty());

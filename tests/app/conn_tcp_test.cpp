@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "tests/app/conn_fixture.h"
+#include "tests/support/find_control.h"
 
 using namespace conn;
 using ::testing::ElementsAre;
@@ -15,11 +16,11 @@ using TcpTest = TcpFormTest;
 
 TEST_F(TcpTest, ConnectDetectAndDisconnect) {
   Connect();
-  EXPECT_EQ(form->OpenPort->Tag, 1);
-  EXPECT_EQ(form->OpenPort->text().toStdString(), "Disconnect");
-  EXPECT_FALSE(form->LabelEditWiFi_TCP_IP->isEnabled());
-  EXPECT_FALSE(form->LabelEditWiFi_Port->isEnabled());
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connecting...");
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->text().toStdString(), "Disconnect");
+  EXPECT_FALSE(Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->isEnabled());
+  EXPECT_FALSE(Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->isEnabled());
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connecting...");
 
   // Tick 0 sends nothing; the test request goes out on odd ticks.
   Tick();
@@ -42,8 +43,8 @@ TEST_F(TcpTest, ConnectDetectAndDisconnect) {
   ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
   EXPECT_THAT(device.Received(), ElementsAre("$AIAIQ,VSD*3C\r\n", "$AIAIQ,SSD*39\r\n"));
   form->TimerConnectionTimer();
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connected...");
-  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connected...");
+  EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
 
   // Sends reach the device.
   EXPECT_TRUE(form->QueryDevice(17));
@@ -51,13 +52,13 @@ TEST_F(TcpTest, ConnectDetectAndDisconnect) {
 
   form->OpenPortClick();
   EXPECT_FALSE(form->TcpClient);
-  EXPECT_EQ(form->OpenPort->Tag, 0);
-  EXPECT_TRUE(form->LabelEditWiFi_TCP_IP->isEnabled());
-  EXPECT_TRUE(form->LabelEditWiFi_Port->isEnabled());
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+  EXPECT_TRUE(Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->isEnabled());
+  EXPECT_TRUE(Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->isEnabled());
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
   EXPECT_TRUE(WaitFor([&] { return device.PeerClosed(); }));
   Pump(50);  // the thread's own notice arrives late and changes nothing
-  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -72,18 +73,18 @@ TEST_F(TcpTest, SilentDeviceEndsQuietlyOnTick16) {
   EXPECT_TRUE(form->TcpClient);
   Tick();  // ConnectTick 16
   EXPECT_FALSE(form->TcpClient);
-  EXPECT_EQ(form->OpenPort->Tag, 0);
-  EXPECT_FALSE(form->OpenPort->Down());
-  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+  EXPECT_FALSE(Find<TSpeedButton>(form, "OpenPort")->Down());
+  EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
   EXPECT_EQ(form->ConnectFailed, 0);
-  EXPECT_TRUE(form->LabelEditWiFi_TCP_IP->isEnabled());
+  EXPECT_TRUE(Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->isEnabled());
   EXPECT_TRUE(dialogs.shown.empty());
 
   // A new Connect starts cleanly.
   device.CloseClient();
   Connect();
   EXPECT_EQ(form->ConnectTick, 0);
-  EXPECT_EQ(form->OpenPort->Tag, 1);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
 }
 
 TEST_F(TcpTest, PeerClosingReturnsToIdle) {
@@ -92,16 +93,16 @@ TEST_F(TcpTest, PeerClosingReturnsToIdle) {
   ASSERT_TRUE(WaitFor([&] { return form->ConnectState == 1; }));
   device.CloseClient();
   ASSERT_TRUE(WaitFor([&] { return !form->TcpClient; }));
-  EXPECT_EQ(form->OpenPort->Tag, 0);
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(TcpTest, NoServerReturnsToIdle) {
-  form->LabelEditWiFi_Port->setText("1");  // nothing listens there
+  Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->setText("1");  // nothing listens there
   form->OpenPortClick();
   ASSERT_TRUE(WaitFor([&] { return !form->TcpClient; }, 12000));
-  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -144,26 +145,26 @@ TEST_F(TcpTest, SettingsAreValidated) {
                {"1.2.3.4", "0", true}};
   for (const auto& c : cases) {
     // Bypass the edits' own key filters: the check must hold by itself.
-    form->LabelEditWiFi_TCP_IP->setValidator(nullptr);
-    form->LabelEditWiFi_TCP_IP->setMaxLength(32767);
-    form->LabelEditWiFi_Port->setValidator(nullptr);
-    form->LabelEditWiFi_Port->setText(c.port);
-    form->LabelEditWiFi_TCP_IP->setText(c.address);
+    Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->setValidator(nullptr);
+    Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->setMaxLength(32767);
+    Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->setValidator(nullptr);
+    Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->setText(c.port);
+    Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->setText(c.address);
     EXPECT_EQ(form->ValidateTcpSettings(), c.ok) << c.address << " " << c.port;
   }
   // A refused setting only releases the button.
-  form->LabelEditWiFi_Port->setText("");
-  form->OpenPort->SetDown(true);
+  Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->setText("");
+  Find<TSpeedButton>(form, "OpenPort")->SetDown(true);
   form->OpenPortClick();
-  EXPECT_FALSE(form->OpenPort->Down());
+  EXPECT_FALSE(Find<TSpeedButton>(form, "OpenPort")->Down());
   EXPECT_FALSE(form->TcpClient);
-  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
 }
 
 TEST_F(TcpTest, SerialClosedMeansNoSendEvenWithAClient) {
   Connect();
-  form->mnuWiFi->setChecked(false);
-  form->mnuSerialPort->setChecked(true);
+  Find<QAction>(form, "mnuWiFi")->setChecked(false);
+  Find<QAction>(form, "mnuSerialPort")->setChecked(true);
   EXPECT_FALSE(form->SendRaw(std::string("$X\r\n")));
   EXPECT_TRUE(device.Received().empty());
 }

@@ -3,6 +3,7 @@
 
 #include "app/core/SysCheckRecords.h"
 #include "tests/app/diag_fixture.h"
+#include "tests/support/find_control.h"
 
 namespace {
 
@@ -10,8 +11,9 @@ class DiagCheckPage : public DiagFormTest {
  protected:
   std::vector<bool> Pictures() {
     std::vector<bool> out;
-    for (QLabel* l : {form->ImageChkFwVer, form->ImageChkProdSN, form->ImageChkMMSI,
-                      form->ImageChkGps, form->ImageChkTx, form->ImageChkRx}) {
+    for (QLabel* l : {Find<QLabel>(form, "ImageChkFwVer"), Find<QLabel>(form, "ImageChkProdSN"),
+                      Find<QLabel>(form, "ImageChkMMSI"), Find<QLabel>(form, "ImageChkGps"),
+                      Find<QLabel>(form, "ImageChkTx"), Find<QLabel>(form, "ImageChkRx")}) {
       EXPECT_FALSE(l->pixmap().isNull());
       out.push_back(l->property("checkPassed").toBool());
     }
@@ -22,11 +24,11 @@ class DiagCheckPage : public DiagFormTest {
 TEST_F(DiagCheckPage, EverythingFailsBeforeTheDeviceSpeaks) {
   EXPECT_EQ(Pictures(), std::vector<bool>(6, false));
   form->TimerUpdateSysChkTimer();
-  EXPECT_EQ(Text(form->lblValFwVer), "---------");
-  EXPECT_EQ(Text(form->lblValProdSN), "---------");
-  EXPECT_EQ(Text(form->lblValMMSI), "000000000");
-  EXPECT_EQ(Text(form->lblValGps), "Lost");
-  EXPECT_EQ(Text(form->lblValTxCntA), "0");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValFwVer")), "---------");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValProdSN")), "---------");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValMMSI")), "000000000");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValGps")), "Lost");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValTxCntA")), "0");
   // Pass and fail pictures are different pictures.
   EXPECT_NE(form->ImageListSysChk[0], form->ImageListSysChk[1]);
   EXPECT_EQ(form->ImageListSysChk[0].size(), QSize(24, 24));
@@ -35,21 +37,21 @@ TEST_F(DiagCheckPage, EverythingFailsBeforeTheDeviceSpeaks) {
 TEST_F(DiagCheckPage, ItemsPassFromDumpPositionAndTraffic) {
   Connect({"Firmware:V1.02\r\n", "S/N:(KV12345678)\r\n", "MMSI:(0)\r\n"});
   form->TimerUpdateSysChkTimer();
-  EXPECT_EQ(Text(form->lblValFwVer), "V1.02");
-  EXPECT_EQ(Text(form->lblValProdSN), "KV12345678");
-  EXPECT_EQ(Text(form->lblValMMSI), "000000000");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValFwVer")), "V1.02");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValProdSN")), "KV12345678");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValMMSI")), "000000000");
   EXPECT_EQ(Pictures(), (std::vector<bool>{true, true, false, false, false, false}));
 
   DeviceLines({PositionReport18("VDO", 'A', 123456789, 5.8, 52.8, 0.1, 90, 12),
                PositionReport18("VDM", 'B', 211000002, 5.9, 52.9, 1, 10, 5),
                PositionReport18("VDM", 'B', 211000003, 5.9, 52.9, 1, 10, 5)});
   form->TimerUpdateSysChkTimer();
-  EXPECT_EQ(Text(form->lblValMMSI), " 123456789");
-  EXPECT_EQ(Text(form->lblValGps), "Fixed");
-  EXPECT_EQ(Text(form->lblValTxCntA), "1");
-  EXPECT_EQ(Text(form->lblValTxCntB), "0");
-  EXPECT_EQ(Text(form->lblValRxCntA), "0");
-  EXPECT_EQ(Text(form->lblValRxCntB), "2");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValMMSI")), " 123456789");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValGps")), "Fixed");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValTxCntA")), "1");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValTxCntB")), "0");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValRxCntA")), "0");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValRxCntB")), "2");
   EXPECT_EQ(Pictures(), std::vector<bool>(6, true));
   EXPECT_EQ(form->DeviceInfo.checkFlags[kFlagTxPassed], 1);
   EXPECT_EQ(form->DeviceInfo.checkFlags[kFlagRxPassed], 1);
@@ -57,28 +59,28 @@ TEST_F(DiagCheckPage, ItemsPassFromDumpPositionAndTraffic) {
   // A report whose time stamp is not available is no fix.
   DeviceLines({PositionReport18("VDO", 'A', 123456789, 5.8, 52.8, 0.1, 90, 60)});
   form->TimerUpdateSysChkTimer();
-  EXPECT_EQ(Text(form->lblValGps), "Lost");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValGps")), "Lost");
 }
 
 TEST_F(DiagCheckPage, ClearFailsEverythingThenAsksTheDeviceASecondLater) {
   Connect({"Firmware:V1.02\r\n", "S/N:(KV1)\r\n", "MMSI:(123456789)\r\n"});
   DeviceLines({PositionReport18("VDO", 'A', 123456789, 5.8, 52.8, 0.1, 90, 12)});
   form->TimerUpdateSysChkTimer();
-  EXPECT_EQ(Text(form->lblValMMSI), " 123456789");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValMMSI")), " 123456789");
   ASSERT_EQ(Pictures()[0], true);
   Sent();
 
   form->SpeedButtonClearCheckClick();
   EXPECT_EQ(Pictures(), std::vector<bool>(6, false));
-  EXPECT_EQ(Text(form->lblValMMSI), "000000000");
-  EXPECT_EQ(Text(form->lblValGps), "Lost");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValMMSI")), "000000000");
+  EXPECT_EQ(Text(Find<QLabel>(form, "lblValGps")), "Lost");
   EXPECT_EQ(form->ReportCounters.txA, 0u);
   EXPECT_EQ(form->DeviceInfo.checkFlags[kFlagTxPassed], 0);
   // Nothing is sent at once and the window does not block.
   EXPECT_TRUE(Sent().empty());
-  EXPECT_TRUE(form->TimerClearCheck->Enabled());
+  EXPECT_TRUE(Find<TTimer>(form, "TimerClearCheck")->Enabled());
   form->ClearCheckRequeryTimer();
-  EXPECT_FALSE(form->TimerClearCheck->Enabled());
+  EXPECT_FALSE(Find<TTimer>(form, "TimerClearCheck")->Enabled());
   auto sent = Sent();
   ASSERT_FALSE(sent.empty());
   EXPECT_EQ(sent[0].rfind("$PTST,", 0), 0u) << sent[0];

@@ -4,6 +4,7 @@
 
 #include "app/PaintSatelliteChart.h"
 #include "tests/app/diag_fixture.h"
+#include "tests/support/find_control.h"
 
 namespace {
 
@@ -25,8 +26,10 @@ class DiagGpsPage : public DiagFormTest {
   void SetUp() override {
     DiagFormTest::SetUp();
     form->show();
-    form->PageControlMain->setCurrentWidget(form->TabSheetDiagnosis);
-    form->PageControlDiagnosis->setCurrentWidget(form->TabSheetGpsStatus);
+    Find<QTabWidget>(form, "PageControlMain")
+        ->setCurrentWidget(Find<QWidget>(form, "TabSheetDiagnosis"));
+    Find<QTabWidget>(form, "PageControlDiagnosis")
+        ->setCurrentWidget(Find<QWidget>(form, "TabSheetGpsStatus"));
     Pump(20);
   }
   std::vector<std::string> Labels() {
@@ -63,13 +66,13 @@ TEST_F(DiagGpsPage, RecordedCyclesRedrawOnEveryRmc) {
   std::vector<std::string> lines;
   ASSERT_TRUE(RecordedLines(13, lines));
   DeviceLines(lines);
-  EXPECT_EQ(Text(form->lblEdtGpsUtcDate), "2020/04/07");
-  EXPECT_EQ(Text(form->lblEdtGpsUtcTime), "21:39:51");
-  EXPECT_EQ(Text(form->lblEdtGpsFixMode), "3D");
-  EXPECT_EQ(Text(form->lblEdtHdop), " 1.0");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsUtcDate")), "2020/04/07");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsUtcTime")), "21:39:51");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsFixMode")), "3D");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtHdop")), " 1.0");
   // No VDO yet: the own vessel has no position to show.
-  EXPECT_EQ(Text(form->lblEdtGpsLat), "N/A");
-  EXPECT_EQ(Text(form->lblEdtGpsLon), "N/A");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsLat")), "N/A");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsLon")), "N/A");
   const std::vector<std::string> second50 = {"3", "8", "10", "11", "14", "17", "22", "28", "32"};
   auto labels = Labels();
   ASSERT_EQ(labels.size(), 16u);
@@ -79,8 +82,8 @@ TEST_F(DiagGpsPage, RecordedCyclesRedrawOnEveryRmc) {
   EXPECT_EQ(bars[0].value, 23);
   EXPECT_EQ(bars[8].value, 41);
   for (int i = 0; i < 9; ++i) EXPECT_TRUE(bars[i].used) << i;
-  EXPECT_EQ(Text(form->lblEdtGpsNoSV_InView), "9");
-  EXPECT_EQ(Text(form->lblEdtGpsNoSV_InUse), "9");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsNoSV_InView")), "9");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsNoSV_InUse")), "9");
   EXPECT_EQ(VisibleMarkers(), 9);
   // Satellite 27 has no SNR: neither a bar nor a marker.
   TPaintSatellite* m0 = form->PaintSatelliteChart->Marker(0);
@@ -93,9 +96,9 @@ TEST_F(DiagGpsPage, RecordedCyclesRedrawOnEveryRmc) {
   std::vector<std::string> more;
   ASSERT_TRUE(RecordedLines(22, more));
   DeviceLines(std::vector<std::string>(more.begin() + 13, more.end()));
-  EXPECT_EQ(Text(form->lblEdtGpsUtcTime), "21:39:52");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsUtcTime")), "21:39:52");
   EXPECT_EQ(form->SignalBars()[0].value, 22);
-  EXPECT_EQ(Text(form->lblEdtGpsNoSV_InView), "9");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsNoSV_InView")), "9");
 }
 
 TEST_F(DiagGpsPage, CycleInAnotherOrderAndWithGaps) {
@@ -105,9 +108,9 @@ TEST_F(DiagGpsPage, CycleInAnotherOrderAndWithGaps) {
                Signed("$GPGGA,120000.00,5250.5,N,00542.3,E,1,02,,,M,,M,,"),
                Signed("$GPGSV,1,1,03,05,45,090,40,07,,,33,09,10,180,20"),
                Signed("$GPGGA,120001.00,5250.5,N,00542.3,E,1,02,,,M,,M,,")});
-  EXPECT_EQ(Text(form->lblEdtGpsFixMode), "2D");
-  EXPECT_EQ(Text(form->lblEdtHdop), "N/A");  // never "-100000.0"
-  EXPECT_EQ(Text(form->lblEdtGpsUtcTime), "12:00:01");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsFixMode")), "2D");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtHdop")), "N/A");  // never "-100000.0"
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsUtcTime")), "12:00:01");
   EXPECT_EQ(Labels()[0], "5");
   EXPECT_EQ(Labels()[1], "7");
   EXPECT_EQ(Labels()[2], "9");
@@ -123,31 +126,31 @@ TEST_F(DiagGpsPage, CycleInAnotherOrderAndWithGaps) {
 
   // A fix lost: "Lost", and HDOP is not shown.
   DeviceLines({Gsa(1, {}), Signed("$GPGGA,120002.00,,,,,0,00,,,M,,M,,")});
-  EXPECT_EQ(Text(form->lblEdtGpsFixMode), "Lost");
-  EXPECT_EQ(Text(form->lblEdtHdop), "N/A");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsFixMode")), "Lost");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtHdop")), "N/A");
   // That cycle had no GSV: every bar "---" and every marker hidden.
   for (const auto& l : Labels()) EXPECT_EQ(l, "---");
   EXPECT_EQ(VisibleMarkers(), 0);
-  EXPECT_EQ(Text(form->lblEdtGpsNoSV_InView), "0");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsNoSV_InView")), "0");
 }
 
 TEST_F(DiagGpsPage, OwnVesselPositionSpeedAndCourse) {
   Connect();
   DeviceLines({PositionReport18("VDO", 'A', 244123456, 121.5, 25.5, 12.3, 359.9, 30),
                Signed("$GPRMC,120000.00,A,2530.0,N,12130.0,E,12.3,359.9,010524,,,A")});
-  EXPECT_EQ(Text(form->lblEdtGpsLat), " 25\u00B030.0000'N");
-  EXPECT_EQ(Text(form->lblEdtGpsLon), "121\u00B030.0000'E");
-  EXPECT_EQ(Text(form->lblEdtGpsSOG), "12.30 Kn");
-  EXPECT_EQ(Text(form->lblEdtGpsCOG), "359.9\u00B0");
-  EXPECT_EQ(Text(form->lblEdtGpsUtcDate), "2024/05/01");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsLat")), " 25\u00B030.0000'N");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsLon")), "121\u00B030.0000'E");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsSOG")), "12.30 Kn");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsCOG")), "359.9\u00B0");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsUtcDate")), "2024/05/01");
 
   // Speed and course not available in the report: "N/A".
   DeviceLines({PositionReport18("VDO", 'A', 244123456, -0.5, -33.75, 102.3, 360.0, 31),
                Signed("$GPRMC,120001.00,A,3345.0,S,00030.0,W,,,010524,,,A")});
-  EXPECT_EQ(Text(form->lblEdtGpsLat), " 33\u00B045.0000'S");
-  EXPECT_EQ(Text(form->lblEdtGpsLon), "  0\u00B030.0000'W");
-  EXPECT_EQ(Text(form->lblEdtGpsSOG), "N/A");
-  EXPECT_EQ(Text(form->lblEdtGpsCOG), "N/A");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsLat")), " 33\u00B045.0000'S");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsLon")), "  0\u00B030.0000'W");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsSOG")), "N/A");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsCOG")), "N/A");
 }
 
 TEST_F(DiagGpsPage, FortySatellitesFillThirtySixBarsAndAllMarkers) {
@@ -168,7 +171,7 @@ TEST_F(DiagGpsPage, FortySatellitesFillThirtySixBarsAndAllMarkers) {
   auto labels = Labels();
   ASSERT_EQ(labels.size(), 36u);
   EXPECT_EQ(labels[35], "36");
-  EXPECT_EQ(Text(form->lblEdtGpsNoSV_InView), "36");
+  EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsNoSV_InView")), "36");
   EXPECT_EQ(VisibleMarkers(), 32);
   // Every marker sits within the plot.
   const QRect plot = form->PaintSatelliteChart->geometry();

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "tests/app/diag_fixture.h"
+#include "tests/support/find_control.h"
 
 namespace {
 
@@ -22,11 +23,11 @@ class DiagLogPage : public DiagFormTest {};
 
 TEST_F(DiagLogPage, LogsWhileEnabledAndSavesWhatItShows) {
   Connect();
-  form->cbxEnableLog->setChecked(true);
+  Find<QCheckBox>(form, "cbxEnableLog")->setChecked(true);
   DeviceLines({"$GPGLL,5250.53669,N,00542.34920,E,213950.00,A,A*67", "", "plain text"});
-  form->cbxEnableLog->setChecked(false);
+  Find<QCheckBox>(form, "cbxEnableLog")->setChecked(false);
   DeviceLines({"not logged"});
-  EXPECT_EQ(form->MemoDataLog->toPlainText().toStdString(),
+  EXPECT_EQ(Find<QPlainTextEdit>(form, "MemoDataLog")->toPlainText().toStdString(),
             "$GPGLL,5250.53669,N,00542.34920,E,213950.00,A,A*67\n\nplain text");
 
   const auto path = docs_ / "log.TXT";
@@ -68,22 +69,22 @@ TEST_F(DiagLogPage, LogsWhileEnabledAndSavesWhatItShows) {
 }
 
 TEST_F(DiagLogPage, ClearAsksFirst) {
-  form->MemoDataLog->setPlainText("a\nb");
+  Find<QPlainTextEdit>(form, "MemoDataLog")->setPlainText("a\nb");
   dialogs.answers.push_back(DialogResult::Cancel);
   form->btnClearLogClick();
-  EXPECT_EQ(form->MemoDataLog->toPlainText(), "a\nb");
+  EXPECT_EQ(Find<QPlainTextEdit>(form, "MemoDataLog")->toPlainText(), "a\nb");
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].text, "Are you sure to clear log?");
   EXPECT_EQ(dialogs.shown[0].caption, "Warning");
   EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::OkCancel);
   form->btnClearLogClick();
-  EXPECT_TRUE(form->MemoDataLog->toPlainText().isEmpty());
+  EXPECT_TRUE(Find<QPlainTextEdit>(form, "MemoDataLog")->toPlainText().isEmpty());
 }
 
 TEST_F(DiagLogPage, CustomCommandBytes) {
   Connect();
   auto send = [&](const char* text) {
-    form->EditSendCommand->setText(text);
+    Find<TEdit>(form, "EditSendCommand")->setText(text);
     form->ButtonCustomSendCommandClick();
     return SentBytes();
   };
@@ -93,21 +94,21 @@ TEST_F(DiagLogPage, CustomCommandBytes) {
   EXPECT_EQ(send(""), "\r\n");
   EXPECT_EQ(send("$PKVR,Q,CFG,30,0,0,*1D"), "$PKVR,Q,CFG,30,0,0,*1D\r\n");
   // The edit takes at most 84 characters.
-  EXPECT_EQ(form->EditSendCommand->maxLength(), 84);
+  EXPECT_EQ(Find<TEdit>(form, "EditSendCommand")->maxLength(), 84);
 
-  form->Timer_WiFi_function->Start();
+  Find<TTimer>(form, "Timer_WiFi_function")->Start();
   send("AT");
-  EXPECT_TRUE(form->Timer_WiFi_function->Enabled());
+  EXPECT_TRUE(Find<TTimer>(form, "Timer_WiFi_function")->Enabled());
   EXPECT_EQ(send("AT+SCAN"), "AT+SCAN\r\n");
-  EXPECT_FALSE(form->Timer_WiFi_function->Enabled());
-  form->Timer_WiFi_function->Start();
+  EXPECT_FALSE(Find<TTimer>(form, "Timer_WiFi_function")->Enabled());
+  Find<TTimer>(form, "Timer_WiFi_function")->Start();
   send("$PDBG,163,1,,,,,,*14");
-  EXPECT_FALSE(form->Timer_WiFi_function->Enabled());
+  EXPECT_FALSE(Find<TTimer>(form, "Timer_WiFi_function")->Enabled());
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(DiagLogPage, CustomCommandWithoutConnectionReportsIt) {
-  form->EditSendCommand->setText("AT+VER");
+  Find<TEdit>(form, "EditSendCommand")->setText("AT+VER");
   form->ButtonCustomSendCommandClick();
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].text, form->Texts.PortOpenError);
@@ -117,22 +118,26 @@ TEST_F(DiagLogPage, CustomCommandWithoutConnectionReportsIt) {
 
 TEST_F(DiagLogPage, PageChangeShowsTheConfigurationButtonsOnlyThere) {
   form->show();
-  form->PageControlMain->setCurrentWidget(form->TabSheetDiagnosis);
-  EXPECT_TRUE(form->SpeedButtonReload->isHidden());
-  form->PageControlMain->setCurrentWidget(form->TabSheetConfig);
-  EXPECT_FALSE(form->SpeedButtonReload->isHidden());
+  Find<QTabWidget>(form, "PageControlMain")
+      ->setCurrentWidget(Find<QWidget>(form, "TabSheetDiagnosis"));
+  EXPECT_TRUE(Find<TSpeedButton>(form, "SpeedButtonReload")->isHidden());
+  Find<QTabWidget>(form, "PageControlMain")
+      ->setCurrentWidget(Find<QWidget>(form, "TabSheetConfig"));
+  EXPECT_FALSE(Find<TSpeedButton>(form, "SpeedButtonReload")->isHidden());
 }
 
 TEST_F(DiagLogPage, SatelliteIdCaptionSitsAtTheChartsFoot) {
   form->show();
-  form->PageControlMain->setCurrentWidget(form->TabSheetDiagnosis);
-  form->PageControlDiagnosis->setCurrentWidget(form->TabSheetGpsStatus);
+  Find<QTabWidget>(form, "PageControlMain")
+      ->setCurrentWidget(Find<QWidget>(form, "TabSheetDiagnosis"));
+  Find<QTabWidget>(form, "PageControlDiagnosis")
+      ->setCurrentWidget(Find<QWidget>(form, "TabSheetGpsStatus"));
   form->resize(1000, 760);
   Pump(30);
-  const QRect chart = form->Chart1->geometry();
-  EXPECT_EQ(form->lblSatelliteID->y(), chart.y() + chart.height() - 20);
-  EXPECT_EQ(form->lblSatelliteID->width(), chart.width());
-  EXPECT_EQ(form->lblSatelliteID->text(), "Satellite ID");
+  const QRect chart = Find<QChartView>(form, "Chart1")->geometry();
+  EXPECT_EQ(Find<QLabel>(form, "lblSatelliteID")->y(), chart.y() + chart.height() - 20);
+  EXPECT_EQ(Find<QLabel>(form, "lblSatelliteID")->width(), chart.width());
+  EXPECT_EQ(Find<QLabel>(form, "lblSatelliteID")->text(), "Satellite ID");
   // A resize also brings the window's top edge to 40.
   form->move(30, 200);
   form->resize(1010, 760);

@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "tests/app/conn_fixture.h"
+#include "tests/support/find_control.h"
 #include "ui/core/LanguageSetting.h"
 
 using namespace conn;
@@ -23,36 +24,44 @@ using FrameTest = FormTest;
 TEST_F(FrameTest, StartsIdleWithTheFormDefaults) {
   Make();
   EXPECT_EQ(form->windowTitle().toStdString(), "Kvor Vantrel");
-  EXPECT_TRUE(form->Timer2->Enabled());
+  EXPECT_TRUE(Find<TTimer>(form, "Timer2")->Enabled());
   for (TTimer* t :
-       {form->Timer1, form->TimerConnection, form->TimerUpdateSysChk, form->Timer_WiFi_function})
+       {Find<TTimer>(form, "Timer1"), Find<TTimer>(form, "TimerConnection"),
+        Find<TTimer>(form, "TimerUpdateSysChk"), Find<TTimer>(form, "Timer_WiFi_function")})
     EXPECT_FALSE(t->Enabled()) << t->objectName().toStdString();
-  EXPECT_EQ(form->Timer1->Interval(), 1000);
-  EXPECT_EQ(form->TimerConnection->Interval(), 200);
+  EXPECT_EQ(Find<TTimer>(form, "Timer1")->Interval(), 1000);
+  EXPECT_EQ(Find<TTimer>(form, "TimerConnection")->Interval(), 200);
   EXPECT_EQ(form->ConnectionMedium, 0);
-  EXPECT_TRUE(form->mnuSerialPort->isChecked());
-  EXPECT_FALSE(form->mnuWiFi->isChecked());
-  EXPECT_TRUE(form->mnuOption->menuAction()->isVisible());
-  EXPECT_FALSE(form->mnuLanguage->menuAction()->isVisible());
-  EXPECT_TRUE(form->RadioButtonConnectionModeManual->isChecked());
-  EXPECT_EQ(form->PageControlDetectComPortMode->currentWidget(), form->TabSheetManualDetectComPort);
-  EXPECT_FALSE(form->GroupBoxSerialConnectionMode->isHidden());
-  EXPECT_TRUE(form->GroupBoxWiFiConnectionMode->isHidden());
+  EXPECT_TRUE(Find<QAction>(form, "mnuSerialPort")->isChecked());
+  EXPECT_FALSE(Find<QAction>(form, "mnuWiFi")->isChecked());
+  EXPECT_TRUE(Find<QMenu>(form, "mnuOption")->menuAction()->isVisible());
+  EXPECT_FALSE(Find<QMenu>(form, "mnuLanguage")->menuAction()->isVisible());
+  EXPECT_TRUE(Find<QRadioButton>(form, "RadioButtonConnectionModeManual")->isChecked());
+  EXPECT_EQ(Find<QTabWidget>(form, "PageControlDetectComPortMode")->currentWidget(),
+            Find<QWidget>(form, "TabSheetManualDetectComPort"));
+  EXPECT_FALSE(Find<QGroupBox>(form, "GroupBoxSerialConnectionMode")->isHidden());
+  EXPECT_TRUE(Find<QGroupBox>(form, "GroupBoxWiFiConnectionMode")->isHidden());
   // The TCP link's defaults: the transponder's own access point.
-  EXPECT_EQ(form->LabelEditWiFi_TCP_IP->text().toStdString(), "192.168.2.1");
-  EXPECT_EQ(form->LabelEditWiFi_Port->text().toStdString(), "3333");
-  EXPECT_EQ(form->OpenPort->text().toStdString(), "Connect");
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
-  EXPECT_TRUE(form->lblFirmVer->text().isEmpty());
-  EXPECT_EQ(form->cbxBaudRate->count(), 1);
-  EXPECT_EQ(form->cbxBaudRate->currentText().toStdString(), "115200");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->text().toStdString(), "192.168.2.1");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->text().toStdString(), "3333");
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->text().toStdString(), "Connect");
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
+  EXPECT_TRUE(Find<QLabel>(form, "lblFirmVer")->text().isEmpty());
+  EXPECT_EQ(Find<QComboBox>(form, "cbxBaudRate")->count(), 1);
+  EXPECT_EQ(Find<QComboBox>(form, "cbxBaudRate")->currentText().toStdString(), "115200");
   EXPECT_EQ(form->ReportCountdown, 255);
-  for (QWidget* tab : {form->TabSheetSRMText, form->TabSheetEncryption, form->TabSheetButtonSRM})
-    EXPECT_FALSE(form->PageControlConf->isTabVisible(form->PageControlConf->indexOf(tab)))
+  for (QWidget* tab :
+       {Find<QWidget>(form, "TabSheetSRMText"), Find<QWidget>(form, "TabSheetEncryption"),
+        Find<QWidget>(form, "TabSheetButtonSRM")})
+    EXPECT_FALSE(Find<QTabWidget>(form, "PageControlConf")
+                     ->isTabVisible(Find<QTabWidget>(form, "PageControlConf")->indexOf(tab)))
         << tab->objectName().toStdString();
-  EXPECT_EQ(form->PageControlMain->currentWidget(), form->TabSheetConfig);
-  EXPECT_EQ(form->PageControlConf->currentWidget(), form->TabSheetStatic);
-  EXPECT_EQ(form->PageControlDiagnosis->currentWidget(), form->TabSheetSystemCheck);
+  EXPECT_EQ(Find<QTabWidget>(form, "PageControlMain")->currentWidget(),
+            Find<QWidget>(form, "TabSheetConfig"));
+  EXPECT_EQ(Find<QTabWidget>(form, "PageControlConf")->currentWidget(),
+            Find<QWidget>(form, "TabSheetStatic"));
+  EXPECT_EQ(Find<QTabWidget>(form, "PageControlDiagnosis")->currentWidget(),
+            Find<QWidget>(form, "TabSheetSystemCheck"));
   EXPECT_EQ(form->Comm->BaudRate(), br115200);
   EXPECT_FALSE(form->Comm->IsOpen());
 }
@@ -84,11 +93,12 @@ TEST_F(FrameTest, ControlsCarryTheirNames) {
     auto found = form->findChildren<QObject*>(n);
     EXPECT_EQ(found.size(), 1) << n;
   }
-  EXPECT_EQ(form->lblEdtName->maxLength(), 20);
-  EXPECT_EQ(form->lblEdtCallSign->maxLength(), 7);
-  EXPECT_EQ(form->EditSendCommand->maxLength(), 84);
-  EXPECT_EQ(form->lblEdtSRMText1->text().toStdString(), "R.T.V.");
-  EXPECT_EQ(form->lblEdtSRMText4->EditLabel->text().toStdString(), "SRM Text 4 ");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtName")->maxLength(), 20);
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtCallSign")->maxLength(), 7);
+  EXPECT_EQ(Find<TEdit>(form, "EditSendCommand")->maxLength(), 84);
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtSRMText1")->text().toStdString(), "R.T.V.");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtSRMText4")->EditLabel->text().toStdString(),
+            "SRM Text 4 ");
 }
 
 TEST_F(FrameTest, ReportFollowsReadDeviceOnTheNextTickOnce) {
@@ -137,19 +147,19 @@ TEST_F(FrameTest, PortListsFollowTheDevices) {
   held.Hold();
   Make({b.path, held.path, a.path});
   std::vector<std::string> shown;
-  for (int i = 0; i < form->cbxComPort->count(); ++i)
-    shown.push_back(form->cbxComPort->itemText(i).toStdString());
+  for (int i = 0; i < Find<QComboBox>(form, "cbxComPort")->count(); ++i)
+    shown.push_back(Find<QComboBox>(form, "cbxComPort")->itemText(i).toStdString());
   std::vector<std::string> names{a.Name(), b.Name(), held.Name()};
   std::sort(names.begin(), names.end(), NaturalLess);
   EXPECT_EQ(shown, names);
-  EXPECT_EQ(form->cbxComPort->currentIndex(), 0);
+  EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->currentIndex(), 0);
   EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 3);
   EXPECT_EQ(static_cast<int>(form->OpenablePortList.size()), 2);
   for (const auto& p : form->OpenablePortList) EXPECT_NE(p.path, held.path);
   EXPECT_EQ(form->Comm->DeviceName(), form->ComPortList.front().path);
 
   // Changing the selection while closed changes the port to open.
-  form->cbxComPort->setCurrentIndex(2);
+  Find<QComboBox>(form, "cbxComPort")->setCurrentIndex(2);
   EXPECT_EQ(form->Comm->DeviceName(), form->ComPortList[2].path);
 
   // No port left: "N/A" and both lists empty.
@@ -157,7 +167,7 @@ TEST_F(FrameTest, PortListsFollowTheDevices) {
   form->RadioButtonConnectionModeAutoClick();
   EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 0);
   EXPECT_EQ(static_cast<int>(form->OpenablePortList.size()), 0);
-  EXPECT_EQ(form->cbxComPort->currentText().toStdString(), "N/A");
+  EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->currentText().toStdString(), "N/A");
 }
 
 TEST_F(FrameTest, RebuildWhileConnectedKeepsTheSelectedPort) {
@@ -174,12 +184,13 @@ TEST_F(FrameTest, RebuildWhileConnectedKeepsTheSelectedPort) {
   form->Timer2Timer();
   form->Timer2Timer();
   EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 2);
-  EXPECT_EQ(form->cbxComPort->currentText().toStdString(), late.Name());
+  EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->currentText().toStdString(), late.Name());
   EXPECT_TRUE(form->Comm->IsOpen());
   EXPECT_EQ(form->Comm->DeviceName(), late.path);
   // Changing the selector while open leaves the open port alone.
-  form->cbxComPort->setCurrentIndex(
-      form->cbxComPort->findText(QString::fromStdString(early.Name())));
+  Find<QComboBox>(form, "cbxComPort")
+      ->setCurrentIndex(
+          Find<QComboBox>(form, "cbxComPort")->findText(QString::fromStdString(early.Name())));
   EXPECT_EQ(form->Comm->DeviceName(), late.path);
 }
 

@@ -5,6 +5,7 @@
 #include <QTextDocument>
 
 #include "tests/app/language_form_fixture.h"
+#include "tests/support/find_control.h"
 #include "ui/core/IniFile.h"
 #include "ui/core/LanguageLoader.h"
 #include "ui/core/LanguageSetting.h"
@@ -38,8 +39,9 @@ void ExpectLanguageShown(TForm1& form, const LanguageInfo& lang) {
 
 TEST_F(LanguageFormTest, EachLanguageSwitchesEveryCaptionAndMessage) {
   MakeForm();
-  QAction* items[] = {form->mnuLangEnglish, form->mnuLangTraChinese, form->mnuLangSimpChinese,
-                      form->mnuLangRussian};
+  QAction* items[] = {
+      Find<QAction>(form, "mnuLangEnglish"), Find<QAction>(form, "mnuLangTraChinese"),
+      Find<QAction>(form, "mnuLangSimpChinese"), Find<QAction>(form, "mnuLangRussian")};
   for (int n : {3, 1, 2, 0}) {
     const LanguageInfo& lang = *LanguageByNumber(n);
     form->LanguageIndex = n;
@@ -53,24 +55,27 @@ TEST_F(LanguageFormTest, EachLanguageSwitchesEveryCaptionAndMessage) {
     EXPECT_EQ(form->frmAbout->Memo1->document()->firstBlock().text().toStdString(),
               readMe->front());
     // The connection label shows the new language's text for the state.
-    EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), form->Texts.Disconnect);
-    EXPECT_EQ(form->OpenPort->text().toStdString(), form->Texts.Connect[0]);
+    EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(),
+              form->Texts.Disconnect);
+    EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->text().toStdString(), form->Texts.Connect[0]);
   }
   // Back in English, the built-in texts are all there again.
-  EXPECT_EQ(form->btnSaveLog->text(), "Save");
+  EXPECT_EQ(Find<TSpeedButton>(form, "btnSaveLog")->text(), "Save");
   EXPECT_EQ(form->Texts.CantBeProg1, "MMSI is ");
-  EXPECT_EQ(form->PageControlConf->tabText(form->PageControlConf->indexOf(form->TabSheetStatic)),
+  EXPECT_EQ(Find<QTabWidget>(form, "PageControlConf")
+                ->tabText(Find<QTabWidget>(form, "PageControlConf")
+                              ->indexOf(Find<QWidget>(form, "TabSheetStatic"))),
             "STATIC DATA");
 }
 
 TEST_F(LanguageFormTest, MenuItemsSwitchTheLanguageAtRunTime) {
   MakeForm();
-  form->mnuLangRussian->trigger();
+  Find<QAction>(form, "mnuLangRussian")->trigger();
   EXPECT_EQ(form->LanguageIndex, 3);
-  EXPECT_EQ(form->btnClearLog->text(), QString::fromUtf8("Очистить"));
-  form->mnuLangTraChinese->trigger();
+  EXPECT_EQ(Find<TSpeedButton>(form, "btnClearLog")->text(), QString::fromUtf8("Очистить"));
+  Find<QAction>(form, "mnuLangTraChinese")->trigger();
   EXPECT_EQ(form->LanguageIndex, 1);
-  EXPECT_EQ(form->btnClearLog->text(), QString::fromUtf8("清除"));
+  EXPECT_EQ(Find<TSpeedButton>(form, "btnClearLog")->text(), QString::fromUtf8("清除"));
   EXPECT_EQ(form->frmAgreement->ButtonAgree->text(), QString::fromUtf8("同意"));
   EXPECT_EQ(form->frmAbout->btnOK->text(), QString::fromUtf8("確定"));
   // An item whose tag names no language changes nothing.
@@ -83,45 +88,48 @@ TEST_F(LanguageFormTest, MenuItemsSwitchTheLanguageAtRunTime) {
 
 TEST_F(LanguageFormTest, ConnectedStateAndDeviceTypeFollowTheLanguage) {
   MakeForm();
-  form->OpenPort->Tag = 1;
+  Find<TSpeedButton>(form, "OpenPort")->Tag = 1;
   form->ConnectState = 2;
   form->DeviceInfo.multipleBaudType = 2;
-  form->mnuLangRussian->trigger();
-  EXPECT_EQ(form->OpenPort->text(), QString::fromUtf8("Отключить"));
-  EXPECT_EQ(form->LabelConnectionStatus->text(), QString::fromUtf8("Подключено..."));
-  EXPECT_EQ(form->LabelUartNo3->text(), QString::fromUtf8("NMEA 2 вход"));
+  Find<QAction>(form, "mnuLangRussian")->trigger();
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->text(), QString::fromUtf8("Отключить"));
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text(),
+            QString::fromUtf8("Подключено..."));
+  EXPECT_EQ(Find<QLabel>(form, "LabelUartNo3")->text(), QString::fromUtf8("NMEA 2 вход"));
   form->DeviceInfo.multipleBaudType = 3;
   form->ConnectState = 1;
-  form->mnuLangSimpChinese->trigger();
-  EXPECT_EQ(form->LabelUartNo3->text(), QString::fromUtf8("NMEA 2 输入/输出"));
-  EXPECT_EQ(form->LabelConnectionStatus->text(), QString::fromUtf8("连接中..."));
+  Find<QAction>(form, "mnuLangSimpChinese")->trigger();
+  EXPECT_EQ(Find<QLabel>(form, "LabelUartNo3")->text(), QString::fromUtf8("NMEA 2 输入/输出"));
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text(), QString::fromUtf8("连接中..."));
   form->DeviceInfo.multipleBaudType = 4;
-  form->mnuLangEnglish->trigger();
-  EXPECT_EQ(form->LabelUartNo3->text(), QString::fromUtf8("NMEA 2 输入/输出"));  // left
+  Find<QAction>(form, "mnuLangEnglish")->trigger();
+  EXPECT_EQ(Find<QLabel>(form, "LabelUartNo3")->text(),
+            QString::fromUtf8("NMEA 2 输入/输出"));  // left
 }
 
 TEST_F(LanguageFormTest, ProgrammedMmsiLabelIsOneSentenceInEveryLanguage) {
   MakeForm();
   form->ParseDeviceData("MMSI:(123456789)\r\n");
-  EXPECT_EQ(form->LabelMMSICantProg->text(), "MMSI is 123456789, can't be programmed twice!");
+  EXPECT_EQ(Find<QLabel>(form, "LabelMMSICantProg")->text(),
+            "MMSI is 123456789, can't be programmed twice!");
   const struct {
     QAction* item;
     const char* sentence;
   } cases[] = {
-      {form->mnuLangRussian, "MMSI 123456789: повторная запись невозможна!"},
-      {form->mnuLangTraChinese, "MMSI 為 123456789，不可重複寫入！"},
-      {form->mnuLangSimpChinese, "MMSI 为 123456789，不可重复写入！"},
-      {form->mnuLangEnglish, "MMSI is 123456789, can't be programmed twice!"},
+      {Find<QAction>(form, "mnuLangRussian"), "MMSI 123456789: повторная запись невозможна!"},
+      {Find<QAction>(form, "mnuLangTraChinese"), "MMSI 為 123456789，不可重複寫入！"},
+      {Find<QAction>(form, "mnuLangSimpChinese"), "MMSI 为 123456789，不可重复写入！"},
+      {Find<QAction>(form, "mnuLangEnglish"), "MMSI is 123456789, can't be programmed twice!"},
   };
   for (const auto& c : cases) {
     // The language change refreshes the label in passing ...
     c.item->trigger();
-    EXPECT_EQ(form->LabelMMSICantProg->text(), QString::fromUtf8(c.sentence));
+    EXPECT_EQ(Find<QLabel>(form, "LabelMMSICantProg")->text(), QString::fromUtf8(c.sentence));
     // ... and a dump line after it says the same.
     form->ParseDeviceData("MMSI:(123456789)\r\n");
-    EXPECT_EQ(form->LabelMMSICantProg->text(), QString::fromUtf8(c.sentence));
+    EXPECT_EQ(Find<QLabel>(form, "LabelMMSICantProg")->text(), QString::fromUtf8(c.sentence));
   }
-  EXPECT_FALSE(form->LabelMMSICantProg->isHidden());
+  EXPECT_FALSE(Find<QLabel>(form, "LabelMMSICantProg")->isHidden());
 }
 
 TEST_F(LanguageFormTest, MissingKeysKeepThePreviousLanguage) {
@@ -129,10 +137,10 @@ TEST_F(LanguageFormTest, MissingKeysKeepThePreviousLanguage) {
   WriteAppFile("Lang/Lang-TW.ini", "[tab_data_log]\nCLEAR=清除\n");
   WriteAppFile("Lang/ReadMe-RU.txt", "русский\n");
   MakeForm(OwnAppDir());
-  form->mnuLangRussian->trigger();
-  form->mnuLangTraChinese->trigger();
-  EXPECT_EQ(form->btnSaveLog->text(), QString::fromUtf8("Сохранить"));
-  EXPECT_EQ(form->btnClearLog->text(), QString::fromUtf8("清除"));
+  Find<QAction>(form, "mnuLangRussian")->trigger();
+  Find<QAction>(form, "mnuLangTraChinese")->trigger();
+  EXPECT_EQ(Find<TSpeedButton>(form, "btnSaveLog")->text(), QString::fromUtf8("Сохранить"));
+  EXPECT_EQ(Find<TSpeedButton>(form, "btnClearLog")->text(), QString::fromUtf8("清除"));
   EXPECT_EQ(form->frmAbout->Memo1->toPlainText(), QString::fromUtf8("русский"));
 }
 
@@ -146,9 +154,9 @@ TEST_F(LanguageFormTest, NoLangFolderKeepsTheBuiltInTextsAndTheChoice) {
   EXPECT_EQ(form->LanguageIndex, 3);
   const QString design = form->frmAbout->Memo1->toPlainText();
   form->ApplySavedLanguage();
-  EXPECT_TRUE(form->mnuLangRussian->isChecked());
+  EXPECT_TRUE(Find<QAction>(form, "mnuLangRussian")->isChecked());
   EXPECT_EQ(form->FontCharset, 204);
-  EXPECT_EQ(form->btnSaveLog->text(), "Save");
+  EXPECT_EQ(Find<TSpeedButton>(form, "btnSaveLog")->text(), "Save");
   EXPECT_EQ(form->Texts.QueryExit, "Are you sure to exit?");
   EXPECT_EQ(form->frmAbout->Memo1->toPlainText(), design);
   ASSERT_TRUE(form->FormCloseQuery());
@@ -163,7 +171,7 @@ TEST_F(LanguageFormTest, OutOfRangeSettingIsEnglishAndStoredAsSuch) {
   MakeForm();
   form->ApplySavedLanguage();
   EXPECT_EQ(form->LanguageIndex, 0);
-  EXPECT_TRUE(form->mnuLangEnglish->isChecked());
+  EXPECT_TRUE(Find<QAction>(form, "mnuLangEnglish")->isChecked());
   ASSERT_TRUE(form->FormCloseQuery());
   EXPECT_EQ(ReadLanguageSetting(settings), 0);
 }
@@ -171,7 +179,7 @@ TEST_F(LanguageFormTest, OutOfRangeSettingIsEnglishAndStoredAsSuch) {
 TEST_F(LanguageFormTest, AboutBoxKeepsItsProductName) {
   WriteAppFile("Lang/Lang-CN.ini", "[ABOUT]\nProduct=别的产品\nOK=确定\n");
   MakeForm(OwnAppDir());
-  form->mnuLangSimpChinese->trigger();
+  Find<QAction>(form, "mnuLangSimpChinese")->trigger();
   EXPECT_EQ(form->frmAbout->StaticTextProduct->text(), QString::fromUtf8("别的产品"));
   form->mnuAboutClick();
   EXPECT_TRUE(form->frmAbout->isVisible());

@@ -15,6 +15,7 @@
 
 #include "app/links/link_window_fixture.h"
 #include "links/CommSystem.h"
+#include "tests/support/find_control.h"
 
 using namespace conn;
 using ::testing::ElementsAre;
@@ -41,9 +42,10 @@ class SerialFaultTest : public FormTest {
     std::filesystem::create_symlink(dev.path, link);
   }
   void ConnectTo(PtyDevice& dev) {
-    form->RadioButtonConnectionModeManual->setChecked(true);
+    Find<QRadioButton>(form, "RadioButtonConnectionModeManual")->setChecked(true);
     form->RadioButtonConnectionModeAutoClick();
-    form->cbxComPort->setCurrentIndex(form->cbxComPort->findText("ttyKV0"));
+    Find<QComboBox>(form, "cbxComPort")
+        ->setCurrentIndex(Find<QComboBox>(form, "cbxComPort")->findText("ttyKV0"));
     form->OpenPortClick();
     ASSERT_TRUE(form->Comm->IsOpen());
     dev.Write("[DEVICE DATA END]\r\n");
@@ -74,9 +76,9 @@ TEST_F(SerialFaultTest, DeviceVanishingMidLineClosesQuietlyAndItsReturnStartsCle
   form->Timer2Timer();
   form->Timer2Timer();
   EXPECT_FALSE(form->Comm->IsOpen());
-  EXPECT_EQ(form->OpenPort->Tag, 0);
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
-  EXPECT_EQ(form->cbxComPort->findText("ttyKV0"), -1);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
+  EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->findText("ttyKV0"), -1);
   EXPECT_TRUE(dialogs.shown.empty());
 
   // Plugged in again under the same name.
@@ -86,7 +88,7 @@ TEST_F(SerialFaultTest, DeviceVanishingMidLineClosesQuietlyAndItsReturnStartsCle
   form->DeviceChangeNotice();
   form->Timer2Timer();
   form->Timer2Timer();
-  ASSERT_NE(form->cbxComPort->findText("ttyKV0"), -1);
+  ASSERT_NE(Find<QComboBox>(form, "cbxComPort")->findText("ttyKV0"), -1);
   ConnectTo(again);
   // The rest of the line cut off before must not complete it.
   again.Write(kRmcTail);
@@ -118,9 +120,10 @@ TEST_F(SerialFaultTest, ConfigurationCutShortByTheLinkIsReported) {
   Make({link});
   ConnectTo(dev);
 
-  const int tab = form->PageControlConf->indexOf(form->TabSheetTransceiver);
-  form->PageControlConf->setTabVisible(tab, true);
-  form->PageControlConf->setCurrentIndex(tab);
+  const int tab = Find<QTabWidget>(form, "PageControlConf")
+                      ->indexOf(Find<QWidget>(form, "TabSheetTransceiver"));
+  Find<QTabWidget>(form, "PageControlConf")->setTabVisible(tab, true);
+  Find<QTabWidget>(form, "PageControlConf")->setCurrentIndex(tab);
   dev.Received();
   // The device takes the first of the two sentences, then is gone.
   std::vector<std::string> taken;
@@ -136,7 +139,7 @@ TEST_F(SerialFaultTest, ConfigurationCutShortByTheLinkIsReported) {
   EXPECT_THAT(Captions(), ElementsAre("Configuration: Do you want to configure the device?",
                                       "Error: Serial port open error! Please check!"));
   EXPECT_FALSE(form->Comm->IsOpen());
-  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
 }
 
 class TcpFaultTest : public linktest::TcpFormTest {
@@ -155,8 +158,8 @@ TEST_F(TcpFaultTest, PeerResetMidSentenceEndsTheLinkAndTheNextSessionStartsClean
   ASSERT_TRUE(WaitFor([&] { return !form->TcpLine.empty(); }));
   ResetPeer();
   ASSERT_TRUE(WaitFor([&] { return !form->TcpClient; }));
-  EXPECT_EQ(form->OpenPort->Tag, 0);
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
   EXPECT_TRUE(dialogs.shown.empty());
 
   ConnectAndDetect();
@@ -169,9 +172,10 @@ TEST_F(TcpFaultTest, PeerResetMidSentenceEndsTheLinkAndTheNextSessionStartsClean
 
 TEST_F(TcpFaultTest, ConfigurationOnAResetLinkIsReported) {
   ConnectAndDetect();
-  const int tab = form->PageControlConf->indexOf(form->TabSheetTransceiver);
-  form->PageControlConf->setTabVisible(tab, true);
-  form->PageControlConf->setCurrentIndex(tab);
+  const int tab = Find<QTabWidget>(form, "PageControlConf")
+                      ->indexOf(Find<QWidget>(form, "TabSheetTransceiver"));
+  Find<QTabWidget>(form, "PageControlConf")->setTabVisible(tab, true);
+  Find<QTabWidget>(form, "PageControlConf")->setCurrentIndex(tab);
   // The reset reaches the socket; the window handles no event before the
   // click, so it has not yet heard of the link's end.
   ResetPeer();
@@ -181,7 +185,7 @@ TEST_F(TcpFaultTest, ConfigurationOnAResetLinkIsReported) {
   EXPECT_THAT(Captions(), ElementsAre("Configuration: Do you want to configure the device?",
                                       "Error: Serial port open error! Please check!"));
   ASSERT_TRUE(WaitFor([&] { return !form->TcpClient; }));
-  EXPECT_EQ(form->OpenPort->Tag, 0);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
 }
 
 TEST_F(TcpFaultTest, FloodWithoutLfIsDroppedAtTheLinkAndTheWindowKeepsUp) {
@@ -223,7 +227,7 @@ TEST_F(TcpFaultTest, FloodWithoutLfIsDroppedAtTheLinkAndTheWindowKeepsUp) {
   }
   EXPECT_TRUE(WaitFor([&] { return UtcTime(*form) == "08:15:02"; }, 10000));
   EXPECT_TRUE(form->TcpClient);
-  EXPECT_EQ(form->OpenPort->Tag, 1);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 
 #include "app/MainForm.h"
 #include "app/PortDiscovery.h"
+#include "tests/support/find_control.h"
 #include "tests/support/qt_wait.h"
 #include "ui/core/Dialogs.h"
 
@@ -64,11 +65,11 @@ class PtyFormTest : public ::testing::Test {
   // Connect pressed in manual mode with the pty typed in the port box; the
   // port is open once the first tick has run.
   void OpenManually() {
-    form->RadioButtonConnectionModeManual->setChecked(true);
+    Find<QRadioButton>(form, "RadioButtonConnectionModeManual")->setChecked(true);
     form->EnumComPorts();
     form->ProbeComPorts();
     form->FillComPortCombo();
-    form->cbxComPort->setEditText(QString::fromStdString(slavePath_));
+    Find<QComboBox>(form, "cbxComPort")->setEditText(QString::fromStdString(slavePath_));
     form->OpenPortClick();
     if (!form->Comm->IsOpen()) form->Timer1Timer();
   }

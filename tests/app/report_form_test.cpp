@@ -12,6 +12,7 @@
 
 #include "app/FormControls.h"
 #include "tests/app/language_form_fixture.h"
+#include "tests/support/find_control.h"
 #include "wifi/core/WiFiData.h"
 
 namespace {
@@ -97,8 +98,8 @@ TEST_F(ReportFormTest, SavesTheReportAndOpensIt) {
             0u);
   // Before the device reported its ALR setting the list shows ON.
   EXPECT_NE(text.find("ALR Sentence = ON\r\n"), std::string::npos);
-  EXPECT_EQ(form->ComboBoxALRSentence->currentIndex(), 1);
-  EXPECT_EQ(form->MemoRecord->toPlainText().toStdString(),
+  EXPECT_EQ(Find<QComboBox>(form, "ComboBoxALRSentence")->currentIndex(), 1);
+  EXPECT_EQ(Find<QPlainTextEdit>(form, "MemoRecord")->toPlainText().toStdString(),
             QString::fromStdString(text).remove('\r').toStdString());
 }
 
@@ -154,25 +155,27 @@ TEST_F(ReportFormTest, DeclinedOrCancelledWritesNothing) {
   EXPECT_EQ(dialogs.saveRequests.size(), 1u);
   EXPECT_TRUE(opened.empty());
   EXPECT_EQ(form->WiFiReportData.reportLoad, 0);
-  EXPECT_FALSE(form->MemoRecord->toPlainText().isEmpty());
+  EXPECT_FALSE(Find<QPlainTextEdit>(form, "MemoRecord")->toPlainText().isEmpty());
 }
 
 TEST_F(ReportFormTest, OptionalTabsInTheCurrentLanguage) {
-  form->mnuLangRussian->trigger();
-  ShowTab(*form, form->TabSheetSRMText, true);
-  ShowTab(*form, form->TabSheetEncryption, true);
-  form->lblEdtSRMText1->setText("MAN OVERBOARD");
-  form->cbxEncrptionEnable->setChecked(true);
-  form->cbxEncryptionAddressMode->setChecked(true);
-  form->MaskEditEncryptionAddressMMSI->setText("2000");
-  form->LabeledEditEncryptionASCII->setText("KEY1");
+  Find<QAction>(form, "mnuLangRussian")->trigger();
+  ShowTab(*form, Find<QWidget>(form, "TabSheetSRMText"), true);
+  ShowTab(*form, Find<QWidget>(form, "TabSheetEncryption"), true);
+  Find<TLabeledEdit>(form, "lblEdtSRMText1")->setText("MAN OVERBOARD");
+  Find<QCheckBox>(form, "cbxEncrptionEnable")->setChecked(true);
+  Find<QCheckBox>(form, "cbxEncryptionAddressMode")->setChecked(true);
+  Find<TEdit>(form, "MaskEditEncryptionAddressMMSI")->setText("2000");
+  Find<TLabeledEdit>(form, "LabeledEditEncryptionASCII")->setText("KEY1");
   const std::string text = Slurp(SaveAs("ru.TXT"));
   EXPECT_NE(text.find("\r\n\r\n[SRM TEXT]\r\nТекст SRM 1=\"MAN OVERBOARD\"\r\nТекст SRM 2=\""),
             std::string::npos);
   EXPECT_NE(
-      text.find("[ENCRYPTION]\r\nВключить шифрование=1\r\nАдресный режим защиты=1\r\n"
-                "Адресный режим защиты MMSI=000002000\r\n" +
-                form->LabeledEditEncryptionASCII->EditLabel->text().toStdString() + "=KEY1\r\n"),
+      text.find(
+          "[ENCRYPTION]\r\nВключить шифрование=1\r\nАдресный режим защиты=1\r\n"
+          "Адресный режим защиты MMSI=000002000\r\n" +
+          Find<TLabeledEdit>(form, "LabeledEditEncryptionASCII")->EditLabel->text().toStdString() +
+          "=KEY1\r\n"),
       std::string::npos)
       << text;
   // Headings and fixed words stay English.
@@ -181,7 +184,7 @@ TEST_F(ReportFormTest, OptionalTabsInTheCurrentLanguage) {
 }
 
 TEST_F(ReportFormTest, WiFiReloadComesFirstThenTheQuestion) {
-  ShowTab(*form, form->TabSheetWiFi, true);
+  ShowTab(*form, Find<QWidget>(form, "TabSheetWiFi"), true);
   WIFI_GENERATE_REPORT_DATA& w = form->WiFiReportData;
   form->ReportCountdown = 1;
   dialogs.answers = {DialogResult::Ok};
@@ -211,7 +214,7 @@ TEST_F(ReportFormTest, WiFiReloadComesFirstThenTheQuestion) {
 }
 
 TEST_F(ReportFormTest, AccessPointLinesCarryThePageCaptions) {
-  ShowTab(*form, form->TabSheetWiFi, true);
+  ShowTab(*form, Find<QWidget>(form, "TabSheetWiFi"), true);
   WIFI_GENERATE_REPORT_DATA& w = form->WiFiReportData;
   w.firmwareVersion = "1.08";
   w.enabled = 1;
@@ -241,8 +244,8 @@ TEST_F(ReportFormTest, AccessPointLinesCarryThePageCaptions) {
 }
 
 TEST_F(ReportFormTest, ModuleNamesAreWrittenAsThePageShowsThem) {
-  form->mnuLangTraChinese->trigger();  // whose old code page is Big5
-  ShowTab(*form, form->TabSheetWiFi, true);
+  Find<QAction>(form, "mnuLangTraChinese")->trigger();  // whose old code page is Big5
+  ShowTab(*form, Find<QWidget>(form, "TabSheetWiFi"), true);
   WIFI_GENERATE_REPORT_DATA& w = form->WiFiReportData;
   w.enabled = 1;
   w.mode = 0;

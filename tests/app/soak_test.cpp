@@ -33,6 +33,7 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #include "app/core/SysCheckCounters.h"
 #include "protocol/Protocol.h"
 #include "tests/app/conn_fixture.h"
+#include "tests/support/find_control.h"
 #include "tools/transponder-sim/SimServer.h"
 #include "wifi/core/WiFiSetup.h"
 
@@ -140,13 +141,15 @@ class SoakTest : public FormTest {
 
   void ConnectToSimulator() {
     Make({server.SlavePath()});
-    form->RadioButtonConnectionModeManual->setChecked(true);
+    Find<QRadioButton>(form, "RadioButtonConnectionModeManual")->setChecked(true);
     form->RadioButtonConnectionModeAutoClick();
-    form->cbxComPort->setCurrentIndex(
-        form->cbxComPort->findText(QString::fromStdString(PortNameFromPath(server.SlavePath()))));
+    Find<QComboBox>(form, "cbxComPort")
+        ->setCurrentIndex(
+            Find<QComboBox>(form, "cbxComPort")
+                ->findText(QString::fromStdString(PortNameFromPath(server.SlavePath()))));
     form->OpenPortClick();
     for (int s = 0; s < 20 && !form->DeviceConnected; ++s) {
-      if (form->Timer1->Enabled()) form->Timer1Timer();
+      if (Find<TTimer>(form, "Timer1")->Enabled()) form->Timer1Timer();
       WaitFor([&] { return form->DeviceConnected == 1; }, 500);
     }
   }
@@ -195,8 +198,10 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
   ConnectToSimulator();
   ASSERT_EQ(form->DeviceConnected, 1);
   form->show();
-  form->PageControlMain->setCurrentWidget(form->TabSheetDiagnosis);
-  form->PageControlDiagnosis->setCurrentWidget(form->TabSheetGpsStatus);
+  Find<QTabWidget>(form, "PageControlMain")
+      ->setCurrentWidget(Find<QWidget>(form, "TabSheetDiagnosis"));
+  Find<QTabWidget>(form, "PageControlDiagnosis")
+      ->setCurrentWidget(Find<QWidget>(form, "TabSheetGpsStatus"));
   Pump(200);
 
   // From here on every stream sentence goes to the window and the reference alike.
@@ -226,7 +231,8 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
   for (int s = 0; s < seconds; ++s) {
     for (int q = 0; q < 4; ++q) {
       Run(250);
-      maxMemoLines = std::max(maxMemoLines, form->Memo_WiFi->document()->blockCount());
+      maxMemoLines =
+          std::max(maxMemoLines, Find<QPlainTextEdit>(form, "Memo_WiFi")->document()->blockCount());
       peakRssKb = std::max(peakRssKb, StatusKb("VmRSS:"));
       ASSERT_LE(form->SerialLine.size(), TForm1::kLineAccumulatorLimit);
     }
@@ -261,8 +267,10 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
   EXPECT_EQ(shown.size(), size_t(table.count));
   // The page shows the last sound fix, not the corrupt one at 23:59:59.
   const NMEA_TIME& t = reference.state->gnss.utcTime;
-  EXPECT_EQ(form->lblEdtGpsUtcTime->text().toStdString(), UtcTimeText(t.hour, t.minute, t.second));
-  EXPECT_EQ(form->lblEdtGpsSOG->text().toStdString(), SogText(reference.state->gnss.speedKnots));
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtGpsUtcTime")->text().toStdString(),
+            UtcTimeText(t.hour, t.minute, t.second));
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtGpsSOG")->text().toStdString(),
+            SogText(reference.state->gnss.speedKnots));
 
   // Memory: the reply memo keeps its bound, and with it emptied the heap is
   // where it was after the warm-up.

@@ -13,6 +13,7 @@
 
 #include "tests/app/wifi_form_fixture.h"
 #include "tests/app/wifi_input.h"
+#include "tests/support/find_control.h"
 #include "wifi/widgets/password_form.h"
 
 namespace {
@@ -27,13 +28,13 @@ class WiFiBytesTest : public WiFiFormTest {
  protected:
   // The page in Traditional Chinese, whose old code page is Big5.
   void InChinese() {
-    form->mnuLangTraChinese->trigger();
+    Find<QAction>(form, "mnuLangTraChinese")->trigger();
     ASSERT_EQ(form->LanguageIndex, 1);
   }
 
   void Load() {
     ConnectToWiFiTab();
-    if (!form->Timer_WiFi_function->Enabled()) form->StartLoadWiFiSettings();
+    if (!Find<TTimer>(form, "Timer_WiFi_function")->Enabled()) form->StartLoadWiFiSettings();
     ASSERT_GT(RunToEnd(), 0);
   }
 
@@ -67,10 +68,10 @@ TEST_F(WiFiBytesTest, AccessPointNameGoesBackAsTheModuleGaveIt) {
   InChinese();
   module->settings.apSsid = kHarbour;
   Load();
-  EXPECT_EQ(form->Edit_WiFi_SSID->text(), QString::fromUtf8("港區"));
+  EXPECT_EQ(Find<TEdit>(form, "Edit_WiFi_SSID")->text(), QString::fromUtf8("港區"));
   EXPECT_EQ(form->WiFiReportData.ssid, kHarbour);
 
-  Click(form->SpeedButtonSetting);  // Configure Device, answered Yes
+  Click(Find<TSpeedButton>(form, "SpeedButtonSetting"));  // Configure Device, answered Yes
   EXPECT_EQ(form->WiFiData.operation, WiFiOperation::ApplyApSettings);
   EXPECT_TRUE(TickUntilReceived("AT+APSSID=" + kHarbour));
   EXPECT_EQ(module->settings.apSsid, kHarbour);
@@ -82,7 +83,7 @@ TEST_F(WiFiBytesTest, ANameTheModuleGaveCanBeShortenedButNotLengthened) {
   for (int i = 0; i < 8; ++i) name += kHarbour;  // 32 bytes, 16 characters, 48 bytes of UTF-8
   module->settings.apSsid = name;
   Load();
-  QLineEdit* ssid = form->Edit_WiFi_SSID;
+  QLineEdit* ssid = Find<TEdit>(form, "Edit_WiFi_SSID");
   ASSERT_EQ(ssid->text().size(), 16);
   ssid->setFocus();
   ssid->end(false);
@@ -94,7 +95,7 @@ TEST_F(WiFiBytesTest, ANameTheModuleGaveCanBeShortenedButNotLengthened) {
   for (int i = 0; i < 5; ++i) Key(ssid, Qt::Key_Backspace);
   Type(ssid, "AB");
   EXPECT_EQ(ssid->text(), QString::fromUtf8("港區港區港區港區港區AB"));
-  Click(form->SpeedButtonSetting);
+  Click(Find<TSpeedButton>(form, "SpeedButtonSetting"));
   EXPECT_TRUE(TickUntilReceived("AT+APSSID=" + std::string("港區港區港區港區港區AB")));
 }
 
@@ -105,7 +106,7 @@ TEST_F(WiFiBytesTest, ChosenNetworkIsJoinedByItsBytes) {
   Load();
   form->show();
   Pump(20);
-  QTableWidget* list = form->StringGridWiFiList;
+  QTableWidget* list = Find<TStringGrid>(form, "StringGridWiFiList");
   ASSERT_EQ(list->rowCount(), 5);
   QTableWidgetItem* taipei = list->item(4, 0);
   ASSERT_NE(taipei, nullptr);
@@ -115,7 +116,7 @@ TEST_F(WiFiBytesTest, ChosenNetworkIsJoinedByItsBytes) {
   ASSERT_EQ(list->currentRow(), 4);
   EXPECT_EQ(form->WiFiData.joinSsid, kTaipei);
 
-  Click(form->SpeedButton_WiFi_STA_connect);
+  Click(Find<TSpeedButton>(form, "SpeedButton_WiFi_STA_connect"));
   EXPECT_EQ(form->WiFiData.operation, WiFiOperation::ConnectStation);
   EXPECT_TRUE(TickUntilReceived("AT+STA=" + kTaipei));
 }
@@ -124,17 +125,17 @@ TEST_F(WiFiBytesTest, TypedHiddenNameGoesOutAsUtf8) {
   module->settings.opMode = 1;
   Load();
   form->show();
-  Click(form->Edit_Hide_WiFi);
-  form->Edit_Hide_WiFi->setFocus();
-  Type(form->Edit_Hide_WiFi, QString::fromUtf8("Café ☕"));
+  Click(Find<TEdit>(form, "Edit_Hide_WiFi"));
+  Find<TEdit>(form, "Edit_Hide_WiFi")->setFocus();
+  Type(Find<TEdit>(form, "Edit_Hide_WiFi"), QString::fromUtf8("Café ☕"));
   AnswerPasswordPrompt("hidden2024");
-  Click(form->SpeedButton_WiFi_STA_connect);
+  Click(Find<TSpeedButton>(form, "SpeedButton_WiFi_STA_connect"));
   EXPECT_EQ(form->WiFiData.joinSsid, "Caf\xC3\xA9 \xE2\x98\x95");
   EXPECT_TRUE(TickUntilReceived("AT+STA=Caf\xC3\xA9 \xE2\x98\x95"));
   EXPECT_TRUE(TickUntilReceived("AT+PSK=2,hidden2024"));
 
   // The limit is 32 bytes of UTF-8, not 32 characters.
-  form->Edit_Hide_WiFi->clear();
-  Type(form->Edit_Hide_WiFi, QString(40, QChar(0xE9)));
-  EXPECT_EQ(form->Edit_Hide_WiFi->text().size(), 16);
+  Find<TEdit>(form, "Edit_Hide_WiFi")->clear();
+  Type(Find<TEdit>(form, "Edit_Hide_WiFi"), QString(40, QChar(0xE9)));
+  EXPECT_EQ(Find<TEdit>(form, "Edit_Hide_WiFi")->text().size(), 16);
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/app/pty_form_fixture.h"
+#include "tests/support/find_control.h"
 #include "tools/transponder-sim/TransponderSim.h"
 #include "tools/transponder-sim/WifiModuleSim.h"
 #include "wifi/core/WiFiSetup.h"
@@ -38,8 +39,10 @@ class WiFiFormTest : public PtyFormTest {
     Exchange();
     form->TimerConnectionTimer();
     ASSERT_EQ(form->WiFiData.modulePresent, 1);  // reported by the device
-    form->PageControlMain->setCurrentWidget(form->TabSheetConfig);
-    form->PageControlConf->setCurrentWidget(form->TabSheetWiFi);
+    Find<QTabWidget>(form, "PageControlMain")
+        ->setCurrentWidget(Find<QWidget>(form, "TabSheetConfig"));
+    Find<QTabWidget>(form, "PageControlConf")
+        ->setCurrentWidget(Find<QWidget>(form, "TabSheetWiFi"));
     Exchange();
     sent.clear();
   }
@@ -80,7 +83,7 @@ class WiFiFormTest : public PtyFormTest {
   }
 
   void Tick() {
-    if (form->Timer_WiFi_function->Enabled()) form->Timer_WiFi_functionTimer();
+    if (Find<TTimer>(form, "Timer_WiFi_function")->Enabled()) form->Timer_WiFi_functionTimer();
     Exchange();
     sim.Tick();
     Reply(sim.TakeOutput());
@@ -92,7 +95,7 @@ class WiFiFormTest : public PtyFormTest {
   int RunToEnd(int limit = 80) {
     for (int i = 1; i <= limit; ++i) {
       Tick();
-      if (!form->Timer_WiFi_function->Enabled()) return i;
+      if (!Find<TTimer>(form, "Timer_WiFi_function")->Enabled()) return i;
     }
     return -1;
   }

@@ -17,6 +17,7 @@
 
 #include "tests/app/wifi_form_fixture.h"
 #include "tests/app/wifi_input.h"
+#include "tests/support/find_control.h"
 #include "wifi/widgets/IpAddressEdit.h"
 #include "wifi/widgets/ProcessingBar.h"
 #include "wifi/widgets/password_form.h"
@@ -47,27 +48,28 @@ void Shot(QWidget* window, const char* name) {
 
 TEST_F(WiFiFormTest, LoadsTheAccessPointSettingsIntoThePage) {
   ConnectToWiFiTab();
-  if (!form->Timer_WiFi_function->Enabled()) form->StartLoadWiFiSettings();
+  if (!Find<TTimer>(form, "Timer_WiFi_function")->Enabled()) form->StartLoadWiFiSettings();
   // The progress window is up without a nested event loop: this returned.
   EXPECT_TRUE(form->ProcessingBarRunning());
   Tick();
   Shot(form.get(), "wifi-progress.png");
   EXPECT_GT(RunToEnd(), 0);
   EXPECT_FALSE(form->ProcessingBarRunning());
-  EXPECT_EQ(Text(form->Edit_WiFi_SSID), "KVOR-AIS");
-  EXPECT_EQ(Text(form->Edit_WiFi_password), "12345678");
-  EXPECT_EQ(form->ComboBox_WiFi_Channel->currentText(), "6");
+  EXPECT_EQ(Text(Find<TEdit>(form, "Edit_WiFi_SSID")), "KVOR-AIS");
+  EXPECT_EQ(Text(Find<TEdit>(form, "Edit_WiFi_password")), "12345678");
+  EXPECT_EQ(Find<QComboBox>(form, "ComboBox_WiFi_Channel")->currentText(), "6");
   EXPECT_EQ(form->IpAddressHandle->Address(), 0xC0A80201u);
-  EXPECT_TRUE(form->IpAddressHandle->isVisibleTo(form->TabSheetWiFi));
-  EXPECT_EQ(Text(form->Edit_WiFi_Port), "3333");
-  EXPECT_EQ(form->Label_wifi_firmware_ver_AP->text(), "Wi-Fi Module Firmware Version: V1.08");
-  EXPECT_TRUE(form->CheckBox_WiFi_Open->isChecked());
-  EXPECT_TRUE(form->RadioButton_AP->isChecked());
-  EXPECT_TRUE(form->RadioButton_AP->font().bold());
+  EXPECT_TRUE(form->IpAddressHandle->isVisibleTo(Find<QWidget>(form, "TabSheetWiFi")));
+  EXPECT_EQ(Text(Find<TEdit>(form, "Edit_WiFi_Port")), "3333");
+  EXPECT_EQ(Find<QLabel>(form, "Label_wifi_firmware_ver_AP")->text(),
+            "Wi-Fi Module Firmware Version: V1.08");
+  EXPECT_TRUE(Find<QCheckBox>(form, "CheckBox_WiFi_Open")->isChecked());
+  EXPECT_TRUE(Find<QRadioButton>(form, "RadioButton_AP")->isChecked());
+  EXPECT_TRUE(Find<QRadioButton>(form, "RadioButton_AP")->font().bold());
   EXPECT_EQ(form->WiFiReportData.ssid, "KVOR-AIS");
   EXPECT_EQ(form->WiFiData.cmdMode, 0);
   // The memo shows the exchange with the module->
-  EXPECT_TRUE(form->Memo_WiFi->toPlainText().contains("+ok=3333"));
+  EXPECT_TRUE(Find<QPlainTextEdit>(form, "Memo_WiFi")->toPlainText().contains("+ok=3333"));
   EXPECT_EQ(sent.back(), "$PDBG,163,0,,,,,,*15");
   Shot(form.get(), "wifi-access-point.png");
 }
@@ -79,69 +81,73 @@ TEST_F(WiFiFormTest, ClientModeListsTheScannedNetworks) {
   module->Receive("AT+WAPPLY");  // linked to the open network
   module->faults.quotedScanFields = true;
   ConnectToWiFiTab();
-  if (!form->Timer_WiFi_function->Enabled()) form->StartLoadWiFiSettings();
+  if (!Find<TTimer>(form, "Timer_WiFi_function")->Enabled()) form->StartLoadWiFiSettings();
   EXPECT_GT(RunToEnd(), 0);
-  EXPECT_TRUE(form->RadioButton_STA->isChecked());
-  EXPECT_EQ(form->PageControl_WiFiMode->currentWidget(), form->TabSheet_STA);
-  EXPECT_FALSE(form->IpAddressHandle->isVisibleTo(form->TabSheetWiFi));
-  ASSERT_EQ(form->StringGridWiFiList->rowCount(), 6);
-  EXPECT_EQ(form->StringGridWiFiList->columnCount(), 6);
-  EXPECT_EQ(form->StringGridWiFiList->item(4, 0)->text(), "Cafe, Upstairs");
-  EXPECT_EQ(form->StringGridWiFiList->currentRow(), 1);  // the linked network
-  EXPECT_EQ(form->Label_STA_Connect_Status->text(), "Connected");
-  EXPECT_TRUE(form->Label_STA_Connect_Status->styleSheet().contains("#0000ff"));  // blue
-  EXPECT_EQ(form->Label_ShowIP->text(), "192.168.1.57");
-  EXPECT_TRUE(form->SpeedButton_retry_dhcp_ip->isVisibleTo(form->TabSheetWiFi));
-  form->StringGridWiFiList->setCurrentCell(0, 0);
-  emit form->StringGridWiFiList->cellClicked(0, 0);
-  EXPECT_EQ(form->SpeedButton_WiFi_STA_connect->text(), "Connect");
+  EXPECT_TRUE(Find<QRadioButton>(form, "RadioButton_STA")->isChecked());
+  EXPECT_EQ(Find<QTabWidget>(form, "PageControl_WiFiMode")->currentWidget(),
+            Find<QWidget>(form, "TabSheet_STA"));
+  EXPECT_FALSE(form->IpAddressHandle->isVisibleTo(Find<QWidget>(form, "TabSheetWiFi")));
+  ASSERT_EQ(Find<TStringGrid>(form, "StringGridWiFiList")->rowCount(), 6);
+  EXPECT_EQ(Find<TStringGrid>(form, "StringGridWiFiList")->columnCount(), 6);
+  EXPECT_EQ(Find<TStringGrid>(form, "StringGridWiFiList")->item(4, 0)->text(), "Cafe, Upstairs");
+  EXPECT_EQ(Find<TStringGrid>(form, "StringGridWiFiList")->currentRow(), 1);  // the linked network
+  EXPECT_EQ(Find<QLabel>(form, "Label_STA_Connect_Status")->text(), "Connected");
+  EXPECT_TRUE(
+      Find<QLabel>(form, "Label_STA_Connect_Status")->styleSheet().contains("#0000ff"));  // blue
+  EXPECT_EQ(Find<QLabel>(form, "Label_ShowIP")->text(), "192.168.1.57");
+  EXPECT_TRUE(Find<TSpeedButton>(form, "SpeedButton_retry_dhcp_ip")
+                  ->isVisibleTo(Find<QWidget>(form, "TabSheetWiFi")));
+  Find<TStringGrid>(form, "StringGridWiFiList")->setCurrentCell(0, 0);
+  emit Find<TStringGrid>(form, "StringGridWiFiList")->cellClicked(0, 0);
+  EXPECT_EQ(Find<TSpeedButton>(form, "SpeedButton_WiFi_STA_connect")->text(), "Connect");
   Shot(form.get(), "wifi-client.png");
 }
 
 TEST_F(WiFiFormTest, RadioPressAsksBeforeTheModeChanges) {
   ConnectToWiFiTab();
-  if (!form->Timer_WiFi_function->Enabled()) form->StartLoadWiFiSettings();
+  if (!Find<TTimer>(form, "Timer_WiFi_function")->Enabled()) form->StartLoadWiFiSettings();
   RunToEnd();
   dialogs.shown.clear();
   dialogs.answers.push_back(DialogResult::Cancel);
-  Click(form->RadioButton_STA);
+  Click(Find<QRadioButton>(form, "RadioButton_STA"));
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].text,
             "You are about to switch to [Client mode].\n\nDo you want to continue?");
-  EXPECT_TRUE(form->RadioButton_AP->isChecked());
-  EXPECT_FALSE(form->RadioButton_STA->isChecked());
-  EXPECT_FALSE(form->Timer_WiFi_function->Enabled());
+  EXPECT_TRUE(Find<QRadioButton>(form, "RadioButton_AP")->isChecked());
+  EXPECT_FALSE(Find<QRadioButton>(form, "RadioButton_STA")->isChecked());
+  EXPECT_FALSE(Find<TTimer>(form, "Timer_WiFi_function")->Enabled());
 
-  Click(form->RadioButton_STA);  // answered OK
-  EXPECT_TRUE(form->RadioButton_STA->isChecked());
+  Click(Find<QRadioButton>(form, "RadioButton_STA"));  // answered OK
+  EXPECT_TRUE(Find<QRadioButton>(form, "RadioButton_STA")->isChecked());
   EXPECT_EQ(form->WiFiData.operation, WiFiOperation::ChangeMode);
   EXPECT_GT(RunToEnd(), 0);
   EXPECT_EQ(module->settings.opMode, 1);
   Pump(20);  // the page follows once the progress window has closed
-  EXPECT_EQ(form->PageControl_WiFiMode->currentWidget(), form->TabSheet_STA);
+  EXPECT_EQ(Find<QTabWidget>(form, "PageControl_WiFiMode")->currentWidget(),
+            Find<QWidget>(form, "TabSheet_STA"));
 }
 
 TEST_F(WiFiFormTest, CtrlShiftMTogglesTheReplyMemo) {
   form->show();
-  ASSERT_TRUE(form->Memo_WiFi->isHidden());
-  Key(form->Edit_WiFi_SSID, Qt::Key_M, Qt::ControlModifier);
-  EXPECT_TRUE(form->Memo_WiFi->isHidden());
-  Key(form->Edit_WiFi_SSID, Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_FALSE(form->Memo_WiFi->isHidden());
-  EXPECT_EQ(form->Memo_WiFi->height(), 316);
-  Key(form->Edit_Hide_WiFi, Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_TRUE(form->Memo_WiFi->isHidden());
+  ASSERT_TRUE(Find<QPlainTextEdit>(form, "Memo_WiFi")->isHidden());
+  Key(Find<TEdit>(form, "Edit_WiFi_SSID"), Qt::Key_M, Qt::ControlModifier);
+  EXPECT_TRUE(Find<QPlainTextEdit>(form, "Memo_WiFi")->isHidden());
+  Key(Find<TEdit>(form, "Edit_WiFi_SSID"), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_FALSE(Find<QPlainTextEdit>(form, "Memo_WiFi")->isHidden());
+  EXPECT_EQ(Find<QPlainTextEdit>(form, "Memo_WiFi")->height(), 316);
+  Key(Find<TEdit>(form, "Edit_Hide_WiFi"), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(Find<QPlainTextEdit>(form, "Memo_WiFi")->isHidden());
 }
 
 TEST_F(WiFiFormTest, EditsRefuseWhatCannotGoIntoACommand) {
-  Type(form->Edit_WiFi_Port, "12a-3 456");
-  EXPECT_EQ(Text(form->Edit_WiFi_Port), "12345");
-  form->Edit_Hide_WiFi->clear();
-  Type(form->Edit_Hide_WiFi, QString(40, 'n'));
-  EXPECT_EQ(form->Edit_Hide_WiFi->text().size(), 32);
-  form->Edit_WiFi_password->clear();
-  form->Edit_WiFi_password->insert("line\nbreak");
-  EXPECT_FALSE(form->Edit_WiFi_password->text().contains('\n'));
+  Type(Find<TEdit>(form, "Edit_WiFi_Port"), "12a-3 456");
+  EXPECT_EQ(Text(Find<TEdit>(form, "Edit_WiFi_Port")), "12345");
+  Find<TEdit>(form, "Edit_Hide_WiFi")->clear();
+  Type(Find<TEdit>(form, "Edit_Hide_WiFi"), QString(40, 'n'));
+  EXPECT_EQ(Find<TEdit>(form, "Edit_Hide_WiFi")->text().size(), 32);
+  Find<TEdit>(form, "Edit_WiFi_password")->clear();
+  Find<TEdit>(form, "Edit_WiFi_password")->insert("line\nbreak");
+  EXPECT_FALSE(Find<TEdit>(form, "Edit_WiFi_password")->text().contains('\n'));
 }
 
 TEST(WiFiWidgets, PasswordPromptLimits) {

@@ -8,6 +8,7 @@
 
 #include "tests/app/wifi_form_fixture.h"
 #include "tests/app/wifi_input.h"
+#include "tests/support/find_control.h"
 
 class WiFiReportTest : public WiFiFormTest {
  protected:
@@ -15,7 +16,7 @@ class WiFiReportTest : public WiFiFormTest {
     WiFiFormTest::SetUp();
     form->OpenReportFile = [this](const std::string& path) { opened.push_back(path); };
     ConnectToWiFiTab();
-    if (!form->Timer_WiFi_function->Enabled()) form->StartLoadWiFiSettings();
+    if (!Find<TTimer>(form, "Timer_WiFi_function")->Enabled()) form->StartLoadWiFiSettings();
     ASSERT_GT(RunToEnd(), 0);
     dialogs.shown.clear();
   }
@@ -24,7 +25,7 @@ class WiFiReportTest : public WiFiFormTest {
   // boxes' own event loop running what is posted while one is up.
   void ReadDeviceUntil(size_t boxes) {
     dialogs.whileOpen = [this] { Pump(30); };
-    Click(form->SpeedButtonReload);
+    Click(Find<TSpeedButton>(form, "SpeedButtonReload"));
     ASSERT_EQ(form->ReportCountdown, 1);
     for (int i = 0; i < 30 && dialogs.shown.size() < boxes; ++i) Tick();
     Pump(30);

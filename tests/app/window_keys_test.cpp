@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "tests/app/pty_form_fixture.h"
+#include "tests/support/find_control.h"
 
 namespace {
 
@@ -39,34 +40,41 @@ class WindowKeys : public PtyFormTest {
   static void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
   bool ShowsDataLog() const {
-    return form->PageControlMain->currentWidget() == form->TabSheetDiagnosis &&
-           form->PageControlDiagnosis->currentWidget() == form->TabSheetDataLog &&
-           form->SpeedButtonSetting->isHidden() && form->SpeedButtonReload->isHidden();
+    return Find<QTabWidget>(form, "PageControlMain")->currentWidget() ==
+               Find<QWidget>(form, "TabSheetDiagnosis") &&
+           Find<QTabWidget>(form, "PageControlDiagnosis")->currentWidget() ==
+               Find<QWidget>(form, "TabSheetDataLog") &&
+           Find<TSpeedButton>(form, "SpeedButtonSetting")->isHidden() &&
+           Find<TSpeedButton>(form, "SpeedButtonReload")->isHidden();
   }
   bool ShowsStaticData() const {
-    return form->PageControlMain->currentWidget() == form->TabSheetConfig &&
-           form->PageControlConf->currentWidget() == form->TabSheetStatic &&
-           !form->SpeedButtonSetting->isHidden() && !form->SpeedButtonReload->isHidden();
+    return Find<QTabWidget>(form, "PageControlMain")->currentWidget() ==
+               Find<QWidget>(form, "TabSheetConfig") &&
+           Find<QTabWidget>(form, "PageControlConf")->currentWidget() ==
+               Find<QWidget>(form, "TabSheetStatic") &&
+           !Find<TSpeedButton>(form, "SpeedButtonSetting")->isHidden() &&
+           !Find<TSpeedButton>(form, "SpeedButtonReload")->isHidden();
   }
 };
 
 TEST_F(WindowKeys, F12AndF1FromEveryKindOfControl) {
-  form->cbxShipType->setFocusPolicy(Qt::StrongFocus);
+  Find<QComboBox>(form, "cbxShipType")->setFocusPolicy(Qt::StrongFocus);
   const std::vector<QWidget*> controls = {
-      form->lblEdtName,          // line edit, the ship name
-      form->MaskEditMMSI,        // line edit with a validator
-      form->CSpinEditA,          // spin box
-      form->cbxShipType,         // drop-down list
-      form->cbxComPort,          // editable combo box in the connection panel
-      form->LabelEditWiFi_Port,  // hidden until the Wi-Fi medium: skipped below
-      form->lblEdtGpsLat,        // read-only GPS field
-      form->MemoDataLog,         // memo
-      form->EditSendCommand,     // the command line of the DATA LOG page
-      form->ComboBoxDscMonitoring,
+      Find<TLabeledEdit>(form, "lblEdtName"),  // line edit, the ship name
+      Find<TEdit>(form, "MaskEditMMSI"),       // line edit with a validator
+      Find<QSpinBox>(form, "CSpinEditA"),      // spin box
+      Find<QComboBox>(form, "cbxShipType"),    // drop-down list
+      Find<QComboBox>(form, "cbxComPort"),     // editable combo box in the connection panel
+      Find<TLabeledEdit>(form,
+                         "LabelEditWiFi_Port"),   // hidden until the Wi-Fi medium: skipped below
+      Find<TLabeledEdit>(form, "lblEdtGpsLat"),   // read-only GPS field
+      Find<QPlainTextEdit>(form, "MemoDataLog"),  // memo
+      Find<TEdit>(form, "EditSendCommand"),       // the command line of the DATA LOG page
+      Find<QComboBox>(form, "ComboBoxDscMonitoring"),
   };
   for (QWidget* w : controls) {
     SCOPED_TRACE(w->objectName().toStdString());
-    if (w == form->LabelEditWiFi_Port) continue;
+    if (w == Find<TLabeledEdit>(form, "LabelEditWiFi_Port")) continue;
     FocusOn(w);
     Press(Qt::Key_F12);
     EXPECT_TRUE(ShowsDataLog());
@@ -75,35 +83,35 @@ TEST_F(WindowKeys, F12AndF1FromEveryKindOfControl) {
     EXPECT_TRUE(ShowsStaticData());
   }
   // The Wi-Fi medium's fields too.
-  form->mnuWiFi->trigger();
-  FocusOn(form->LabelEditWiFi_Port);
+  Find<QAction>(form, "mnuWiFi")->trigger();
+  FocusOn(Find<TLabeledEdit>(form, "LabelEditWiFi_Port"));
   Press(Qt::Key_F12);
   EXPECT_TRUE(ShowsDataLog());
 }
 
 TEST_F(WindowKeys, TypingInTheFieldsIsUnchanged) {
-  FocusOn(form->lblEdtName);
-  form->lblEdtName->clear();
-  QTest::keyClicks(form->lblEdtName, "abc 1");
-  EXPECT_EQ(form->lblEdtName->text(), "ABC 1");
-  QTest::keyClick(form->lblEdtName, Qt::Key_Backspace);
-  EXPECT_EQ(form->lblEdtName->text(), "ABC ");
+  FocusOn(Find<TLabeledEdit>(form, "lblEdtName"));
+  Find<TLabeledEdit>(form, "lblEdtName")->clear();
+  QTest::keyClicks(Find<TLabeledEdit>(form, "lblEdtName"), "abc 1");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtName")->text(), "ABC 1");
+  QTest::keyClick(Find<TLabeledEdit>(form, "lblEdtName"), Qt::Key_Backspace);
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtName")->text(), "ABC ");
 
-  FocusOn(form->CSpinEditA);
-  form->CSpinEditA->selectAll();
-  QTest::keyClicks(form->CSpinEditA, "42");
-  EXPECT_EQ(form->CSpinEditA->value(), 42);
-  QTest::keyClick(form->CSpinEditA, Qt::Key_Up);
-  EXPECT_EQ(form->CSpinEditA->value(), 43);
+  FocusOn(Find<QSpinBox>(form, "CSpinEditA"));
+  Find<QSpinBox>(form, "CSpinEditA")->selectAll();
+  QTest::keyClicks(Find<QSpinBox>(form, "CSpinEditA"), "42");
+  EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditA")->value(), 42);
+  QTest::keyClick(Find<QSpinBox>(form, "CSpinEditA"), Qt::Key_Up);
+  EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditA")->value(), 43);
 
-  FocusOn(form->EditSendCommand);
-  QTest::keyClicks(form->EditSendCommand, "AT+VER");
-  EXPECT_EQ(form->EditSendCommand->text(), "AT+VER");
+  FocusOn(Find<TEdit>(form, "EditSendCommand"));
+  QTest::keyClicks(Find<TEdit>(form, "EditSendCommand"), "AT+VER");
+  EXPECT_EQ(Find<TEdit>(form, "EditSendCommand")->text(), "AT+VER");
   // The keys themselves are not typed.
   Press(Qt::Key_F1);
   Press(Qt::Key_F12);
-  EXPECT_EQ(form->EditSendCommand->text(), "AT+VER");
-  EXPECT_EQ(form->lblEdtName->text(), "ABC ");
+  EXPECT_EQ(Find<TEdit>(form, "EditSendCommand")->text(), "AT+VER");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtName")->text(), "ABC ");
 }
 
 TEST_F(WindowKeys, OtherWindowsKeepTheirKeys) {
@@ -122,7 +130,7 @@ TEST_F(WindowKeys, OtherWindowsKeepTheirKeys) {
   // Other keys do nothing to the pages.
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  FocusOn(form->lblEdtCallSign);
+  FocusOn(Find<TLabeledEdit>(form, "lblEdtCallSign"));
   for (Qt::Key key : {Qt::Key_F2, Qt::Key_F5, Qt::Key_F11, Qt::Key_Escape}) Press(key);
   EXPECT_TRUE(ShowsStaticData());
 }

@@ -14,6 +14,7 @@
 
 #include "app/MainForm.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "tests/support/find_control.h"
 #include "ui/core/Dialogs.h"
 
 namespace {
@@ -31,8 +32,8 @@ void CheckWindow() {
   for (QSpinBox* spin : form->findChildren<QSpinBox*>())
     FUZZ_CHECK(spin->value() >= spin->minimum() && spin->value() <= spin->maximum());
   // A programmed MMSI is shown with its nine digits.
-  const std::string mmsi = form->MaskEditMMSI->text().toStdString();
-  if (!form->MaskEditMMSI->isEnabled()) {
+  const std::string mmsi = Find<TEdit>(form, "MaskEditMMSI")->text().toStdString();
+  if (!Find<TEdit>(form, "MaskEditMMSI")->isEnabled()) {
     FUZZ_CHECK(mmsi.size() == 9);
     for (char c : mmsi) FUZZ_CHECK(c >= '0' && c <= '9');
   }

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "app/links/link_window_fixture.h"
+#include "tests/support/find_control.h"
 
 using namespace conn;
 using namespace linktest;
@@ -51,13 +52,13 @@ class PortGoneTest : public FormTest {
   // Manual connection to what the port box shows as text (a listed name
   // or a typed path), completed by the dump's end.
   void ConnectTo(PtyDevice& dev, const std::string& text) {
-    form->RadioButtonConnectionModeManual->setChecked(true);
+    Find<QRadioButton>(form, "RadioButtonConnectionModeManual")->setChecked(true);
     form->RadioButtonConnectionModeAutoClick();
-    const int listed = form->cbxComPort->findText(QString::fromStdString(text));
+    const int listed = Find<QComboBox>(form, "cbxComPort")->findText(QString::fromStdString(text));
     if (listed >= 0)
-      form->cbxComPort->setCurrentIndex(listed);
+      Find<QComboBox>(form, "cbxComPort")->setCurrentIndex(listed);
     else
-      form->cbxComPort->setEditText(QString::fromStdString(text));
+      Find<QComboBox>(form, "cbxComPort")->setEditText(QString::fromStdString(text));
     form->OpenPortClick();
     ASSERT_TRUE(form->Comm->IsOpen());
     dev.Write("[DEVICE DATA END]\r\n");
@@ -67,17 +68,17 @@ class PortGoneTest : public FormTest {
     dialogs.shown.clear();  // a typed port is asked about first
   }
   bool Shows(const char* status) const {
-    return form->LabelConnectionStatus->text().toStdString() == status;
+    return Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString() == status;
   }
   // The state a removed port leaves, as Disconnect leaves it.
   void ExpectDisconnected() {
     EXPECT_FALSE(form->Comm->IsOpen());
-    EXPECT_EQ(form->OpenPort->Tag, 0);
-    EXPECT_FALSE(form->OpenPort->Down());
-    EXPECT_EQ(form->OpenPort->text().toStdString(), "Connect");
+    EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
+    EXPECT_FALSE(Find<TSpeedButton>(form, "OpenPort")->Down());
+    EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->text().toStdString(), "Connect");
     EXPECT_TRUE(Shows("Disconnect..."));
-    EXPECT_TRUE(form->cbxComPort->isEnabled());
-    EXPECT_FALSE(form->Timer1->Enabled());
+    EXPECT_TRUE(Find<QComboBox>(form, "cbxComPort")->isEnabled());
+    EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
     EXPECT_TRUE(dialogs.shown.empty());
   }
   std::string link;
@@ -88,17 +89,18 @@ TEST_F(PortGoneTest, AListedLinkWhoseDeviceGoesEndsTheConnectionWithinTwoSeconds
   LinkTo(dev);
   // A listed path that leads nowhere is not offered.
   MakeListing(link + ":" + (docs / "nothing-here").string());
-  EXPECT_EQ(form->cbxComPort->findText("nothing-here"), -1);
+  EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->findText("nothing-here"), -1);
   ConnectTo(dev, "sim0");
   EXPECT_EQ(form->Comm->DeviceName(), link);
 
   Vanish(dev);
   fs::remove(link);
   const double ms = MsUntil([&] { return Shows("Disconnect..."); }, 5000);
-  EXPECT_GE(ms, 0) << "still shows " << form->LabelConnectionStatus->text().toStdString();
+  EXPECT_GE(ms, 0) << "still shows "
+                   << Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString();
   EXPECT_LT(ms, 2000);
   ExpectDisconnected();
-  EXPECT_EQ(form->cbxComPort->findText("sim0"), -1);
+  EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->findText("sim0"), -1);
 }
 
 TEST_F(PortGoneTest, ATypedPortStaysThroughOtherDevicesAndGoesWithItsOwn) {
@@ -114,8 +116,8 @@ TEST_F(PortGoneTest, ATypedPortStaysThroughOtherDevicesAndGoesWithItsOwn) {
   form->Timer2Timer();
   form->Timer2Timer();
   EXPECT_TRUE(form->Comm->IsOpen());
-  EXPECT_EQ(form->OpenPort->Tag, 1);
-  EXPECT_EQ(form->cbxComPort->currentText().toStdString(), link);
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
+  EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->currentText().toStdString(), link);
 
   // Its link is removed while the device stays: gone all the same.
   fs::remove(link);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/links/link_window_fixture.h"
+#include "tests/support/find_control.h"
 
 using namespace conn;
 using namespace linktest;
@@ -17,7 +18,7 @@ TEST_F(SerialFloodTest, TheWindowKeepsAnsweringAndDisconnectsDuringAFlood) {
   PtyDevice dev;
   Make({dev.path});
   form->show();
-  form->RadioButtonConnectionModeManual->setChecked(true);
+  Find<QRadioButton>(form, "RadioButtonConnectionModeManual")->setChecked(true);
   form->RadioButtonConnectionModeAutoClick();
   form->OpenPortClick();
   ASSERT_TRUE(form->Comm->IsOpen());
@@ -37,14 +38,15 @@ TEST_F(SerialFloodTest, TheWindowKeepsAnsweringAndDisconnectsDuringAFlood) {
                              }),
             250);
   EXPECT_GT(flood.Stalls(), 0u) << "the window kept up: no flood to speak of";
-  EXPECT_EQ(form->lblEdtGpsUtcTime->text().toStdString(), "08:15:02");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtGpsUtcTime")->text().toStdString(), "08:15:02");
 
-  PostClick(form->OpenPort);
-  const double ms =
-      MsUntil([&] { return !form->Comm->IsOpen() && form->OpenPort->Tag == 0; }, 5000);
+  PostClick(Find<TSpeedButton>(form, "OpenPort"));
+  const double ms = MsUntil(
+      [&] { return !form->Comm->IsOpen() && Find<TSpeedButton>(form, "OpenPort")->Tag == 0; },
+      5000);
   EXPECT_GE(ms, 0);
   EXPECT_LT(ms, 1000);
-  EXPECT_EQ(form->LabelConnectionStatus->text().toStdString(), "Disconnect...");
+  EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "app/links/link_window_fixture.h"
 #include "links/TcpInbox.h"
+#include "tests/support/find_control.h"
 
 using namespace conn;
 using namespace linktest;
@@ -31,7 +32,7 @@ class TcpFloodTest : public TcpFormTest {
   void ConnectAndDetect() {
     TcpFormTest::ConnectAndDetect();
     form->TimerConnectionTimer();
-    ASSERT_EQ(form->LabelConnectionStatus->text().toStdString(), "Connected...");
+    ASSERT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connected...");
   }
   // Floods, and lets the window fall behind and work through it for a while.
   void StartFlood(bool numbered = false) {
@@ -40,10 +41,11 @@ class TcpFloodTest : public TcpFormTest {
     Pump(200);
   }
   bool LinkEnded() {
-    return !form->TcpClient && form->OpenPort->Tag == 0 && !form->OpenPort->Down() &&
-           form->LabelConnectionStatus->text().toStdString() == "Disconnect..." &&
-           form->OpenPort->text().toStdString() == "Connect" &&
-           form->LabelEditWiFi_TCP_IP->isEnabled();
+    return !form->TcpClient && Find<TSpeedButton>(form, "OpenPort")->Tag == 0 &&
+           !Find<TSpeedButton>(form, "OpenPort")->Down() &&
+           Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString() == "Disconnect..." &&
+           Find<TSpeedButton>(form, "OpenPort")->text().toStdString() == "Connect" &&
+           Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->isEnabled();
   }
   // The device learns of the end too: its sending fails.
   bool DeviceSeesTheEnd() {
@@ -57,7 +59,7 @@ TEST_F(TcpFloodTest, DisconnectPressedDuringAFloodEndsTheLinkWithinASecond) {
   ConnectAndDetect();
   StartFlood();
   ASSERT_TRUE(form->TcpClient);
-  PostClick(form->OpenPort);
+  PostClick(Find<TSpeedButton>(form, "OpenPort"));
   const double ms = MsUntil([&] { return LinkEnded(); }, 5000);
   EXPECT_GE(ms, 0) << "the link did not end";
   EXPECT_LT(ms, 1000);
@@ -82,7 +84,8 @@ TEST_F(TcpFloodTest, MediumChangeAFailedSendAndTheCloseQueryEndTheLinkWithinASec
   };
   for (const Way& way : ways) {
     SCOPED_TRACE(way.name);
-    if (!form->mnuWiFi->isChecked()) form->SelectConnectionMedium(1, form->mnuWiFi);
+    if (!Find<QAction>(form, "mnuWiFi")->isChecked())
+      form->SelectConnectionMedium(1, Find<QAction>(form, "mnuWiFi"));
     device.CloseClient();
     ConnectAndDetect();
     StartFlood();
@@ -107,13 +110,13 @@ TEST_F(TcpFloodTest, TheWindowKeepsAnsweringDuringAFlood) {
       << "the window kept up: no flood to speak of";
   EXPECT_TRUE(form->TcpClient);
   // The window took lines all along: the GPS page shows the cycle.
-  EXPECT_EQ(form->lblEdtGpsUtcTime->text().toStdString(), "08:15:02");
+  EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtGpsUtcTime")->text().toStdString(), "08:15:02");
 }
 
 TEST_F(TcpFloodTest, LinesTakenAreWholeAndInOrderWhateverWasDropped) {
   ConnectAndDetect();
-  form->cbxEnableLog->setChecked(true);
-  form->MemoDataLog->clear();
+  Find<QCheckBox>(form, "cbxEnableLog")->setChecked(true);
+  Find<QPlainTextEdit>(form, "MemoDataLog")->clear();
   testing::internal::CaptureStderr();
   StartFlood(true);
   // The window is held up twice (as by a modal box): the inbox overflows.
@@ -134,7 +137,8 @@ TEST_F(TcpFloodTest, LinesTakenAreWholeAndInOrderWhateverWasDropped) {
   const QString endText = QString::fromStdString(end.substr(0, end.size() - 2));
   ASSERT_TRUE(WaitFor(
       [&] {
-        if (form->MemoDataLog->document()->lastBlock().text() == endText) return true;
+        if (Find<QPlainTextEdit>(form, "MemoDataLog")->document()->lastBlock().text() == endText)
+          return true;
         device.Write(end);
         Pump(50);
         return false;
@@ -143,7 +147,8 @@ TEST_F(TcpFloodTest, LinesTakenAreWholeAndInOrderWhateverWasDropped) {
   const std::regex whole(R"(\$GPTXT,01,01,02,FLOOD (\d{8})\*[0-9A-F]{2})");
   long last = -1;
   size_t lines = 0;
-  for (QTextBlock b = form->MemoDataLog->document()->begin(); b.isValid(); b = b.next()) {
+  for (QTextBlock b = Find<QPlainTextEdit>(form, "MemoDataLog")->document()->begin(); b.isValid();
+       b = b.next()) {
     const std::string line = b.text().toStdString();
     if (line.empty() || QString::fromStdString(line) == endText) continue;
     std::smatch m;

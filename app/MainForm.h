@@ -395,15 +395,7 @@ class TForm1 : public QMainWindow {
   QLabel* Label10;
 
   // DATA LOG
-  QWidget* TabSheetDataLog;
-  QPlainTextEdit* MemoDataLog;
-  QCheckBox* cbxEnableLog;
-  QCheckBox* cbxAddTimeStamp;
-  TSpeedButton* btnClearLog;
-  TSpeedButton* btnSaveLog;
-  QLabel* Label11;
-  TEdit* EditSendCommand;
-  TSpeedButton* ButtonCustomSendCommand;
+  class DataLogPage* TabSheetDataLog;
 
   // ==== configuration pages and device data ====
   // Wires the configuration pages' handlers; called once the controls exist.
@@ -474,8 +466,6 @@ class TForm1 : public QMainWindow {
   void CreateSatelliteChart();
   // Satellite lists and AIS report counters zeroed.
   void ResetGpsCounters();
-  // A received line (no CR LF) for MemoDataLog; called while logging is on.
-  void AppendDataLog(const std::string& line);
   void TimerUpdateSysChkTimer();
   // F1 (STATIC DATA) and F12 (DATA LOG), from the window's short-cuts
   // wherever the focus is; key is a Qt::Key, others do nothing.
@@ -603,7 +593,6 @@ class TForm1 : public QMainWindow {
   void BuildWiFiPage();
   void BuildSystemCheckPage();
   void BuildGpsPage();
-  void BuildDataLogPage();
   void WireFrame();
   void InitSettingsPaths(const std::string& documentsDir, const std::string& appDir);
   // One received byte run of a link, cut into lines and handed on; false

@@ -26,59 +26,10 @@
 #include <QValueAxis>
 
 #include "app/MainForm.h"
+#include "app/pages/DataLogPage.h"
+#include "app/pages/PageBuild.h"
 
 namespace {
-
-template <class W>
-W* Named(W* w, const char* name) {
-  w->setObjectName(name);
-  if constexpr (std::is_base_of_v<TLabeledEdit, W>)
-    w->EditLabel->setObjectName(QString(name) + "_Label");
-  return w;
-}
-
-QLabel* NewLabel(QWidget* parent, const char* name, const QString& caption) {
-  return Named(new QLabel(caption, parent), name);
-}
-
-TSpeedButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
-  return Named(new TSpeedButton(caption, parent), name);
-}
-
-QComboBox* NewList(QWidget* parent, const char* name, const QStringList& items) {
-  auto* c = Named(new QComboBox(parent), name);
-  c->addItems(items);
-  if (!items.isEmpty()) c->setCurrentIndex(0);
-  return c;
-}
-
-TLabeledEdit* NewLabeledEdit(QWidget* parent, const char* name, const QString& caption) {
-  return Named(new TLabeledEdit(caption, parent), name);
-}
-
-// A nine-digit MMSI edit: digits only, at most nine.
-TEdit* NewMmsiEdit(QWidget* parent, const char* name) {
-  auto* e = Named(new TEdit(parent), name);
-  e->setMaxLength(9);
-  e->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), e));
-  e->setText("000000000");
-  return e;
-}
-
-TLabeledEdit* NewReadout(QWidget* parent, const char* name, const QString& caption) {
-  auto* e = NewLabeledEdit(parent, name, caption);
-  e->setReadOnly(true);
-  e->setFocusPolicy(Qt::ClickFocus);
-  return e;
-}
-
-QWidget* NewPage(QTabWidget* pages, const char* name, const QString& caption) {
-  auto* w = Named(new QWidget(pages), name);
-  pages->addTab(w, caption);
-  return w;
-}
-
-void AddRow(QFormLayout* form, TLabeledEdit* edit) { form->addRow(edit->EditLabel, edit); }
 
 const QStringList kNmeaRates = {"38400", "9600", "4800"};
 
@@ -165,7 +116,7 @@ void TForm1::BuildFrame() {
   BuildWiFiPage();
   BuildSystemCheckPage();
   BuildGpsPage();
-  BuildDataLogPage();
+  TabSheetDataLog = new DataLogPage(PageControlDiagnosis, dialogs, Texts);
 
   // Configure Device and Read Device act on the current configuration tab.
   auto* bottom = new QHBoxLayout;
@@ -301,9 +252,7 @@ void TForm1::BuildStaticPage() {
   TabSheetStatic = NewPage(PageControlConf, "TabSheetStatic", "STATIC DATA");
   QWidget* p = TabSheetStatic;
   auto* v = new QVBoxLayout(p);
-  auto* form = new QFormLayout;
-  form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  auto* form = NewPageForm();
 
   LabelMMSI = NewLabel(p, "LabelMMSI", "MMSI");
   MaskEditMMSI = NewMmsiEdit(p, "MaskEditMMSI");
@@ -378,9 +327,7 @@ void TForm1::BuildTransceiverPage() {
   TabSheetTransceiver = NewPage(PageControlConf, "TabSheetTransceiver", "TRANSCEIVER");
   QWidget* p = TabSheetTransceiver;
   auto* v = new QVBoxLayout(p);
-  auto* form = new QFormLayout;
-  form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  auto* form = NewPageForm();
   lblDscMonitoring = NewLabel(p, "lblDscMonitoring", "DSC Monitoring");
   ComboBoxDscMonitoring = NewList(p, "ComboBoxDscMonitoring", {"OFF", "ON"});
   form->addRow(lblDscMonitoring, ComboBoxDscMonitoring);
@@ -414,9 +361,7 @@ void TForm1::BuildBaudRatePage() {
   TabSheetBaudRate = NewPage(PageControlConf, "TabSheetBaudRate", "BAUD RATE");
   QWidget* p = TabSheetBaudRate;
   auto* v = new QVBoxLayout(p);
-  auto* form = new QFormLayout;
-  form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  auto* form = NewPageForm();
   LabelUartNo1 = NewLabel(p, "LabelUartNo1", "NMEA 1 Input");
   cbx_NMEABaudRateNo1 = NewList(p, "cbx_NMEABaudRateNo1", kNmeaRates);
   LabelUartNo2 = NewLabel(p, "LabelUartNo2", "NMEA 1 Output");
@@ -447,9 +392,7 @@ void TForm1::BuildSrmPages() {
   {
     QWidget* p = TabSheetSRMText;
     auto* v = new QVBoxLayout(p);
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    auto* form = NewPageForm();
     struct Row {
       TLabeledEdit** edit;
       const char* name;
@@ -476,9 +419,7 @@ void TForm1::BuildSrmPages() {
   {
     QWidget* p = TabSheetButtonSRM;
     auto* v = new QVBoxLayout(p);
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    auto* form = NewPageForm();
     lblEdtSRMTextMsg14 = NewLabeledEdit(p, "lblEdtSRMTextMsg14", "SRM Text");
     lblEdtSRMTextMsg14->setMaxLength(16);
     lblEdtSRMTextMsg14->SetUpperCaseOnly();
@@ -503,9 +444,7 @@ void TForm1::BuildEncryptionPage() {
   cbxEncryptionAddressMode->setChecked(true);
   v->addWidget(cbxEncrptionEnable);
   v->addWidget(cbxEncryptionAddressMode);
-  auto* form = new QFormLayout;
-  form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  auto* form = NewPageForm();
   LabelEncryptionMMSINumber = NewLabel(p, "LabelEncryptionMMSINumber", "MMSI");
   MaskEditEncryptionAddressMMSI = NewMmsiEdit(p, "MaskEditEncryptionAddressMMSI");
   MaskEditEncryptionAddressMMSI->setMinimumWidth(120);
@@ -817,35 +756,4 @@ void TForm1::BuildGpsPage() {
   lblSatelliteID = NewLabel(p, "lblSatelliteID", "Satellite ID");
   lblSatelliteID->setAlignment(Qt::AlignCenter);
   v->addWidget(lblSatelliteID);
-}
-
-void TForm1::BuildDataLogPage() {
-  TabSheetDataLog = NewPage(PageControlDiagnosis, "TabSheetDataLog", "DATA LOG");
-  QWidget* p = TabSheetDataLog;
-  auto* v = new QVBoxLayout(p);
-  MemoDataLog = Named(new QPlainTextEdit(p), "MemoDataLog");
-  MemoDataLog->setReadOnly(true);
-  MemoDataLog->setLineWrapMode(QPlainTextEdit::NoWrap);
-  MemoDataLog->setFont(QFont("Monospace"));
-  v->addWidget(MemoDataLog, 1);
-  auto* row = new QHBoxLayout;
-  cbxEnableLog = Named(new QCheckBox("Enable Log", p), "cbxEnableLog");
-  cbxAddTimeStamp = Named(new QCheckBox("Add Time Stamp", p), "cbxAddTimeStamp");
-  cbxAddTimeStamp->hide();
-  btnClearLog = NewButton(p, "btnClearLog", "Clear");
-  btnSaveLog = NewButton(p, "btnSaveLog", "Save");
-  row->addWidget(cbxEnableLog);
-  row->addStretch(1);
-  row->addWidget(btnClearLog);
-  row->addWidget(btnSaveLog);
-  v->addLayout(row);
-  Label11 = NewLabel(p, "Label11", "Enter command below");
-  v->addWidget(Label11);
-  auto* cmd = new QHBoxLayout;
-  EditSendCommand = Named(new TEdit(p), "EditSendCommand");
-  EditSendCommand->setMaxLength(84);
-  ButtonCustomSendCommand = NewButton(p, "ButtonCustomSendCommand", "Send Command");
-  cmd->addWidget(EditSendCommand, 1);
-  cmd->addWidget(ButtonCustomSendCommand);
-  v->addLayout(cmd);
 }

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "app/MainForm.h"
+#include "app/pages/DataLogPage.h"
 
 namespace {
 
@@ -45,11 +46,7 @@ void TForm1::WireDiagnosisPages() {
 
   connect(SpeedButtonClearCheck, &QPushButton::clicked, this,
           [this] { SpeedButtonClearCheckClick(); });
-  connect(btnClearLog, &QPushButton::clicked, this, [this] { btnClearLogClick(); });
-  connect(btnSaveLog, &QPushButton::clicked, this, [this] { btnSaveLogClick(); });
-  connect(ButtonCustomSendCommand, &QPushButton::clicked, this,
-          [this] { ButtonCustomSendCommandClick(); });
-  connect(EditSendCommand, &QLineEdit::returnPressed, this,
+  connect(TabSheetDataLog, &DataLogPage::SendCommandRequested, this,
           [this] { ButtonCustomSendCommandClick(); });
   connect(PageControlMain, &QTabWidget::currentChanged, this, [this] { PageControlMainChange(); });
   // Window-wide, so they work whichever control has the focus: edits, spin

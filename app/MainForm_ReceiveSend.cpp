@@ -8,6 +8,7 @@
 #include <chrono>
 
 #include "app/MainForm.h"
+#include "app/pages/DataLogPage.h"
 #include "protocol/Protocol.h"
 #include "wifi/core/WiFiSetup.h"
 
@@ -78,7 +79,7 @@ bool TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
 }
 
 void TForm1::HandleLine(std::string& line, bool serial) {
-  if (cbxEnableLog->isChecked()) AppendDataLog(line);
+  if (TabSheetDataLog->LogEnabled()) TabSheetDataLog->AppendDataLog(line);
   // The serial link also carries the Wi-Fi module's replies.
   if (serial) WiFi->OnSerialLine(line);
   if (line.size() > (serial ? kSerialLineLimit : kTcpLineLimit)) return;

@@ -13,6 +13,7 @@
 
 #include "app/MainForm.h"
 #include "app/PortDiscovery.h"
+#include "tests/support/find_control.h"
 #include "tests/support/recorded_traffic.h"
 #include "ui/core/Dialogs.h"
 
@@ -32,7 +33,7 @@ void BM_ReceivePath(benchmark::State& state, bool logging) {
   options.liveTimers = false;
   options.deviceMonitor = false;
   TForm1 form(options);
-  form.cbxEnableLog->setChecked(logging);
+  Find<QCheckBox>(form, "cbxEnableLog")->setChecked(logging);
   form.TcpRxHandler("[DEVICE DATA END]\r\n");  // arms
   form.TcpRxHandler("[DEVICE DATA END]\r\n");  // connected
   const size_t chunk = 512;
@@ -40,7 +41,7 @@ void BM_ReceivePath(benchmark::State& state, bool logging) {
     for (size_t i = 0; i < bytes.size(); i += chunk) form.TcpRxHandler(bytes.substr(i, chunk));
     // The log is cleared as a user would, so it does not grow without end.
     state.PauseTiming();
-    form.MemoDataLog->clear();
+    Find<QPlainTextEdit>(form, "MemoDataLog")->clear();
     state.ResumeTiming();
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));

@@ -27,7 +27,9 @@ const std::string kRmcTail = "07.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A
 const std::string kOtherRmc =
     "$GPRMC,081502,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*69\r\n";
 
-std::string UtcTime(TForm1& form) { return form.lblEdtGpsUtcTime->text().toStdString(); }
+std::string UtcTime(TForm1& form) {
+  return Find<TLabeledEdit>(form, "lblEdtGpsUtcTime")->text().toStdString();
+}
 
 // The serial device behind a fixed name, as a USB adapter keeps its name
 // when it is plugged in again.

@@ -68,6 +68,7 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   Timer_WiFi_function->OnTimer = [this] { Timer_WiFi_functionTimer(); };
 
   InstallControlAccessibility();
+  InitLinks();
   BuildFrame();
 
   // 1. Start values.
@@ -129,11 +130,8 @@ TForm1::~TForm1() {
   TimerUpdateSysChk->Stop();
   Timer_WiFi_function->Stop();
   // Nothing of either link may reach the window once it is gone.
-  EndTcpClient();
-  if (Comm) {
-    Comm->Close();
-    Comm.reset();
-  }
+  tcp_->Close();
+  serial_->Close();
 }
 
 void TForm1::InitSettingsPaths(const std::string& documentsDir, const std::string& appDir) {
@@ -217,8 +215,8 @@ bool TForm1::FormCloseQuery() {
   if (dialogs.MessageBox(Texts.QueryExit, Texts.Exit_Caption, DialogButtons::OkCancel,
                          DialogIcon::Question) != DialogResult::Ok)
     return false;
-  if (Comm && Comm->IsOpen()) Comm->Close();
-  EndTcpClient();
+  serial_->Close();
+  tcp_->Close();
   std::string error;
   WriteLanguageSetting(SettingsFile, LanguageIndex, &error);
   return true;
@@ -257,6 +255,7 @@ void TForm1::SelectConnectionMedium(int medium, QAction* menuItem) {
   mnuSerialPort->setChecked(menuItem == mnuSerialPort);
   mnuWiFi->setChecked(menuItem == mnuWiFi);
   ConnectionMedium = static_cast<int8_t>(medium);
+  link_ = medium == 0 ? static_cast<Link*>(serial_.get()) : tcp_.get();
   GroupBoxSerialConnectionMode->hide();
   GroupBoxWiFiConnectionMode->hide();
   if (medium == 0) {

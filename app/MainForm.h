@@ -3,12 +3,12 @@
 // pages, and the connection to the transponder over a serial port or TCP.
 #include <QMainWindow>
 
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/FormControls.h"
@@ -19,9 +19,8 @@
 #include "app/core/DeviceInfo.h"
 #include "app/core/GpsStatus.h"
 #include "app/core/SysCheckCounters.h"
-#include "links/Comm.h"
-#include "links/TCPIPClientThread.h"
-#include "links/TcpInbox.h"
+#include "links/SerialLink.h"
+#include "links/TcpLink.h"
 #include "links/UiDispatcher.h"
 #include "protocol/ProtocolState.h"
 #include "ui/core/Dialogs.h"
@@ -130,12 +129,13 @@ class TForm1 : public QMainWindow {
   void WiFiConnectionTick();
 
   // ---- receive and send -------------------------------------------------
-  void SerialRxHandler(uint32_t count);
-  // The user-interface half of the TCP link's OnRead: the bytes it received.
-  void TcpRxHandler(const std::string& bytes);
-  // What the TCP link received and the window has yet to take; null
-  // without a link.
-  const TcpInbox* TcpReceived() const { return tcpLink_ ? tcpLink_->inbox.get() : nullptr; }
+  // What each link received, cut into lines and handed on; false when a
+  // handler ended the link (or the window) before the bytes' end.
+  bool SerialRxHandler(std::string_view bytes);
+  bool TcpRxHandler(std::string_view bytes);
+  // The serial port component, and the TCP medium's link.
+  TComm* Comm() const { return &serial_->Port(); }
+  const TcpLink& Tcp() const { return *tcp_; }
   bool SendRaw(const char* buffer, size_t length);
   bool SendRaw(const std::string& bytes) { return SendRaw(bytes.data(), bytes.size()); }
   // Appends "*", the checksum and CR LF, then sends.
@@ -146,22 +146,11 @@ class TForm1 : public QMainWindow {
   static constexpr size_t kSerialLineLimit = 82;
   static constexpr size_t kTcpLineLimit = 100;
   static constexpr size_t kLineAccumulatorLimit = 1024;
-  // Received TCP bytes waiting for the window, at most: some 20 s of a
-  // saturated serial-speed link, for a window held up by a modal box.
-  static constexpr size_t kTcpInboxSize = 256 * 1024;
-  // Received bytes one turn of the event loop handles at most, per link, in
-  // bytes and in time: input and timers get their turn in between. They are
-  // taken in pieces of one TCP receive.
-  static constexpr size_t kReceiveSlice = 4 * 1024;
-  static constexpr std::chrono::milliseconds kReceiveTurnTime{5};
-  static constexpr size_t kReceivePiece = 512;
 
   // ---- state ------------------------------------------------------------
   Dialogs& dialogs;
   MSG_TEXT_STRUCT Texts;
   std::unique_ptr<ProtocolState> Protocol;
-  std::unique_ptr<TComm> Comm;
-  std::unique_ptr<TTCPIPClientThread> TcpClient;
 
   int32_t ConnectState = 0;  // 0 idle, 1 detecting, 2 connected
   int32_t ConnectTick = 0;
@@ -599,10 +588,9 @@ class TForm1 : public QMainWindow {
   // when a handler ended the link (or the window) before the run's end.
   bool HandleReceivedBytes(const char* data, size_t count, bool serial);
   void HandleLine(std::string& line, bool serial);
-  void EndTcpClient();
   void ReportSendFailure();
-  static void TcpReadCallback(void* context);
-  static void TcpDisconnectCallback(void* context);
+  // Makes both links; the serial one is the current link.
+  void InitLinks();
 
   std::unique_ptr<UiDispatcher> ownedDispatcher_;
   UiDispatcher* dispatcher_;
@@ -618,23 +606,8 @@ class TForm1 : public QMainWindow {
   // An over-long run on a link is skipped up to its next LF.
   bool serialSkipping_ = false;
   bool tcpSkipping_ = false;
-  // What the TCP client's callbacks see; lives until the thread is joined.
-  struct TcpLink {
-    TForm1* form;
-    UiDispatcher* dispatcher;
-    std::weak_ptr<int> alive;
-    uint64_t generation;
-    TTCPIPClientThread* client = nullptr;
-    // Shared with the posted drain, which may outlive the link.
-    std::shared_ptr<TcpInbox> inbox = std::make_shared<TcpInbox>(kTcpInboxSize);
-  };
-  std::unique_ptr<TcpLink> tcpLink_;
-  // One slice of the link's received bytes through the line path; goes on
-  // in a later turn while more waits.
-  void DrainTcpInbox(const std::shared_ptr<TcpInbox>& inbox, uint64_t generation);
-  static void PostTcpDrain(UiDispatcher& dispatcher, TForm1* form, std::weak_ptr<int> alive,
-                           std::shared_ptr<TcpInbox> inbox, uint64_t generation);
-  // Bumped whenever a TCP client ends; work posted by an older client is
-  // dropped, so nothing of a closed link arrives later.
-  uint64_t tcpGeneration_ = 0;
+  std::unique_ptr<SerialLink> serial_;
+  std::unique_ptr<TcpLink> tcp_;
+  // The chosen medium's link: every send goes to it.
+  Link* link_ = nullptr;
 };

@@ -44,7 +44,7 @@ void TForm1::ResetSession() {
 void TForm1::ToggleSerialConnection() {
   bool connect = false;
   if (OpenPort->Tag == 0) {
-    if (!Comm->IsOpen()) {
+    if (!Comm()->IsOpen()) {
       OpenPort->Tag = 1;
       connect = true;
     } else {
@@ -53,8 +53,8 @@ void TForm1::ToggleSerialConnection() {
   } else {
     OpenPort->Tag = 0;
     OpenPort->SetDown(false);
-    if (Comm->IsOpen()) {
-      Comm->Close();
+    if (Comm()->IsOpen()) {
+      serial_->Close();
       reloadNeeded = 1;
     }
   }
@@ -158,14 +158,14 @@ void TForm1::ConnectionStep() {
   if (ConnectTick == 0) {
     ConnectTimeout = 20;
     if (mnuSerialPort->isChecked()) {
-      if (!Comm->IsOpen()) {
+      if (!Comm()->IsOpen()) {
         cbxBaudRateChange();
         OpenSerialPort(PortPathForText(cbxComPort->currentText().toStdString()));
       }
-      if (!Comm->IsOpen()) {
+      if (!Comm()->IsOpen()) {
         ConnectState = 0;
         ConnectFailed = 1;
-        dialogs.MessageBox(PortOpenFailureText(Texts.PortOpenError, Comm->LastOpenError()),
+        dialogs.MessageBox(PortOpenFailureText(Texts.PortOpenError, Comm()->LastOpenError()),
                            Texts.Error, DialogButtons::Ok, DialogIcon::Error);
         return;
       }
@@ -202,8 +202,8 @@ void TForm1::AutoDetectStep() {
 }
 
 void TForm1::OpenComPort(const SerialPortInfo& port) {
-  Comm->Close();
-  if (Comm->IsOpen()) return;
+  serial_->Close();
+  if (Comm()->IsOpen()) return;
   const int index = cbxComPort->findText(QString::fromStdString(port.name));
   if (index >= 0)
     cbxComPort->setCurrentIndex(index);
@@ -214,16 +214,8 @@ void TForm1::OpenComPort(const SerialPortInfo& port) {
 }
 
 void TForm1::OpenSerialPort(const std::string& path) {
-  Comm->SetDeviceName(path);
-  try {
-    Comm->Open();
-    if (Comm->IsOpen()) {
-      Comm->SetRTS(true);
-      Comm->SetDTR(true);
-    }
-  } catch (const ECommError&) {
-    if (Comm->IsOpen()) Comm->Close();
-  }
+  Comm()->SetDeviceName(path);
+  serial_->Open();
 }
 
 void TForm1::EnableSerialSettings(bool on) {

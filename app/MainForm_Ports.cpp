@@ -24,22 +24,38 @@ TBaudRate OfferedBaud(int index) {
 
 }  // namespace
 
-void TForm1::InitSerialPort() {
-  Comm = std::make_unique<TComm>(*dispatcher_, commSystem_ ? *commSystem_ : CommSystem::Posix());
-  Comm->SetDeviceName(std::string());
-  Comm->SetBaudRate(br115200);
-  Comm->SetParity(paNone);
-  Comm->SetDataBits(da8);
-  Comm->SetStopBits(sb10);
-  Comm->OnRxChar = [this](TThreadComm*, uint32_t count) { SerialRxHandler(count); };
+void TForm1::InitLinks() {
+  serial_ =
+      std::make_unique<SerialLink>(*dispatcher_, commSystem_ ? *commSystem_ : CommSystem::Posix());
+  serial_->onReceived = [this](std::string_view bytes, bool) { return SerialRxHandler(bytes); };
   // A hang-up is how a port goes away here: count it as a device change,
   // so the lists are rebuilt and a vanished port's connection is closed.
   // The port's own hang-up is sure news: the next tick already acts on it.
-  Comm->OnError = [this](TThreadComm*, int errors) {
-    if (!(errors & CE_IOE)) return;
+  serial_->onEnded = [this] {
     DeviceChangeNotice();
     DeviceChangeTicks = std::max(DeviceChangeTicks, 1);
   };
+  tcp_ = std::make_unique<TcpLink>(*dispatcher_);
+  tcp_->onReceived = [this](std::string_view bytes, bool gapBefore) {
+    if (gapBefore) {
+      // The line in progress lost its tail, and what follows starts
+      // somewhere inside a line: neither half is handed on.
+      TcpLine.clear();
+      tcpSkipping_ = true;
+    }
+    return TcpRxHandler(bytes);
+  };
+  tcp_->onEnded = [this] { TcpDisconnectHandler(); };
+  link_ = serial_.get();
+}
+
+void TForm1::InitSerialPort() {
+  TComm* comm = Comm();
+  comm->SetDeviceName(std::string());
+  comm->SetBaudRate(br115200);
+  comm->SetParity(paNone);
+  comm->SetDataBits(da8);
+  comm->SetStopBits(sb10);
   EnumComPorts();
   ProbeComPorts();
   FillComPortCombo();
@@ -52,16 +68,16 @@ void TForm1::InitSerialPort() {
     cbxComPort->setCurrentIndex(0);
   else
     cbxComPort->setEditText("N/A");
-  if (!ComPortList.empty()) Comm->SetDeviceName(ComPortList.front().path);
+  if (!ComPortList.empty()) Comm()->SetDeviceName(ComPortList.front().path);
 }
 
 void TForm1::EnumComPorts() {
   // An open port that a rebuild finds listed was named from the list; one
   // that leaves the list has gone. A typed path goes only with its device.
-  if (!Comm || !Comm->IsOpen())
+  if (!Comm()->IsOpen())
     listedOpenPort_.clear();
-  else if (IsListedPort(Comm->DeviceName()))
-    listedOpenPort_ = Comm->DeviceName();
+  else if (IsListedPort(Comm()->DeviceName()))
+    listedOpenPort_ = Comm()->DeviceName();
   ComPortList = ports_->Enumerate();
   // The lists hold 256 ports, as the selector and the detection expect.
   if (ComPortList.size() > 256) ComPortList.resize(256);
@@ -76,7 +92,7 @@ void TForm1::ProbeComPorts() {
   OpenablePortList.clear();
   for (const auto& port : ComPortList) {
     // The port of our own open connection is in use by us, not openable.
-    if (Comm && Comm->IsOpen() && Comm->DeviceName() == port.path) continue;
+    if (Comm()->IsOpen() && Comm()->DeviceName() == port.path) continue;
     if (ports_->Probe(port.path)) OpenablePortList.push_back(port);
   }
 }
@@ -101,8 +117,7 @@ void TForm1::FillComPortCombo() {
     cbxComPort->setCurrentIndex(found >= 0 ? found : 0);
   }
   // A typed path stays shown while it is the open port.
-  if (found < 0 && !remembered.empty() && Comm && Comm->IsOpen() &&
-      Comm->DeviceName() == remembered)
+  if (found < 0 && !remembered.empty() && Comm()->IsOpen() && Comm()->DeviceName() == remembered)
     cbxComPort->setEditText(QString::fromStdString(remembered));
   cbxComPort->blockSignals(false);
   cbxComPortChange();
@@ -115,28 +130,27 @@ std::string TForm1::PortPathForText(const std::string& text) const {
 }
 
 void TForm1::CheckConnectedPortPresent(bool connected) {
-  if (!connected || !Comm || !Comm->IsOpen()) return;
-  const std::string& open = Comm->DeviceName();
+  if (!connected || !Comm()->IsOpen()) return;
+  const std::string& open = Comm()->DeviceName();
   const bool gone =
-      Comm->HungUp() || !PortPathExists(open) || (open == listedOpenPort_ && !IsListedPort(open));
+      Comm()->HungUp() || !PortPathExists(open) || (open == listedOpenPort_ && !IsListedPort(open));
   if (gone && mnuSerialPort->isChecked()) ToggleConnection();
 }
 
 void TForm1::cbxComPortChange() {
-  if (!Comm || Comm->IsOpen()) return;
+  if (Comm()->IsOpen()) return;
   const std::string text = cbxComPort->currentText().toStdString();
   if (text == "N/A") return;
-  Comm->SetDeviceName(PortPathForText(text));
+  Comm()->SetDeviceName(PortPathForText(text));
 }
 
 void TForm1::cbxBaudRateChange() {
-  if (!Comm) return;
   const int index = cbxBaudRate->currentIndex();
   if (index < 0) return;
   // The component refuses a change of rate while the port is in a bad state;
   // keep the old rate then.
   try {
-    Comm->SetBaudRate(OfferedBaud(index));
+    Comm()->SetBaudRate(OfferedBaud(index));
   } catch (const ECommError&) {
   }
 }
@@ -144,7 +158,7 @@ void TForm1::cbxBaudRateChange() {
 void TForm1::SetAutoBaud(int index) {
   cbxBaudRate->setCurrentIndex(std::clamp(index, 0, kOfferedBaudCount - 1));
   try {
-    Comm->SetBaudRate(OfferedBaud(index));
+    Comm()->SetBaudRate(OfferedBaud(index));
   } catch (const ECommError&) {
   }
   EditAutoDetectBaudRate->setText(cbxBaudRate->currentText());

@@ -4,37 +4,17 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
-#include <algorithm>
-#include <chrono>
-
 #include "app/MainForm.h"
 #include "app/pages/DataLogPage.h"
 #include "protocol/Protocol.h"
 #include "wifi/core/WiFiSetup.h"
 
-void TForm1::SerialRxHandler(uint32_t count) {
-  if (!Comm || count == 0) return;
-  // What is left after a turn's share waits in the port's queue, and raises
-  // the next event once input and timers have had their turn. The bytes
-  // asked for are waiting, so no read waits for more.
-  const auto until = std::chrono::steady_clock::now() + kReceiveTurnTime;
-  char buffer[kReceivePiece];
-  for (size_t left = std::min<size_t>(count, kReceiveSlice); left > 0;) {
-    int n = 0;
-    try {
-      n = Comm->ReadData(buffer, static_cast<uint32_t>(std::min(left, sizeof buffer)));
-    } catch (const ECommError&) {
-      return;
-    }
-    if (n <= 0) return;
-    left -= std::min(left, static_cast<size_t>(n));
-    if (!HandleReceivedBytes(buffer, static_cast<size_t>(n), true)) return;
-    if (std::chrono::steady_clock::now() >= until) return;
-  }
+bool TForm1::SerialRxHandler(std::string_view bytes) {
+  return HandleReceivedBytes(bytes.data(), bytes.size(), true);
 }
 
-void TForm1::TcpRxHandler(const std::string& bytes) {
-  HandleReceivedBytes(bytes.data(), bytes.size(), false);
+bool TForm1::TcpRxHandler(std::string_view bytes) {
+  return HandleReceivedBytes(bytes.data(), bytes.size(), false);
 }
 
 bool TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
@@ -42,10 +22,9 @@ bool TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
   bool& skipping = serial ? serialSkipping_ : tcpSkipping_;
   // A handler may end the link (a failed send closes it) or the window:
   // what is left of this run belongs to no session then.
-  const uint64_t generation = tcpGeneration_;
-  auto ended = [&] {
-    return closing_ || (serial ? !(Comm && Comm->IsOpen()) : tcpGeneration_ != generation);
-  };
+  const Link& link = serial ? static_cast<const Link&>(*serial_) : *tcp_;
+  const uint64_t closes = link.Closes();
+  auto ended = [&] { return closing_ || link.Closes() != closes; };
   for (size_t i = 0; i < count; ++i) {
     const char c = data[i];
     if (c == '\0' || c == '\r') continue;
@@ -89,29 +68,7 @@ void TForm1::HandleLine(std::string& line, bool serial) {
   ParseDeviceData(full);
 }
 
-bool TForm1::SendRaw(const char* buffer, size_t length) {
-  if (mnuSerialPort->isChecked()) {
-    if (!Comm || !Comm->IsOpen()) return false;
-    // Done only when every byte went out.
-    size_t sent = 0;
-    try {
-      while (sent < length) {
-        const int n = Comm->WriteData(buffer + sent, static_cast<uint32_t>(length - sent));
-        if (n <= 0) return false;
-        sent += static_cast<size_t>(n);
-      }
-    } catch (const ECommError&) {
-      return false;
-    }
-    return true;
-  }
-  if (mnuWiFi->isChecked()) {
-    if (!TcpClient || length == 0) return false;
-    // A failed send ends the link; its disconnect notice tidies the window.
-    return TcpClient->SendData(buffer, static_cast<int>(length));
-  }
-  return false;
-}
+bool TForm1::SendRaw(const char* buffer, size_t length) { return link_->Send(buffer, length); }
 
 bool TForm1::SendSentence(std::string text) {
   if (!AppendChecksum(text)) return false;

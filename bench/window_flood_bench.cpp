@@ -126,7 +126,7 @@ void BM_InputWaitDuringTcpFlood(benchmark::State& state) {
   }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  if (!form->TcpClient) state.SkipWithError("the link ended during the flood");
+  if (!form->Tcp().IsOpen()) state.SkipWithError("the link ended during the flood");
   std::sort(waits.begin(), waits.end());
   state.counters["median_ms"] = waits[waits.size() / 2];
   state.counters["worst_ms"] = waits.back();

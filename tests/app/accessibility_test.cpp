@@ -45,7 +45,7 @@ TEST_F(Accessibility, ConnectControlIsAToggleButtonPressedLikeAClick) {
   Find<QComboBox>(form, "cbxComPort")->setEditText(QString::fromStdString(slavePath_));
   Activate(iface);
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
-  ASSERT_TRUE(form->Comm->IsOpen());
+  ASSERT_TRUE(form->Comm()->IsOpen());
   for (int i = 0; i < 5 && form->DeviceConnected != 1; ++i) {
     Exchange();
     form->Timer1Timer();
@@ -58,7 +58,7 @@ TEST_F(Accessibility, ConnectControlIsAToggleButtonPressedLikeAClick) {
   // Pressed again it disconnects, whichever of its action names a tool uses.
   iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_FALSE(iface->state().checked);
   EXPECT_EQ(iface->text(QAccessible::Name), "Connect");
   EXPECT_TRUE(dialogs.shown.empty());

@@ -179,7 +179,7 @@ TEST_F(ConfigPages, UnknownReportedShipTypeIsWrittenBackUntilARowIsPicked) {
 
 TEST_F(ConfigPages, FailedSendStopsAndIsReported) {
   Connect();
-  form->Comm->Close();  // the link is gone under the window
+  form->Comm()->Close();  // the link is gone under the window
   EXPECT_TRUE(Configure(Find<QWidget>(form, "TabSheetSRMText")).empty());
   ASSERT_EQ(dialogs.shown.size(), 2u);
   EXPECT_EQ(dialogs.shown[1].text, "Serial port open error! Please check!");

@@ -250,7 +250,7 @@ class TcpFormTest : public FormTest {
   // Connect pressed; the device takes the connection.
   void Connect() {
     form->OpenPortClick();
-    ASSERT_TRUE(form->TcpClient);
+    ASSERT_TRUE(form->Tcp().IsOpen());
     ASSERT_TRUE(device.Accept());
   }
   // Connect, and the handshake through to the dump's end.

@@ -22,7 +22,7 @@ class ReceiveTest : public FormTest {
   void Open(PtyDevice& dev) {
     Make({dev.path});
     form->OpenPortClick();
-    ASSERT_TRUE(form->Comm->IsOpen());
+    ASSERT_TRUE(form->Comm()->IsOpen());
     dev.Received();
     form->WiFi->Memo_WiFi.Clear();
   }

@@ -41,8 +41,8 @@ TEST_F(SerialTest, ManualConnectQueriesUntilTheDumpEndsThenShowsConnected) {
   PtyDevice dev;
   Make({dev.path});
   ConnectManual(dev);
-  ASSERT_TRUE(form->Comm->IsOpen());
-  EXPECT_EQ(form->Comm->DeviceName(), dev.path);
+  ASSERT_TRUE(form->Comm()->IsOpen());
+  EXPECT_EQ(form->Comm()->DeviceName(), dev.path);
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->text().toStdString(), "Disconnect");
   EXPECT_EQ(form->ConnectState, 1);
@@ -80,7 +80,7 @@ TEST_F(SerialTest, ManualConnectQueriesUntilTheDumpEndsThenShowsConnected) {
 
   // Disconnect.
   form->OpenPortClick();
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->text().toStdString(), "Connect");
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
@@ -100,9 +100,9 @@ TEST_F(SerialTest, SilentDeviceTimesOutOnTick21AndTheNextTickCloses) {
   EXPECT_THAT(Captions(), ElementsAre("Error: Serial port connection time out!"));
   EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
   EXPECT_EQ(form->ConnectFailed, 1);
-  EXPECT_TRUE(form->Comm->IsOpen());
+  EXPECT_TRUE(form->Comm()->IsOpen());
   Tick();
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_EQ(form->ConnectFailed, 0);
   EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
@@ -111,7 +111,7 @@ TEST_F(SerialTest, SilentDeviceTimesOutOnTick21AndTheNextTickCloses) {
   // A new attempt starts cleanly.
   dev.Received();
   form->OpenPortClick();
-  EXPECT_TRUE(form->Comm->IsOpen());
+  EXPECT_TRUE(form->Comm()->IsOpen());
   EXPECT_THAT(dev.Received(), ElementsAreArray(ManualTick0()));
 }
 
@@ -127,7 +127,7 @@ TEST_F(SerialTest, ManualPortHeldByAnotherProgramWarnsFirst) {
   EXPECT_THAT(Captions(), ElementsAre("Warning: Note! Any force connect this serial port may cause "
                                       "unpredictable mistakes. Continue?"));
   EXPECT_EQ(dialogs.shown[0].buttons, DialogButtons::OkCancel);
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
   EXPECT_TRUE(Find<QComboBox>(form, "cbxComPort")->isEnabled());
@@ -138,7 +138,7 @@ TEST_F(SerialTest, ManualPortHeldByAnotherProgramWarnsFirst) {
   ConnectManual(dev);
   EXPECT_EQ(dialogs.shown.size(), 2u);
   EXPECT_EQ(Captions()[1], "Error: Serial port open error! Please check!");
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
   Tick();
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
@@ -151,8 +151,8 @@ TEST_F(SerialTest, TypedPathIsOpenedAsItIs) {
   Find<QComboBox>(form, "cbxComPort")->setEditText(QString::fromStdString(dev.path));
   dialogs.answers = {DialogResult::Ok};  // not in the list: the warning
   form->OpenPortClick();
-  ASSERT_TRUE(form->Comm->IsOpen());
-  EXPECT_EQ(form->Comm->DeviceName(), dev.path);
+  ASSERT_TRUE(form->Comm()->IsOpen());
+  EXPECT_EQ(form->Comm()->DeviceName(), dev.path);
   EXPECT_THAT(dev.Received(), ElementsAreArray(ManualTick0()));
 
   // A typed path that is no serial port is refused like a port that does not open.
@@ -163,7 +163,7 @@ TEST_F(SerialTest, TypedPathIsOpenedAsItIs) {
   Find<QComboBox>(form, "cbxComPort")->setEditText(QString::fromStdString(file));
   dialogs.answers = {DialogResult::Ok};
   form->OpenPortClick();
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
   ASSERT_EQ(dialogs.shown.size(), 2u);
   EXPECT_EQ(Captions()[1], "Error: Serial port open error! Please check!");
 }
@@ -192,7 +192,7 @@ TEST_F(SerialTest, PortRefusedForLackOfPermissionSaysHowToGetIt) {
     dialogs.shown.clear();
     QTest::mouseClick(Find<TSpeedButton>(form, "OpenPort"), Qt::LeftButton);
     Tick();  // the failed attempt closes
-    EXPECT_FALSE(form->Comm->IsOpen());
+    EXPECT_FALSE(form->Comm()->IsOpen());
     EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
     return Captions();
   };
@@ -224,7 +224,7 @@ TEST_F(SerialTest, PortRefusedForLackOfPermissionSaysHowToGetIt) {
   QTest::keyClicks(Find<QComboBox>(form, "cbxComPort")->lineEdit(),
                    QString::fromStdString(dev.path));
   QTest::mouseClick(Find<TSpeedButton>(form, "OpenPort"), Qt::LeftButton);
-  EXPECT_TRUE(form->Comm->IsOpen());
+  EXPECT_TRUE(form->Comm()->IsOpen());
   EXPECT_THAT(dev.Received(), ElementsAreArray(ManualTick0()));
   form.reset();  // its port closes through the seam, which goes with this test
 }
@@ -242,7 +242,7 @@ TEST_F(SerialTest, AutomaticDetectionTriesOpenablePortsInTurn) {
   form->OpenPortClick();
   const auto first = NaturalLess(a.Name(), c.Name()) ? &a : &c;  // sorted by name
   const auto second = first == &a ? &c : &a;
-  EXPECT_EQ(form->Comm->DeviceName(), first->path);
+  EXPECT_EQ(form->Comm()->DeviceName(), first->path);
   EXPECT_EQ(Find<TEdit>(form, "EditAutoDetectComPort")->text().toStdString(), first->Name());
   EXPECT_EQ(Find<TEdit>(form, "EditAutoDetectBaudRate")->text().toStdString(), "115200");
   EXPECT_THAT(first->Received(), ElementsAreArray(QueryLines(16)));  // tick 0
@@ -251,21 +251,21 @@ TEST_F(SerialTest, AutomaticDetectionTriesOpenablePortsInTurn) {
   Tick();  // tick 2: again
   EXPECT_THAT(first->Received(), ElementsAreArray(QueryLines(16)));
   Tick();  // tick 3: the next port
-  EXPECT_EQ(form->Comm->DeviceName(), second->path);
+  EXPECT_EQ(form->Comm()->DeviceName(), second->path);
   EXPECT_EQ(Find<TEdit>(form, "EditAutoDetectComPort")->text().toStdString(), second->Name());
   EXPECT_THAT(second->Received(), ElementsAreArray(QueryLines(16)));
   EXPECT_TRUE(held.Received().empty());
   Tick(3);  // tick 6: round again
-  EXPECT_EQ(form->Comm->DeviceName(), first->path);
+  EXPECT_EQ(form->Comm()->DeviceName(), first->path);
 
   // The device sits on the second port.
   Tick(3);
-  ASSERT_EQ(form->Comm->DeviceName(), second->path);
+  ASSERT_EQ(form->Comm()->DeviceName(), second->path);
   second->Received();
   second->Write("Firmware:V1.0\r\n[DEVICE DATA END]\r\n");
   ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
   Tick(3);
-  EXPECT_EQ(form->Comm->DeviceName(), second->path);
+  EXPECT_EQ(form->Comm()->DeviceName(), second->path);
   EXPECT_THAT(second->Received(), ElementsAre("$AIAIQ,VSD*3C\r\n", "$AIAIQ,SSD*39\r\n"));
   EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -297,7 +297,7 @@ TEST_F(SerialTest, AutomaticDetectionFailures) {
     Tick();
     EXPECT_THAT(Captions(), ElementsAre("Error: Serial port detecting failed!"));
     Tick();
-    EXPECT_FALSE(form->Comm->IsOpen());
+    EXPECT_FALSE(form->Comm()->IsOpen());
     EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   }
 }
@@ -330,7 +330,7 @@ TEST_F(SerialTest, SecondClickWhileDetectingClosesWithoutMessage) {
   ConnectManual(dev);
   Tick(3);
   form->OpenPortClick();
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
   EXPECT_EQ(form->ConnectState, 0);
@@ -382,10 +382,10 @@ TEST_F(SerialTest, PortUnpluggedWhileConnectedClosesOnTheSecondTimer2Tick) {
   form->DeviceChangeNotice();
   form->DeviceChangeNotice();
   EXPECT_EQ(ports->enumerations, before);
-  EXPECT_TRUE(form->Comm->IsOpen());
+  EXPECT_TRUE(form->Comm()->IsOpen());
   form->Timer2Timer();
   EXPECT_EQ(ports->enumerations, before + 1);
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
   EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 1);
@@ -410,7 +410,7 @@ TEST_F(SerialTest, ChangingMediumWhileConnectedAsksFirst) {
   dialogs.answers = {DialogResult::Cancel};
   Find<QAction>(form, "mnuWiFi")->trigger();
   EXPECT_THAT(Captions(), ElementsAre("Warning: Device is connected. Do you want to disconnect?"));
-  EXPECT_TRUE(form->Comm->IsOpen());
+  EXPECT_TRUE(form->Comm()->IsOpen());
   EXPECT_TRUE(Find<QAction>(form, "mnuSerialPort")->isChecked());
   EXPECT_FALSE(Find<QAction>(form, "mnuWiFi")->isChecked());
   EXPECT_EQ(form->ConnectionMedium, 0);
@@ -419,7 +419,7 @@ TEST_F(SerialTest, ChangingMediumWhileConnectedAsksFirst) {
 
   dialogs.answers = {DialogResult::Ok};
   Find<QAction>(form, "mnuWiFi")->trigger();
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_FALSE(Find<QAction>(form, "mnuSerialPort")->isChecked());
   EXPECT_TRUE(Find<QAction>(form, "mnuWiFi")->isChecked());
@@ -452,7 +452,7 @@ TEST_F(SerialTest, FailedSendWhileConnectedIsReportedAndCloses) {
   EXPECT_TRUE(WaitFor([&] { return form->DeviceChanged == 1; }));
   EXPECT_FALSE(form->QueryDevice(17));
   EXPECT_THAT(Captions(), ElementsAre("Error: Serial port open error! Please check!"));
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
 }
 

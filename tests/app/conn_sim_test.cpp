@@ -74,7 +74,7 @@ TEST_F(SimTest, SerialSessionFromConnectToReadDevice) {
   EXPECT_TRUE(dialogs.shown.empty());
 
   form->OpenPortClick();
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
 }
 
 TEST_F(SimTest, AutomaticDetectionFindsTheDeviceBehindOtherPorts) {
@@ -89,7 +89,7 @@ TEST_F(SimTest, AutomaticDetectionFindsTheDeviceBehindOtherPorts) {
     empty.Received();
   }
   ASSERT_EQ(form->DeviceConnected, 1);
-  EXPECT_EQ(form->Comm->DeviceName(), device.path);
+  EXPECT_EQ(form->Comm()->DeviceName(), device.path);
   EXPECT_EQ(Find<TEdit>(form, "EditAutoDetectComPort")->text().toStdString(), device.Name());
   EXPECT_TRUE(held.Received().empty());
   Second(device);
@@ -118,7 +118,7 @@ TEST_F(SimTest, DumpWithoutItsEndTimesOut) {
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].text, "Serial port connection time out!");
   Second(dev);
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
 }
 
 TEST_F(SimTest, TcpSessionConnects) {
@@ -137,7 +137,7 @@ TEST_F(SimTest, TcpSessionConnects) {
   // The Wi-Fi page stays hidden on the TCP medium.
   EXPECT_FALSE(TabShown(Find<QWidget>(form, "TabSheetWiFi")));
   form->OpenPortClick();
-  EXPECT_FALSE(form->TcpClient);
+  EXPECT_FALSE(form->Tcp().IsOpen());
   EXPECT_TRUE(dialogs.shown.empty());
 }
 

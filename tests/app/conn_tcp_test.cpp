@@ -51,7 +51,7 @@ TEST_F(TcpTest, ConnectDetectAndDisconnect) {
   EXPECT_THAT(device.Received(), ElementsAreArray(QueryLines(17)));
 
   form->OpenPortClick();
-  EXPECT_FALSE(form->TcpClient);
+  EXPECT_FALSE(form->Tcp().IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_TRUE(Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->isEnabled());
   EXPECT_TRUE(Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->isEnabled());
@@ -70,9 +70,9 @@ TEST_F(TcpTest, SilentDeviceEndsQuietlyOnTick16) {
     requests += static_cast<int>(device.Received().size()) / 5;
   }
   EXPECT_EQ(requests, 8);  // ticks 1, 3, ... 15
-  EXPECT_TRUE(form->TcpClient);
+  EXPECT_TRUE(form->Tcp().IsOpen());
   Tick();  // ConnectTick 16
-  EXPECT_FALSE(form->TcpClient);
+  EXPECT_FALSE(form->Tcp().IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_FALSE(Find<TSpeedButton>(form, "OpenPort")->Down());
   EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
@@ -92,7 +92,7 @@ TEST_F(TcpTest, PeerClosingReturnsToIdle) {
   device.Write("[DEVICE DATA END]\r\n");
   ASSERT_TRUE(WaitFor([&] { return form->ConnectState == 1; }));
   device.CloseClient();
-  ASSERT_TRUE(WaitFor([&] { return !form->TcpClient; }));
+  ASSERT_TRUE(WaitFor([&] { return !form->Tcp().IsOpen(); }));
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
   EXPECT_TRUE(dialogs.shown.empty());
@@ -101,7 +101,7 @@ TEST_F(TcpTest, PeerClosingReturnsToIdle) {
 TEST_F(TcpTest, NoServerReturnsToIdle) {
   Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->setText("1");  // nothing listens there
   form->OpenPortClick();
-  ASSERT_TRUE(WaitFor([&] { return !form->TcpClient; }, 12000));
+  ASSERT_TRUE(WaitFor([&] { return !form->Tcp().IsOpen(); }, 12000));
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -121,12 +121,12 @@ TEST_F(TcpTest, CloseQueryEndsTheClient) {
   Connect();
   dialogs.answers = {DialogResult::Cancel};
   EXPECT_FALSE(form->FormCloseQuery());
-  EXPECT_TRUE(form->TcpClient);
+  EXPECT_TRUE(form->Tcp().IsOpen());
   EXPECT_THAT(dialogs.shown.back().text, "Are you sure to exit?");
   EXPECT_THAT(dialogs.shown.back().caption, "Exit!");
   dialogs.answers = {DialogResult::Ok};
   EXPECT_TRUE(form->FormCloseQuery());
-  EXPECT_FALSE(form->TcpClient);
+  EXPECT_FALSE(form->Tcp().IsOpen());
   EXPECT_TRUE(WaitFor([&] { return device.PeerClosed(); }));
 }
 
@@ -157,14 +157,14 @@ TEST_F(TcpTest, SettingsAreValidated) {
   Find<TSpeedButton>(form, "OpenPort")->SetDown(true);
   form->OpenPortClick();
   EXPECT_FALSE(Find<TSpeedButton>(form, "OpenPort")->Down());
-  EXPECT_FALSE(form->TcpClient);
+  EXPECT_FALSE(form->Tcp().IsOpen());
   EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
 }
 
-TEST_F(TcpTest, SerialClosedMeansNoSendEvenWithAClient) {
+TEST_F(TcpTest, SerialChosenMeansNoSendOverTcp) {
   Connect();
-  Find<QAction>(form, "mnuWiFi")->setChecked(false);
-  Find<QAction>(form, "mnuSerialPort")->setChecked(true);
+  // Sends follow the chosen medium's link, whatever else is still about.
+  Find<QAction>(form, "mnuSerialPort")->trigger();
   EXPECT_FALSE(form->SendRaw(std::string("$X\r\n")));
   EXPECT_TRUE(device.Received().empty());
 }

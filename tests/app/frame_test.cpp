@@ -62,8 +62,8 @@ TEST_F(FrameTest, StartsIdleWithTheFormDefaults) {
             Find<QWidget>(form, "TabSheetStatic"));
   EXPECT_EQ(Find<QTabWidget>(form, "PageControlDiagnosis")->currentWidget(),
             Find<QWidget>(form, "TabSheetSystemCheck"));
-  EXPECT_EQ(form->Comm->BaudRate(), br115200);
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_EQ(form->Comm()->BaudRate(), br115200);
+  EXPECT_FALSE(form->Comm()->IsOpen());
 }
 
 TEST_F(FrameTest, ControlsCarryTheirNames) {
@@ -156,11 +156,11 @@ TEST_F(FrameTest, PortListsFollowTheDevices) {
   EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 3);
   EXPECT_EQ(static_cast<int>(form->OpenablePortList.size()), 2);
   for (const auto& p : form->OpenablePortList) EXPECT_NE(p.path, held.path);
-  EXPECT_EQ(form->Comm->DeviceName(), form->ComPortList.front().path);
+  EXPECT_EQ(form->Comm()->DeviceName(), form->ComPortList.front().path);
 
   // Changing the selection while closed changes the port to open.
   Find<QComboBox>(form, "cbxComPort")->setCurrentIndex(2);
-  EXPECT_EQ(form->Comm->DeviceName(), form->ComPortList[2].path);
+  EXPECT_EQ(form->Comm()->DeviceName(), form->ComPortList[2].path);
 
   // No port left: "N/A" and both lists empty.
   ports->SetPaths({});
@@ -185,13 +185,13 @@ TEST_F(FrameTest, RebuildWhileConnectedKeepsTheSelectedPort) {
   form->Timer2Timer();
   EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 2);
   EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->currentText().toStdString(), late.Name());
-  EXPECT_TRUE(form->Comm->IsOpen());
-  EXPECT_EQ(form->Comm->DeviceName(), late.path);
+  EXPECT_TRUE(form->Comm()->IsOpen());
+  EXPECT_EQ(form->Comm()->DeviceName(), late.path);
   // Changing the selector while open leaves the open port alone.
   Find<QComboBox>(form, "cbxComPort")
       ->setCurrentIndex(
           Find<QComboBox>(form, "cbxComPort")->findText(QString::fromStdString(early.Name())));
-  EXPECT_EQ(form->Comm->DeviceName(), late.path);
+  EXPECT_EQ(form->Comm()->DeviceName(), late.path);
 }
 
 TEST(PortDiscoveryTest, NamesSortNaturallyAndRepeatsGo) {

@@ -49,7 +49,7 @@ class SerialFaultTest : public FormTest {
     Find<QComboBox>(form, "cbxComPort")
         ->setCurrentIndex(Find<QComboBox>(form, "cbxComPort")->findText("ttyKV0"));
     form->OpenPortClick();
-    ASSERT_TRUE(form->Comm->IsOpen());
+    ASSERT_TRUE(form->Comm()->IsOpen());
     dev.Write("[DEVICE DATA END]\r\n");
     ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
     dev.Received();
@@ -77,7 +77,7 @@ TEST_F(SerialFaultTest, DeviceVanishingMidLineClosesQuietlyAndItsReturnStartsCle
   ASSERT_TRUE(WaitFor([&] { return form->DeviceChanged == 1; }));  // the hang-up
   form->Timer2Timer();
   form->Timer2Timer();
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
   EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->findText("ttyKV0"), -1);
@@ -140,7 +140,7 @@ TEST_F(SerialFaultTest, ConfigurationCutShortByTheLinkIsReported) {
   EXPECT_THAT(taken, ElementsAre("$PDBG,101,0,050,1,,,703,4*15\r\n"));
   EXPECT_THAT(Captions(), ElementsAre("Configuration: Do you want to configure the device?",
                                       "Error: Serial port open error! Please check!"));
-  EXPECT_FALSE(form->Comm->IsOpen());
+  EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
 }
 
@@ -159,7 +159,7 @@ TEST_F(TcpFaultTest, PeerResetMidSentenceEndsTheLinkAndTheNextSessionStartsClean
   device.Write(kRmcHead);
   ASSERT_TRUE(WaitFor([&] { return !form->TcpLine.empty(); }));
   ResetPeer();
-  ASSERT_TRUE(WaitFor([&] { return !form->TcpClient; }));
+  ASSERT_TRUE(WaitFor([&] { return !form->Tcp().IsOpen(); }));
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
   EXPECT_TRUE(dialogs.shown.empty());
@@ -186,7 +186,7 @@ TEST_F(TcpFaultTest, ConfigurationOnAResetLinkIsReported) {
   form->SpeedButtonSettingClick();
   EXPECT_THAT(Captions(), ElementsAre("Configuration: Do you want to configure the device?",
                                       "Error: Serial port open error! Please check!"));
-  ASSERT_TRUE(WaitFor([&] { return !form->TcpClient; }));
+  ASSERT_TRUE(WaitFor([&] { return !form->Tcp().IsOpen(); }));
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
 }
 
@@ -209,10 +209,10 @@ TEST_F(TcpFaultTest, FloodWithoutLfIsDroppedAtTheLinkAndTheWindowKeepsUp) {
       usleep(1000);
   }
   testing::internal::GetCapturedStderr();
-  ASSERT_TRUE(form->TcpReceived());
-  EXPECT_GT(sent, TForm1::kTcpInboxSize);
-  EXPECT_EQ(form->TcpReceived()->MostHeld(), TForm1::kTcpInboxSize);
-  EXPECT_GT(form->TcpReceived()->Dropped(), 0u);
+  ASSERT_TRUE(form->Tcp().Received());
+  EXPECT_GT(sent, TcpLink::kInboxSize);
+  EXPECT_EQ(form->Tcp().Received()->MostHeld(), TcpLink::kInboxSize);
+  EXPECT_GT(form->Tcp().Received()->Dropped(), 0u);
 
   // The window catches up, keeps its line bounded and its timers running.
   for (int i = 0; i < 40; ++i) {
@@ -220,7 +220,7 @@ TEST_F(TcpFaultTest, FloodWithoutLfIsDroppedAtTheLinkAndTheWindowKeepsUp) {
     ASSERT_LE(form->TcpLine.size(), TForm1::kLineAccumulatorLimit);
     form->TimerConnectionTimer();
   }
-  ASSERT_TRUE(WaitFor([&] { return form->TcpReceived()->Size() == 0; }, 10000));
+  ASSERT_TRUE(WaitFor([&] { return form->Tcp().Received()->Size() == 0; }, 10000));
   std::string tail = "\r\n" + kOtherRmc;
   while (!tail.empty()) {
     ssize_t n = send(device.client, tail.data(), tail.size(), MSG_NOSIGNAL);
@@ -228,7 +228,7 @@ TEST_F(TcpFaultTest, FloodWithoutLfIsDroppedAtTheLinkAndTheWindowKeepsUp) {
     Pump(5);
   }
   EXPECT_TRUE(WaitFor([&] { return UtcTime(*form) == "08:15:02"; }, 10000));
-  EXPECT_TRUE(form->TcpClient);
+  EXPECT_TRUE(form->Tcp().IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
 }
 

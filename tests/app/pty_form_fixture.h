@@ -71,13 +71,13 @@ class PtyFormTest : public ::testing::Test {
     form->FillComPortCombo();
     Find<QComboBox>(form, "cbxComPort")->setEditText(QString::fromStdString(slavePath_));
     form->OpenPortClick();
-    if (!form->Comm->IsOpen()) form->Timer1Timer();
+    if (!form->Comm()->IsOpen()) form->Timer1Timer();
   }
 
   // Manual connection to the pty, completed by the dump's end line.
   void Connect(const std::vector<std::string>& dump = {}) {
     OpenManually();
-    ASSERT_TRUE(form->Comm->IsOpen());
+    ASSERT_TRUE(form->Comm()->IsOpen());
     for (const std::string& line : dump) Device(line);
     Device("[DEVICE DATA END]\r\n");
     ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));

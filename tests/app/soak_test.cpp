@@ -238,7 +238,7 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
     }
     form->TimerConnectionTimer();
     form->Timer2Timer();
-    ASSERT_TRUE(form->Comm->IsOpen());
+    ASSERT_TRUE(form->Comm()->IsOpen());
   }
   const double wall = Seconds(CLOCK_MONOTONIC) - wallStart;
   const double guiCpu = Seconds(CLOCK_THREAD_CPUTIME_ID) - guiCpuStart;

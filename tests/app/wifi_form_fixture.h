@@ -29,7 +29,7 @@ class WiFiFormTest : public PtyFormTest {
   // configuration page on the Wi-Fi tab.
   void ConnectToWiFiTab() {
     OpenManually();
-    ASSERT_TRUE(form->Comm->IsOpen());
+    ASSERT_TRUE(form->Comm()->IsOpen());
     // The handshake: the dump and the configuration replies.
     for (int i = 0; i < 5 && form->DeviceConnected != 1; ++i) {
       Exchange();

@@ -60,7 +60,7 @@ class PortGoneTest : public FormTest {
     else
       Find<QComboBox>(form, "cbxComPort")->setEditText(QString::fromStdString(text));
     form->OpenPortClick();
-    ASSERT_TRUE(form->Comm->IsOpen());
+    ASSERT_TRUE(form->Comm()->IsOpen());
     dev.Write("[DEVICE DATA END]\r\n");
     ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
     form->TimerConnectionTimer();
@@ -72,7 +72,7 @@ class PortGoneTest : public FormTest {
   }
   // The state a removed port leaves, as Disconnect leaves it.
   void ExpectDisconnected() {
-    EXPECT_FALSE(form->Comm->IsOpen());
+    EXPECT_FALSE(form->Comm()->IsOpen());
     EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
     EXPECT_FALSE(Find<TSpeedButton>(form, "OpenPort")->Down());
     EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->text().toStdString(), "Connect");
@@ -91,7 +91,7 @@ TEST_F(PortGoneTest, AListedLinkWhoseDeviceGoesEndsTheConnectionWithinTwoSeconds
   MakeListing(link + ":" + (docs / "nothing-here").string());
   EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->findText("nothing-here"), -1);
   ConnectTo(dev, "sim0");
-  EXPECT_EQ(form->Comm->DeviceName(), link);
+  EXPECT_EQ(form->Comm()->DeviceName(), link);
 
   Vanish(dev);
   fs::remove(link);
@@ -108,14 +108,14 @@ TEST_F(PortGoneTest, ATypedPortStaysThroughOtherDevicesAndGoesWithItsOwn) {
   LinkTo(dev);
   Make({other.path});
   ConnectTo(dev, link);
-  EXPECT_EQ(form->Comm->DeviceName(), link);
+  EXPECT_EQ(form->Comm()->DeviceName(), link);
 
   // Another device comes and goes: the typed port is still there.
   ports->SetPaths({});
   form->DeviceChangeNotice();
   form->Timer2Timer();
   form->Timer2Timer();
-  EXPECT_TRUE(form->Comm->IsOpen());
+  EXPECT_TRUE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
   EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->currentText().toStdString(), link);
 

@@ -21,7 +21,7 @@ TEST_F(SerialFloodTest, TheWindowKeepsAnsweringAndDisconnectsDuringAFlood) {
   Find<QRadioButton>(form, "RadioButtonConnectionModeManual")->setChecked(true);
   form->RadioButtonConnectionModeAutoClick();
   form->OpenPortClick();
-  ASSERT_TRUE(form->Comm->IsOpen());
+  ASSERT_TRUE(form->Comm()->IsOpen());
   dev.Write("[DEVICE DATA END]\r\n");
   ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
   form->TimerConnectionTimer();
@@ -42,7 +42,7 @@ TEST_F(SerialFloodTest, TheWindowKeepsAnsweringAndDisconnectsDuringAFlood) {
 
   PostClick(Find<TSpeedButton>(form, "OpenPort"));
   const double ms = MsUntil(
-      [&] { return !form->Comm->IsOpen() && Find<TSpeedButton>(form, "OpenPort")->Tag == 0; },
+      [&] { return !form->Comm()->IsOpen() && Find<TSpeedButton>(form, "OpenPort")->Tag == 0; },
       5000);
   EXPECT_GE(ms, 0);
   EXPECT_LT(ms, 1000);

@@ -41,7 +41,7 @@ class TcpFloodTest : public TcpFormTest {
     Pump(200);
   }
   bool LinkEnded() {
-    return !form->TcpClient && Find<TSpeedButton>(form, "OpenPort")->Tag == 0 &&
+    return !form->Tcp().IsOpen() && Find<TSpeedButton>(form, "OpenPort")->Tag == 0 &&
            !Find<TSpeedButton>(form, "OpenPort")->Down() &&
            Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString() == "Disconnect..." &&
            Find<TSpeedButton>(form, "OpenPort")->text().toStdString() == "Connect" &&
@@ -58,7 +58,7 @@ class TcpFloodTest : public TcpFormTest {
 TEST_F(TcpFloodTest, DisconnectPressedDuringAFloodEndsTheLinkWithinASecond) {
   ConnectAndDetect();
   StartFlood();
-  ASSERT_TRUE(form->TcpClient);
+  ASSERT_TRUE(form->Tcp().IsOpen());
   PostClick(Find<TSpeedButton>(form, "OpenPort"));
   const double ms = MsUntil([&] { return LinkEnded(); }, 5000);
   EXPECT_GE(ms, 0) << "the link did not end";
@@ -93,7 +93,7 @@ TEST_F(TcpFloodTest, MediumChangeAFailedSendAndTheCloseQueryEndTheLinkWithinASec
     t.start();
     way.end(*form);
     const double ms =
-        MsUntil([&] { return way.windowStays ? LinkEnded() : !form->TcpClient; }, 5000);
+        MsUntil([&] { return way.windowStays ? LinkEnded() : !form->Tcp().IsOpen(); }, 5000);
     EXPECT_GE(ms, 0) << "the link did not end";
     EXPECT_LT(t.elapsed(), 1000);
     EXPECT_TRUE(DeviceSeesTheEnd());
@@ -104,11 +104,11 @@ TEST_F(TcpFloodTest, MediumChangeAFailedSendAndTheCloseQueryEndTheLinkWithinASec
 TEST_F(TcpFloodTest, TheWindowKeepsAnsweringDuringAFlood) {
   ConnectAndDetect();
   StartFlood();
-  const uint64_t droppedBefore = form->TcpReceived()->Dropped();
+  const uint64_t droppedBefore = form->Tcp().Received()->Dropped();
   EXPECT_LT(WorstInputWaitMs(1500), 250);
-  EXPECT_GT(form->TcpReceived()->Dropped(), droppedBefore)
+  EXPECT_GT(form->Tcp().Received()->Dropped(), droppedBefore)
       << "the window kept up: no flood to speak of";
-  EXPECT_TRUE(form->TcpClient);
+  EXPECT_TRUE(form->Tcp().IsOpen());
   // The window took lines all along: the GPS page shows the cycle.
   EXPECT_EQ(Find<TLabeledEdit>(form, "lblEdtGpsUtcTime")->text().toStdString(), "08:15:02");
 }
@@ -127,8 +127,8 @@ TEST_F(TcpFloodTest, LinesTakenAreWholeAndInOrderWhateverWasDropped) {
   flood->Stop();
   ASSERT_FALSE(flood->PeerGone());
   const std::string noted = testing::internal::GetCapturedStderr();
-  EXPECT_GT(form->TcpReceived()->Dropped(), 0u);
-  EXPECT_LE(form->TcpReceived()->MostHeld(), TForm1::kTcpInboxSize);
+  EXPECT_GT(form->Tcp().Received()->Dropped(), 0u);
+  EXPECT_LE(form->Tcp().Received()->MostHeld(), TcpLink::kInboxSize);
   EXPECT_EQ(std::count(noted.begin(), noted.end(), '\n'), 1) << noted;
 
   // A line of its own after the flood arrives (sent again should the
@@ -161,7 +161,7 @@ TEST_F(TcpFloodTest, LinesTakenAreWholeAndInOrderWhateverWasDropped) {
   }
   EXPECT_GT(lines, 1000u);
   EXPECT_LT(lines, flood->LinesSent());
-  EXPECT_TRUE(form->TcpClient);
+  EXPECT_TRUE(form->Tcp().IsOpen());
 }
 
 TEST_F(TcpFloodTest, MemoryStaysLevelDuringAFlood) {
@@ -181,8 +181,8 @@ TEST_F(TcpFloodTest, MemoryStaysLevelDuringAFlood) {
     }
   }
   EXPECT_LT(most - before, size_t(4) << 20);
-  EXPECT_LE(form->TcpReceived()->MostHeld(), TForm1::kTcpInboxSize);
-  EXPECT_GT(form->TcpReceived()->Dropped(), 0u);
+  EXPECT_LE(form->Tcp().Received()->MostHeld(), TcpLink::kInboxSize);
+  EXPECT_GT(form->Tcp().Received()->Dropped(), 0u);
 }
 
 }  // namespace

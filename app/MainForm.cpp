@@ -69,6 +69,7 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
 
   InstallControlAccessibility();
   InitLinks();
+  InitConnectionSession();
   BuildFrame();
 
   // 1. Start values.
@@ -180,11 +181,7 @@ void TForm1::moveEvent(QMoveEvent* event) {
   ipControlShown = 1;
 }
 
-void TForm1::Timer1Timer() {
-  ConnectionStep();
-  WiFiConnectionTick();
-  ++ConnectTick;
-}
+void TForm1::Timer1Timer() { session_->Tick(); }
 
 void TForm1::Timer2Timer() {
   // A burst of notices rebuilds the lists once, on the second tick.
@@ -196,7 +193,7 @@ void TForm1::Timer2Timer() {
       EnumComPorts();
       ProbeComPorts();
       FillComPortCombo();
-      CheckConnectedPortPresent(DeviceConnected != 0);
+      CheckConnectedPortPresent(session_->DeviceConnected != 0);
     }
   }
   if (ReportCountdown >= 1 && ReportCountdown < 255) --ReportCountdown;

@@ -16,6 +16,7 @@
 #include "app/PortDiscovery.h"
 #include "app/core/CfgReply.h"
 #include "app/core/ConfigPages.h"
+#include "app/core/ConnectionSession.h"
 #include "app/core/DeviceInfo.h"
 #include "app/core/GpsStatus.h"
 #include "app/core/SysCheckCounters.h"
@@ -106,8 +107,6 @@ class TForm1 : public QMainWindow {
   void ToggleSerialConnection();
   void ResetSession();
   void ConnectionStep();
-  void AutoDetectStep();
-  void ManualConnectStep();
   void OpenComPort(const SerialPortInfo& port);
   // Opens the port at path with RTS and DTR raised; left closed on failure.
   void OpenSerialPort(const std::string& path);
@@ -118,7 +117,6 @@ class TForm1 : public QMainWindow {
   bool QueryDevice(int command);
   void TimerConnectionTimer();
   void SetConnectionStatus(const std::string& text);
-  void BlinkConnectionStatus();
   void LabelConnectionStatusDblClick();
 
   // ---- TCP connection ---------------------------------------------------
@@ -126,7 +124,6 @@ class TForm1 : public QMainWindow {
   void SetTcpConnectedUi(bool on);
   void TcpDisconnectHandler();
   bool ValidateTcpSettings();
-  void WiFiConnectionTick();
 
   // ---- receive and send -------------------------------------------------
   // What each link received, cut into lines and handed on; false when a
@@ -135,6 +132,8 @@ class TForm1 : public QMainWindow {
   bool TcpRxHandler(std::string_view bytes);
   // The serial port component, and the TCP medium's link.
   TComm* Comm() const { return &serial_->Port(); }
+  // The connection's state machine: detection, ticks, the handshake.
+  ConnectionSession& Session() const { return *session_; }
   const TcpLink& Tcp() const { return *tcp_; }
   bool SendRaw(const char* buffer, size_t length);
   bool SendRaw(const std::string& bytes) { return SendRaw(bytes.data(), bytes.size()); }
@@ -152,14 +151,9 @@ class TForm1 : public QMainWindow {
   MSG_TEXT_STRUCT Texts;
   std::unique_ptr<ProtocolState> Protocol;
 
-  int32_t ConnectState = 0;  // 0 idle, 1 detecting, 2 connected
-  int32_t ConnectTick = 0;
   std::vector<SerialPortInfo> ComPortList;
   std::vector<SerialPortInfo> OpenablePortList;
   uint8_t DeviceChanged = 0;
-  uint8_t DeviceDataEnd = 0;
-  uint8_t DeviceConnected = 0;
-  uint8_t ConnectFailed = 0;
   std::string SerialLine;
   std::string TcpLine;
   uint8_t AlrReplied = 0;
@@ -174,9 +168,6 @@ class TForm1 : public QMainWindow {
   int8_t ConnectionMedium = 0;    // 0 serial port, 1 Wi-Fi (TCP)
   int32_t ReportCountdown = 255;  // 255 idle; "Read Device" sets 1
   int32_t DeviceChangeTicks = 0;
-  int32_t AutoPortIndex = 0;
-  int32_t AutoBaudIndex = 0;
-  int32_t ConnectTimeout = 0;
 
   // ---- timers -------------------------------------------------------------
   TTimer* Timer1;
@@ -396,8 +387,7 @@ class TForm1 : public QMainWindow {
   // A new session: the device information cleared except its check flags.
   void ClearSessionDeviceInfo();
   // Arms the handshake (no line), or offers it a received line (CR LF included).
-  void DeviceHandshake();
-  void DeviceHandshake(const std::string& line);
+  void DeviceHandshake(const std::string& line = std::string());
   void ParseDeviceData(const std::string& line);
   CfgReply ParseCfgReply(const std::string& line);
   void HandleCfgReply(const CfgReply& reply);
@@ -591,6 +581,7 @@ class TForm1 : public QMainWindow {
   void ReportSendFailure();
   // Makes both links; the serial one is the current link.
   void InitLinks();
+  void InitConnectionSession();
 
   std::unique_ptr<UiDispatcher> ownedDispatcher_;
   UiDispatcher* dispatcher_;
@@ -606,6 +597,8 @@ class TForm1 : public QMainWindow {
   // An over-long run on a link is skipped up to its next LF.
   bool serialSkipping_ = false;
   bool tcpSkipping_ = false;
+  std::unique_ptr<ConnectionHost> connectionHost_;
+  std::unique_ptr<ConnectionSession> session_;
   std::unique_ptr<SerialLink> serial_;
   std::unique_ptr<TcpLink> tcp_;
   // The chosen medium's link: every send goes to it.

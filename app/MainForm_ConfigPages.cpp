@@ -103,7 +103,7 @@ void TForm1::InitConfigPageControls() {
 
 bool TForm1::ConfigDeviceConnected() {
   if (WiFi) return WiFi->CheckDeviceConnected();
-  if (OpenPort->Tag == 1 && DeviceDataEnd == 1) return true;
+  if (OpenPort->Tag == 1 && session_->DeviceDataEnd == 1) return true;
   dialogs.MessageBox("Please connect device first!", kPlainCaption, DialogButtons::Ok);
   return false;
 }

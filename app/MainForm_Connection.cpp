@@ -11,6 +11,69 @@
 #include "protocol/Protocol.h"
 #include "wifi/core/PassThrough.h"
 
+namespace {
+
+// The window as the connection's state machine sees it.
+class FormConnectionHost : public ConnectionHost {
+ public:
+  explicit FormConnectionHost(TForm1& f) : f_(f) {}
+  bool SerialMediumChosen() const override { return f_.mnuSerialPort->isChecked(); }
+  bool TcpMediumChosen() const override { return f_.mnuWiFi->isChecked(); }
+  bool AutoDetection() const override { return f_.RadioButtonConnectionModeAuto->isChecked(); }
+  bool ConnectControlDown() const override { return f_.OpenPort->Down(); }
+  int OpenablePortCount() const override { return static_cast<int>(f_.OpenablePortList.size()); }
+  bool SerialPortOpen() const override { return f_.Comm()->IsOpen(); }
+  bool TcpLinkOpen() const override { return f_.Tcp().IsOpen(); }
+  void OpenChosenPort() override {
+    f_.cbxBaudRateChange();
+    f_.OpenSerialPort(f_.PortPathForText(f_.cbxComPort->currentText().toStdString()));
+  }
+  void OpenOpenablePort(int index) override {
+    f_.OpenComPort(f_.OpenablePortList[static_cast<size_t>(index)]);
+    f_.EditAutoDetectComPort->setText(f_.cbxComPort->currentText());
+  }
+  void SetAutoBaud(int index) override { f_.SetAutoBaud(index); }
+  bool QueryDevice(int command) override { return f_.QueryDevice(command); }
+  void SendPassThroughExit() override { f_.SendRaw(kWiFiExitSentence); }
+  void DeviceFound() override {
+    f_.ShowNmeaPorts();
+    f_.SelectSrmMode();
+    f_.SendRaw(std::string("$AIAIQ,VSD*3C\r\n"));
+    f_.SendRaw(std::string("$AIAIQ,SSD*39\r\n"));
+  }
+  void ToggleConnection() override { f_.ToggleConnection(); }
+  void Show(ConnectionMessage message) override {
+    const MSG_TEXT_STRUCT& t = f_.Texts;
+    switch (message) {
+      case ConnectionMessage::NoSerialPortExist:
+        f_.dialogs.MessageBox(t.NoSerialPortExist, t.Warning, DialogButtons::Ok,
+                              DialogIcon::Warning);
+        break;
+      case ConnectionMessage::AutoDetectTimeOut:
+        f_.dialogs.MessageBox(t.AutoDetectTimeOut, t.Error, DialogButtons::Ok, DialogIcon::Error);
+        break;
+      case ConnectionMessage::PortOpenError:
+        f_.dialogs.MessageBox(PortOpenFailureText(t.PortOpenError, f_.Comm()->LastOpenError()),
+                              t.Error, DialogButtons::Ok, DialogIcon::Error);
+        break;
+      case ConnectionMessage::ManualConnectTimeOut:
+        f_.dialogs.MessageBox(t.ManualConnectTimeOut, t.Error, DialogButtons::Ok,
+                              DialogIcon::Error);
+        break;
+    }
+  }
+
+ private:
+  TForm1& f_;
+};
+
+}  // namespace
+
+void TForm1::InitConnectionSession() {
+  connectionHost_ = std::make_unique<FormConnectionHost>(*this);
+  session_ = std::make_unique<ConnectionSession>(*connectionHost_);
+}
+
 void TForm1::OpenPortClick() { ToggleConnection(); }
 
 void TForm1::ToggleConnection() {
@@ -24,12 +87,9 @@ void TForm1::ResetSession() {
   serialSkipping_ = false;
   TcpLine.clear();
   tcpSkipping_ = false;
-  ConnectState = 0;
-  ConnectTick = 0;
+  session_->Reset();
   EditAutoDetectComPort->clear();
   EditAutoDetectBaudRate->clear();
-  DeviceDataEnd = 0;
-  DeviceConnected = 0;
   Timer1->Stop();
   TimerConnection->Stop();
   SetConnectionStatus(Texts.Disconnect);
@@ -63,7 +123,7 @@ void TForm1::ToggleSerialConnection() {
   if (connect) {
     OpenPort->SetDown(true);
     ResetGpsCounters();
-    DeviceHandshake();
+    session_->DeviceHandshake();
     if (RadioButtonConnectionModeManual->isChecked()) {
       if (CheckManualPort() == 2 && OpenPort->Down()) {
         OpenPort->Tag = 0;
@@ -87,8 +147,8 @@ void TForm1::ToggleSerialConnection() {
       }
     }
     OpenPort->setText(QString::fromStdString(Texts.Connect[1]));
-    ConnectionStep();
-    ConnectTick = 1;
+    session_->ConnectionStep();
+    session_->ConnectTick = 1;
     Timer1->Start();
     TimerConnection->Start();
     SetConnectionStatus(Texts.Connecting);
@@ -108,97 +168,6 @@ void TForm1::ToggleSerialConnection() {
                        DialogIcon::Information);
   }
   EnableSerialSettings(true);
-}
-
-void TForm1::ConnectionStep() {
-  // A failed attempt is closed on the next tick whatever came meanwhile: a
-  // device that streams sentences would otherwise re-arm the handshake and
-  // keep the failed port open.
-  if (ConnectFailed && ConnectState != 0) {
-    ConnectState = 0;
-  }
-  switch (ConnectState) {
-    case 0:
-      if (DeviceConnected || ConnectFailed) {
-        // Both flags are cleared before closing, so that the close (which
-        // may come back here) finds nothing pending.
-        DeviceConnected = 0;
-        ConnectFailed = 0;
-        ToggleConnection();
-      }
-      return;
-    case 1:
-      break;
-    default:
-      return;
-  }
-  // The automatic branch tries serial ports; it belongs to the serial medium.
-  if (RadioButtonConnectionModeAuto->isChecked() && mnuSerialPort->isChecked()) {
-    if (ConnectTick == 0) {
-      const int openable = static_cast<int>(OpenablePortList.size());
-      ConnectTimeout = openable > 6 ? openable * 3 + 2 : 20;
-      if (openable < 1) {
-        ConnectState = 0;
-        ConnectFailed = 1;
-        dialogs.MessageBox(Texts.NoSerialPortExist, Texts.Warning, DialogButtons::Ok,
-                           DialogIcon::Warning);
-        return;
-      }
-    }
-    if (ConnectTick > ConnectTimeout) {
-      ConnectState = 0;
-      ConnectFailed = 1;
-      dialogs.MessageBox(Texts.AutoDetectTimeOut, Texts.Error, DialogButtons::Ok,
-                         DialogIcon::Error);
-      return;
-    }
-    AutoDetectStep();
-    return;
-  }
-  if (ConnectTick == 0) {
-    ConnectTimeout = 20;
-    if (mnuSerialPort->isChecked()) {
-      if (!Comm()->IsOpen()) {
-        cbxBaudRateChange();
-        OpenSerialPort(PortPathForText(cbxComPort->currentText().toStdString()));
-      }
-      if (!Comm()->IsOpen()) {
-        ConnectState = 0;
-        ConnectFailed = 1;
-        dialogs.MessageBox(PortOpenFailureText(Texts.PortOpenError, Comm()->LastOpenError()),
-                           Texts.Error, DialogButtons::Ok, DialogIcon::Error);
-        return;
-      }
-    }
-  }
-  ManualConnectStep();
-}
-
-void TForm1::AutoDetectStep() {
-  if (DeviceConnected) return;
-  if (ConnectTick == 0) {
-    AutoPortIndex = 0;
-    AutoBaudIndex = 0;
-  }
-  switch (ConnectTick % 3) {
-    case 0:
-      SetAutoBaud(AutoBaudIndex);
-      if (AutoBaudIndex == 0) {
-        if (AutoPortIndex >= static_cast<int>(OpenablePortList.size())) AutoPortIndex = 0;
-        OpenComPort(OpenablePortList[AutoPortIndex]);
-        ++AutoPortIndex;
-        EditAutoDetectComPort->setText(cbxComPort->currentText());
-        DeviceDataEnd = 0;
-      }
-      if (!QueryDevice(16)) return;
-      if (AutoBaudIndex > 0) --AutoBaudIndex;
-      break;
-    case 2:
-      QueryDevice(16);
-      break;
-    default:
-      break;
-  }
 }
 
 void TForm1::OpenComPort(const SerialPortInfo& port) {
@@ -224,20 +193,6 @@ void TForm1::EnableSerialSettings(bool on) {
                      static_cast<QWidget*>(RadioButtonConnectionModeManual),
                      static_cast<QWidget*>(cbxComPort), static_cast<QWidget*>(cbxBaudRate)})
     w->setEnabled(on);
-}
-
-void TForm1::ManualConnectStep() {
-  if (DeviceConnected) return;
-  // Returns the device from the Wi-Fi module's command mode, should it be there.
-  SendRaw(kWiFiExitSentence);
-  if (ConnectTick > 20) {
-    ConnectState = 0;
-    ConnectFailed = 1;
-    dialogs.MessageBox(Texts.ManualConnectTimeOut, Texts.Error, DialogButtons::Ok,
-                       DialogIcon::Error);
-    return;
-  }
-  if (ConnectTick % 3 == 0 || ConnectTick % 3 == 2) QueryDevice(16);
 }
 
 int TForm1::CheckManualPort() {
@@ -267,19 +222,15 @@ bool TForm1::QueryDevice(int command) {
 }
 
 void TForm1::TimerConnectionTimer() {
-  if (DeviceConnected) {
+  const ConnectionSession::Status status = session_->NextStatus();
+  if (status == ConnectionSession::Status::Connected) {
     SetConnectionStatus(Texts.Connected);
     TimerConnection->Stop();
     Timer1->Stop();
     TimerUpdateSysChk->Start();
     return;
   }
-  LabelConnectionStatus->Tag = (LabelConnectionStatus->Tag + 1) % 8;
-  BlinkConnectionStatus();
-}
-
-void TForm1::BlinkConnectionStatus() {
-  const bool red = LabelConnectionStatus->Tag < 3;
+  const bool red = status == ConnectionSession::Status::ConnectingRed;
   LabelConnectionStatus->setStyleSheet(red ? "color: #ff0000;" : "color: #000000;");
   LabelConnectionStatus->setText(QString::fromStdString(Texts.Connecting));
 }
@@ -301,9 +252,8 @@ void TForm1::SetConnectionStatus(const std::string& text) {
   LabelConnectionStatus->setText(QString::fromStdString(text));
 }
 
-void TForm1::LabelConnectionStatusDblClick() {
-  if (OpenPort->Tag == 1 && DeviceDataEnd == 0) {
-    DeviceDataEnd = 1;
-    DeviceHandshake("CHECK PASS");
-  }
-}
+void TForm1::LabelConnectionStatusDblClick() { session_->ForceDataEnd(OpenPort->Tag == 1); }
+
+void TForm1::DeviceHandshake(const std::string& line) { session_->DeviceHandshake(line); }
+
+void TForm1::ConnectionStep() { session_->ConnectionStep(); }

@@ -36,36 +36,6 @@ void TForm1::ResetDeviceInfo() {
 
 void TForm1::ClearSessionDeviceInfo() { ClearDeviceInfoKeepFlags(DeviceInfo); }
 
-void TForm1::DeviceHandshake() { DeviceHandshake(std::string()); }
-
-void TForm1::DeviceHandshake(const std::string& line) {
-  switch (ConnectState) {
-    case 0:
-      if (DeviceConnected && OpenPort->Down()) return;
-      DeviceDataEnd = 0;
-      DeviceConnected = 0;
-      ConnectState = 1;
-      ConnectTick = 0;
-      return;
-    case 1:
-      if (line.empty() || DeviceConnected) return;
-      if (line.find("!AI") == std::string::npos && line.find("$GP") == std::string::npos &&
-          line.find("[DEVICE DATA END]") != std::string::npos)
-        DeviceDataEnd = 1;
-      if (!DeviceDataEnd) return;
-      DeviceConnected = 1;
-      ConnectTick = 0;
-      ConnectState = 2;
-      ShowNmeaPorts();
-      SelectSrmMode();
-      SendRaw(std::string("$AIAIQ,VSD*3C\r\n"));
-      SendRaw(std::string("$AIAIQ,SSD*39\r\n"));
-      return;
-    default:
-      return;
-  }
-}
-
 void TForm1::ShowNmeaPorts() {
   auto third = [this](bool shown) {
     LabelUartNo3->setVisible(shown);

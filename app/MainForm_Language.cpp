@@ -55,7 +55,7 @@ void TForm1::LoadLanguageFile(const std::string& path, const std::string& codePa
   WidgetLanguageControls controls(windows);
   LanguageContext context;
   context.openPortTag = OpenPort->Tag;
-  context.connectState = ConnectState;
+  context.connectState = session_->ConnectState;
   context.mmsi = DeviceInfo.mmsi;
   ::LoadLanguageFile(path, codePage, controls, Texts, context);
 }

@@ -99,7 +99,7 @@ void TForm1::ProbeComPorts() {
 
 void TForm1::FillComPortCombo() {
   std::string remembered;
-  if (DeviceConnected == 1) remembered = cbxComPort->currentText().toStdString();
+  if (session_->DeviceConnected == 1) remembered = cbxComPort->currentText().toStdString();
   cbxComPort->blockSignals(true);
   cbxComPort->clear();
   for (const auto& port : ComPortList) {

@@ -81,7 +81,8 @@ bool TForm1::SendRecordSentence(const char* talker, const char* formatter) {
   if (SendRaw(sentence)) return true;
   // Ports that do not open are expected while trying them in turn.
   const bool autoDetecting = RadioButtonConnectionModeAuto->isChecked() &&
-                             mnuSerialPort->isChecked() && ConnectState == 1 && !DeviceConnected;
+                             mnuSerialPort->isChecked() && session_->ConnectState == 1 &&
+                             !session_->DeviceConnected;
   if (autoDetecting) return false;
   // On TCP the link's end is its own notice; nothing more to say.
   if (mnuWiFi->isChecked()) return false;

@@ -18,7 +18,7 @@ void TForm1::ToggleTcpConnection() {
   }
   ResetSession();
   if (OpenPort->Tag == 0) {
-    DeviceConnected = 0;
+    session_->DeviceConnected = 0;
     ResetGpsCounters();
     tcp_->SetEndpoint(LabelEditWiFi_TCP_IP->text().toStdString(),
                       LabelEditWiFi_Port->text().toInt());
@@ -61,14 +61,4 @@ bool TForm1::ValidateTcpSettings() {
   for (char c : port)
     if (c < '0' || c > '9') return false;
   return std::stoi(port) <= 65535;
-}
-
-void TForm1::WiFiConnectionTick() {
-  if (!mnuWiFi->isChecked() || !tcp_->IsOpen() || ConnectTick < 1) return;
-  if (ConnectTick % 2 == 1) QueryDevice(16);
-  if (ConnectTick > 15) {
-    ConnectState = 0;
-    ToggleConnection();
-    ConnectFailed = 0;
-  }
 }

@@ -35,7 +35,7 @@ class FormWiFiHost : public WiFiHost {
     return f_.LabelConnectionStatus->text().toStdString();
   }
   bool ConnectionOpen() const override { return f_.OpenPort->Tag == 1; }
-  bool DeviceDataEnd() const override { return f_.DeviceDataEnd == 1; }
+  bool DeviceDataEnd() const override { return f_.Session().DeviceDataEnd == 1; }
   bool MainShowsConfig() const override {
     return f_.PageControlMain->currentWidget() == f_.TabSheetConfig;
   }

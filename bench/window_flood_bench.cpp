@@ -106,9 +106,9 @@ void BM_InputWaitDuringTcpFlood(benchmark::State& state) {
     return;
   }
   peer.Send("S/N:(12345)\r\n");
-  PumpUntil([&] { return form->ConnectState == 1; }, 5000);
+  PumpUntil([&] { return form->Session().ConnectState == 1; }, 5000);
   peer.Send("[DEVICE DATA END]\r\n");
-  if (!PumpUntil([&] { return form->DeviceConnected == 1; }, 5000)) {
+  if (!PumpUntil([&] { return form->Session().DeviceConnected == 1; }, 5000)) {
     state.SkipWithError("the handshake did not end");
     return;
   }

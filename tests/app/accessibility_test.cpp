@@ -46,12 +46,12 @@ TEST_F(Accessibility, ConnectControlIsAToggleButtonPressedLikeAClick) {
   Activate(iface);
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
   ASSERT_TRUE(form->Comm()->IsOpen());
-  for (int i = 0; i < 5 && form->DeviceConnected != 1; ++i) {
+  for (int i = 0; i < 5 && form->Session().DeviceConnected != 1; ++i) {
     Exchange();
     form->Timer1Timer();
   }
   EXPECT_TRUE(SentTestRequest());
-  EXPECT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  EXPECT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
   EXPECT_TRUE(iface->state().checked);
   EXPECT_EQ(iface->text(QAccessible::Name), "Disconnect");
 

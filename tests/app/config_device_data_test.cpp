@@ -57,9 +57,9 @@ TEST_F(ConfigDeviceData, HandshakeAsksForVoyageAndStaticData) {
   OpenManually();
   Sent();
   Device(WithCrLf("[DEVICE DATA END]"));
-  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
   EXPECT_EQ(Sent(), (std::vector<std::string>{"$AIAIQ,VSD*3C\r\n", "$AIAIQ,SSD*39\r\n"}));
-  EXPECT_EQ(form->ConnectState, 2);
+  EXPECT_EQ(form->Session().ConnectState, 2);
   // Without a device-type line only two NMEA ports are shown.
   EXPECT_TRUE(Find<QComboBox>(form, "cbx_NMEABaudRateNo3")->isHidden());
   EXPECT_TRUE(Find<QComboBox>(form, "cbx_NMEABaudRateNo4")->isHidden());

@@ -31,11 +31,11 @@ class ConfigSim : public ConfigFormTest {
     form->FillComPortCombo();
     Find<QComboBox>(form, "cbxComPort")->setEditText(QString::fromStdString(slavePath_));
     form->OpenPortClick();
-    for (int s = 0; s < 5 && !form->DeviceConnected; ++s) {
+    for (int s = 0; s < 5 && !form->Session().DeviceConnected; ++s) {
       if (Find<TTimer>(form, "Timer1")->Enabled()) form->Timer1Timer();
       Shuttle();
     }
-    ASSERT_EQ(form->DeviceConnected, 1);
+    ASSERT_EQ(form->Session().DeviceConnected, 1);
     Shuttle();
   }
   // As a user does: choose the tab (an SRM tab reads the device), edit, configure.

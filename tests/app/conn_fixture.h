@@ -257,9 +257,9 @@ class TcpFormTest : public FormTest {
   void ConnectAndDetect() {
     Connect();
     device.Write("S/N:(12345)\r\n");
-    ASSERT_TRUE(WaitFor([&] { return form->ConnectState == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return form->Session().ConnectState == 1; }));
     device.Write("[DEVICE DATA END]\r\n");
-    ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
     device.Received();
   }
   TcpDevice device;

@@ -67,23 +67,23 @@ TEST_F(ReceiveTest, SerialLineLimitIs82) {
     PtyDevice dev;
     Open(dev);
     Send(dev, EndLine(83) + "\r\n");
-    EXPECT_EQ(form->DeviceConnected, 0);
+    EXPECT_EQ(form->Session().DeviceConnected, 0);
     // Logged all the same.
     EXPECT_THAT(MemoLines(Find<QPlainTextEdit>(form, "Memo_WiFi")), ElementsAre(EndLine(83)));
     Send(dev, EndLine(82) + "\r\n");
-    EXPECT_EQ(form->DeviceConnected, 1);
+    EXPECT_EQ(form->Session().DeviceConnected, 1);
   }
 }
 
 TEST_F(ReceiveTest, TcpLineLimitIs100) {
   Make();
   form->TcpRxHandler("first line arms the handshake\r\n");
-  ASSERT_EQ(form->ConnectState, 1);
+  ASSERT_EQ(form->Session().ConnectState, 1);
   form->TcpRxHandler(EndLine(101) + "\r\n");
-  EXPECT_EQ(form->DeviceConnected, 0);
+  EXPECT_EQ(form->Session().DeviceConnected, 0);
   form->TcpRxHandler(EndLine(50));
   form->TcpRxHandler(EndLine(100).substr(50) + "\r\n");
-  EXPECT_EQ(form->DeviceConnected, 1);
+  EXPECT_EQ(form->Session().DeviceConnected, 1);
   // The TCP link has no Wi-Fi memo.
   EXPECT_THAT(MemoLines(Find<QPlainTextEdit>(form, "Memo_WiFi")),
               ElementsAre("Debug and Receive the command"));
@@ -104,9 +104,9 @@ TEST_F(ReceiveTest, GarbageWithoutLfIsBoundedAndTheNextLineStartsClean) {
   }
   // The tail of the junk up to its LF is skipped, then lines count again.
   form->TcpRxHandler("tail[DEVICE DATA END]\r\n");
-  EXPECT_EQ(form->DeviceConnected, 0);
+  EXPECT_EQ(form->Session().DeviceConnected, 0);
   form->TcpRxHandler("[DEVICE DATA END]\r\n");
-  EXPECT_EQ(form->DeviceConnected, 1);
+  EXPECT_EQ(form->Session().DeviceConnected, 1);
 }
 
 TEST_F(ReceiveTest, OverLongSerialRunIsLoggedOnceThenSkipped) {

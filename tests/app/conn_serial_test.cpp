@@ -45,8 +45,8 @@ TEST_F(SerialTest, ManualConnectQueriesUntilTheDumpEndsThenShowsConnected) {
   EXPECT_EQ(form->Comm()->DeviceName(), dev.path);
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->text().toStdString(), "Disconnect");
-  EXPECT_EQ(form->ConnectState, 1);
-  EXPECT_EQ(form->ConnectTick, 1);
+  EXPECT_EQ(form->Session().ConnectState, 1);
+  EXPECT_EQ(form->Session().ConnectTick, 1);
   EXPECT_TRUE(Find<TTimer>(form, "Timer1")->Enabled());
   EXPECT_TRUE(Find<TTimer>(form, "TimerConnection")->Enabled());
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connecting...");
@@ -64,8 +64,8 @@ TEST_F(SerialTest, ManualConnectQueriesUntilTheDumpEndsThenShowsConnected) {
   dev.Write("[DEVICE DA");
   Pump(30);
   dev.Write("TA END]\r\n");
-  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
-  EXPECT_EQ(form->ConnectState, 2);
+  ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
+  EXPECT_EQ(form->Session().ConnectState, 2);
   EXPECT_THAT(dev.Received(), ElementsAre("$AIAIQ,VSD*3C\r\n", "$AIAIQ,SSD*39\r\n"));
 
   // Connected: no more requests; the status shows it on the next blink.
@@ -95,16 +95,16 @@ TEST_F(SerialTest, SilentDeviceTimesOutOnTick21AndTheNextTickCloses) {
   ConnectManual(dev);
   for (int tick = 1; tick <= 20; ++tick) Tick();
   EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_EQ(form->ConnectTick, 21);
+  EXPECT_EQ(form->Session().ConnectTick, 21);
   Tick();
   EXPECT_THAT(Captions(), ElementsAre("Error: Serial port connection time out!"));
   EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
-  EXPECT_EQ(form->ConnectFailed, 1);
+  EXPECT_EQ(form->Session().ConnectFailed, 1);
   EXPECT_TRUE(form->Comm()->IsOpen());
   Tick();
   EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
-  EXPECT_EQ(form->ConnectFailed, 0);
+  EXPECT_EQ(form->Session().ConnectFailed, 0);
   EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
   EXPECT_EQ(dialogs.shown.size(), 1u);
 
@@ -263,7 +263,7 @@ TEST_F(SerialTest, AutomaticDetectionTriesOpenablePortsInTurn) {
   ASSERT_EQ(form->Comm()->DeviceName(), second->path);
   second->Received();
   second->Write("Firmware:V1.0\r\n[DEVICE DATA END]\r\n");
-  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
   Tick(3);
   EXPECT_EQ(form->Comm()->DeviceName(), second->path);
   EXPECT_THAT(second->Received(), ElementsAre("$AIAIQ,VSD*3C\r\n", "$AIAIQ,SSD*39\r\n"));
@@ -312,7 +312,7 @@ TEST_F(SerialTest, EightOpenablePortsAreEachTriedOnce) {
   Make(paths);
   Find<QRadioButton>(form, "RadioButtonConnectionModeAuto")->setChecked(true);
   form->OpenPortClick();
-  EXPECT_EQ(form->ConnectTimeout, 26);
+  EXPECT_EQ(form->Session().ConnectTimeout, 26);
   Tick(26);
   EXPECT_TRUE(dialogs.shown.empty());
   // Two requests each; the first port comes round again on ticks 24 and 26.
@@ -333,7 +333,7 @@ TEST_F(SerialTest, SecondClickWhileDetectingClosesWithoutMessage) {
   EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
-  EXPECT_EQ(form->ConnectState, 0);
+  EXPECT_EQ(form->Session().ConnectState, 0);
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -341,14 +341,14 @@ TEST_F(SerialTest, StatusDoubleClickCompletesTheHandshakeOnlyWhileConnecting) {
   PtyDevice dev;
   Make({dev.path});
   form->LabelConnectionStatusDblClick();
-  EXPECT_EQ(form->DeviceConnected, 0);
-  EXPECT_EQ(form->DeviceDataEnd, 0);
+  EXPECT_EQ(form->Session().DeviceConnected, 0);
+  EXPECT_EQ(form->Session().DeviceDataEnd, 0);
 
   ConnectManual(dev);
   dev.Received();
   form->LabelConnectionStatusDblClick();
-  EXPECT_EQ(form->DeviceDataEnd, 1);
-  EXPECT_EQ(form->DeviceConnected, 1);
+  EXPECT_EQ(form->Session().DeviceDataEnd, 1);
+  EXPECT_EQ(form->Session().DeviceConnected, 1);
   EXPECT_THAT(dev.Received(), ElementsAre("$AIAIQ,VSD*3C\r\n", "$AIAIQ,SSD*39\r\n"));
 }
 
@@ -371,7 +371,7 @@ TEST_F(SerialTest, PortUnpluggedWhileConnectedClosesOnTheSecondTimer2Tick) {
   Make({dev.path, other.path});
   ConnectManual(dev);
   dev.Write("[DEVICE DATA END]\r\n");
-  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
   form->TimerConnectionTimer();
   const int before = ports->enumerations;
 
@@ -400,7 +400,7 @@ TEST_F(SerialTest, ChangingMediumWhileConnectedAsksFirst) {
   Make({dev.path});
   ConnectManual(dev);
   dev.Write("[DEVICE DATA END]\r\n");
-  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
 
   // The medium already chosen: nothing, not even a question.
   Find<QAction>(form, "mnuSerialPort")->trigger();
@@ -444,7 +444,7 @@ TEST_F(SerialTest, FailedSendWhileConnectedIsReportedAndCloses) {
   Make({dev.path});
   ConnectManual(dev);
   dev.Write("[DEVICE DATA END]\r\n");
-  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
   // The device end goes away: writes to the port fail.
   close(dev.master);
   dev.master = -1;
@@ -460,7 +460,7 @@ TEST_F(SerialTest, FailedSendWhileAutoDetectingIsSilent) {
   Make({});
   Find<QRadioButton>(form, "RadioButtonConnectionModeAuto")->setChecked(true);
   Find<TSpeedButton>(form, "OpenPort")->Tag = 1;
-  form->ConnectState = 1;
+  form->Session().ConnectState = 1;
   EXPECT_FALSE(form->SendRecordSentence("P", "TST"));
   EXPECT_TRUE(dialogs.shown.empty());
 }

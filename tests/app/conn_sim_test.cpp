@@ -50,8 +50,8 @@ TEST_F(SimTest, SerialSessionFromConnectToReadDevice) {
   PtyDevice dev;
   Make({dev.path});
   form->OpenPortClick();
-  for (int s = 0; s < 5 && !form->DeviceConnected; ++s) Second(dev);
-  ASSERT_EQ(form->DeviceConnected, 1);
+  for (int s = 0; s < 5 && !form->Session().DeviceConnected; ++s) Second(dev);
+  ASSERT_EQ(form->Session().DeviceConnected, 1);
   ASSERT_GE(sim.ReceivedLines().size(), 2u);
   EXPECT_EQ(sim.ReceivedLines()[0], "$PDBG,163,0,,,,,,*15");
   EXPECT_EQ(sim.ReceivedLines()[1].rfind("$PTST,,,,,00016*", 0), 0u);
@@ -84,11 +84,11 @@ TEST_F(SimTest, AutomaticDetectionFindsTheDeviceBehindOtherPorts) {
   Find<QRadioButton>(form, "RadioButtonConnectionModeAuto")->setChecked(true);
   form->RadioButtonConnectionModeAutoClick();
   form->OpenPortClick();
-  for (int s = 0; s < 12 && !form->DeviceConnected; ++s) {
+  for (int s = 0; s < 12 && !form->Session().DeviceConnected; ++s) {
     Second(device);
     empty.Received();
   }
-  ASSERT_EQ(form->DeviceConnected, 1);
+  ASSERT_EQ(form->Session().DeviceConnected, 1);
   EXPECT_EQ(form->Comm()->DeviceName(), device.path);
   EXPECT_EQ(Find<TEdit>(form, "EditAutoDetectComPort")->text().toStdString(), device.Name());
   EXPECT_TRUE(held.Received().empty());
@@ -103,8 +103,8 @@ TEST_F(SimTest, NoisyLinkStillConnects) {
   sim.faults.overlongLines = true;
   Make({dev.path});
   form->OpenPortClick();
-  for (int s = 0; s < 6 && !form->DeviceConnected; ++s) Second(dev);
-  EXPECT_EQ(form->DeviceConnected, 1);
+  for (int s = 0; s < 6 && !form->Session().DeviceConnected; ++s) Second(dev);
+  EXPECT_EQ(form->Session().DeviceConnected, 1);
   EXPECT_LE(form->SerialLine.size(), TForm1::kLineAccumulatorLimit);
 }
 
@@ -114,7 +114,7 @@ TEST_F(SimTest, DumpWithoutItsEndTimesOut) {
   Make({dev.path});
   form->OpenPortClick();
   for (int s = 0; s < 22; ++s) Second(dev);
-  EXPECT_EQ(form->DeviceConnected, 0);
+  EXPECT_EQ(form->Session().DeviceConnected, 0);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].text, "Serial port connection time out!");
   Second(dev);
@@ -129,8 +129,8 @@ TEST_F(SimTest, TcpSessionConnects) {
   Find<TLabeledEdit>(form, "LabelEditWiFi_Port")->setText(QString::number(dev.port));
   form->OpenPortClick();
   ASSERT_TRUE(dev.Accept());
-  for (int s = 0; s < 8 && !form->DeviceConnected; ++s) Second(dev);
-  ASSERT_EQ(form->DeviceConnected, 1);
+  for (int s = 0; s < 8 && !form->Session().DeviceConnected; ++s) Second(dev);
+  ASSERT_EQ(form->Session().DeviceConnected, 1);
   Second(dev);
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connected...");
   EXPECT_TRUE(SimGot("$PTST,,,,,00016*"));

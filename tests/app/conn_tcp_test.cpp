@@ -32,15 +32,15 @@ TEST_F(TcpTest, ConnectDetectAndDisconnect) {
 
   // The first line arms the handshake; the manual branch then runs too.
   device.Write("S/N:(12345)\r\n");
-  ASSERT_TRUE(WaitFor([&] { return form->ConnectState == 1; }));
-  EXPECT_EQ(form->ConnectTick, 0);
+  ASSERT_TRUE(WaitFor([&] { return form->Session().ConnectState == 1; }));
+  EXPECT_EQ(form->Session().ConnectTick, 0);
   Tick();
   std::vector<std::string> tick0{kPassThroughExit};  // ConnectTick 0: exit and request
   for (auto& l : QueryLines(16)) tick0.push_back(l);
   EXPECT_THAT(device.Received(), ElementsAreArray(tick0));
 
   device.Write("[DEVICE DATA END]\r\n");
-  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
   EXPECT_THAT(device.Received(), ElementsAre("$AIAIQ,VSD*3C\r\n", "$AIAIQ,SSD*39\r\n"));
   form->TimerConnectionTimer();
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connected...");
@@ -76,21 +76,21 @@ TEST_F(TcpTest, SilentDeviceEndsQuietlyOnTick16) {
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_FALSE(Find<TSpeedButton>(form, "OpenPort")->Down());
   EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
-  EXPECT_EQ(form->ConnectFailed, 0);
+  EXPECT_EQ(form->Session().ConnectFailed, 0);
   EXPECT_TRUE(Find<TLabeledEdit>(form, "LabelEditWiFi_TCP_IP")->isEnabled());
   EXPECT_TRUE(dialogs.shown.empty());
 
   // A new Connect starts cleanly.
   device.CloseClient();
   Connect();
-  EXPECT_EQ(form->ConnectTick, 0);
+  EXPECT_EQ(form->Session().ConnectTick, 0);
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
 }
 
 TEST_F(TcpTest, PeerClosingReturnsToIdle) {
   Connect();
   device.Write("[DEVICE DATA END]\r\n");
-  ASSERT_TRUE(WaitFor([&] { return form->ConnectState == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return form->Session().ConnectState == 1; }));
   device.CloseClient();
   ASSERT_TRUE(WaitFor([&] { return !form->Tcp().IsOpen(); }));
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);

@@ -178,7 +178,7 @@ TEST_F(FrameTest, RebuildWhileConnectedKeepsTheSelectedPort) {
   Make({late.path});
   form->OpenPortClick();
   late.Write("[DEVICE DATA END]\r\n");
-  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
   ports->SetPaths({late.path, early.path});
   form->DeviceChangeNotice();
   form->Timer2Timer();

@@ -89,7 +89,7 @@ TEST_F(LanguageFormTest, MenuItemsSwitchTheLanguageAtRunTime) {
 TEST_F(LanguageFormTest, ConnectedStateAndDeviceTypeFollowTheLanguage) {
   MakeForm();
   Find<TSpeedButton>(form, "OpenPort")->Tag = 1;
-  form->ConnectState = 2;
+  form->Session().ConnectState = 2;
   form->DeviceInfo.multipleBaudType = 2;
   Find<QAction>(form, "mnuLangRussian")->trigger();
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->text(), QString::fromUtf8("Отключить"));
@@ -97,7 +97,7 @@ TEST_F(LanguageFormTest, ConnectedStateAndDeviceTypeFollowTheLanguage) {
             QString::fromUtf8("Подключено..."));
   EXPECT_EQ(Find<QLabel>(form, "LabelUartNo3")->text(), QString::fromUtf8("NMEA 2 вход"));
   form->DeviceInfo.multipleBaudType = 3;
-  form->ConnectState = 1;
+  form->Session().ConnectState = 1;
   Find<QAction>(form, "mnuLangSimpChinese")->trigger();
   EXPECT_EQ(Find<QLabel>(form, "LabelUartNo3")->text(), QString::fromUtf8("NMEA 2 输入/输出"));
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text(), QString::fromUtf8("连接中..."));

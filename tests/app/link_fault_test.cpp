@@ -51,7 +51,7 @@ class SerialFaultTest : public FormTest {
     form->OpenPortClick();
     ASSERT_TRUE(form->Comm()->IsOpen());
     dev.Write("[DEVICE DATA END]\r\n");
-    ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
     dev.Received();
   }
   // The device's end goes away: no master, no slave held open.

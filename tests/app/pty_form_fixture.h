@@ -80,7 +80,7 @@ class PtyFormTest : public ::testing::Test {
     ASSERT_TRUE(form->Comm()->IsOpen());
     for (const std::string& line : dump) Device(line);
     Device("[DEVICE DATA END]\r\n");
-    ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
     Sent();  // what the connection itself sent
   }
 

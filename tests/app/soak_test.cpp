@@ -148,9 +148,9 @@ class SoakTest : public FormTest {
             Find<QComboBox>(form, "cbxComPort")
                 ->findText(QString::fromStdString(PortNameFromPath(server.SlavePath()))));
     form->OpenPortClick();
-    for (int s = 0; s < 20 && !form->DeviceConnected; ++s) {
+    for (int s = 0; s < 20 && !form->Session().DeviceConnected; ++s) {
       if (Find<TTimer>(form, "Timer1")->Enabled()) form->Timer1Timer();
-      WaitFor([&] { return form->DeviceConnected == 1; }, 500);
+      WaitFor([&] { return form->Session().DeviceConnected == 1; }, 500);
     }
   }
 
@@ -196,7 +196,7 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
   });
   ASSERT_TRUE(server.StartPty()) << server.Error();
   ConnectToSimulator();
-  ASSERT_EQ(form->DeviceConnected, 1);
+  ASSERT_EQ(form->Session().DeviceConnected, 1);
   form->show();
   Find<QTabWidget>(form, "PageControlMain")
       ->setCurrentWidget(Find<QWidget>(form, "TabSheetDiagnosis"));

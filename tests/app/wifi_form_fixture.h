@@ -31,11 +31,11 @@ class WiFiFormTest : public PtyFormTest {
     OpenManually();
     ASSERT_TRUE(form->Comm()->IsOpen());
     // The handshake: the dump and the configuration replies.
-    for (int i = 0; i < 5 && form->DeviceConnected != 1; ++i) {
+    for (int i = 0; i < 5 && form->Session().DeviceConnected != 1; ++i) {
       Exchange();
       form->Timer1Timer();
     }
-    ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
     Exchange();
     form->TimerConnectionTimer();
     ASSERT_EQ(form->WiFiData.modulePresent, 1);  // reported by the device

@@ -23,7 +23,7 @@ TForm1* form = nullptr;
 
 void CheckWindow() {
   FUZZ_CHECK(form->TcpLine.size() <= TForm1::kLineAccumulatorLimit);
-  FUZZ_CHECK(form->ConnectState >= 0 && form->ConnectState <= 2);
+  FUZZ_CHECK(form->Session().ConnectState >= 0 && form->Session().ConnectState <= 2);
   const auto& t = form->Protocol->ais.targets;
   FUZZ_CHECK(t.count >= 1 && t.count <= AIS_TARGET_LIST_STRUCT::kSlots);
   // Lists show one of their entries or none.

@@ -62,7 +62,7 @@ class PortGoneTest : public FormTest {
     form->OpenPortClick();
     ASSERT_TRUE(form->Comm()->IsOpen());
     dev.Write("[DEVICE DATA END]\r\n");
-    ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
     form->TimerConnectionTimer();
     ASSERT_TRUE(Shows("Connected..."));
     dialogs.shown.clear();  // a typed port is asked about first

@@ -23,7 +23,7 @@ TEST_F(SerialFloodTest, TheWindowKeepsAnsweringAndDisconnectsDuringAFlood) {
   form->OpenPortClick();
   ASSERT_TRUE(form->Comm()->IsOpen());
   dev.Write("[DEVICE DATA END]\r\n");
-  ASSERT_TRUE(WaitFor([&] { return form->DeviceConnected == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
   form->TimerConnectionTimer();
 
   Flooder flood(dev.master, false);

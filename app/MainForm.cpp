@@ -20,6 +20,7 @@
 
 #include "app/DeviceMonitor.h"
 #include "app/QtUiDispatcher.h"
+#include "app/pages/ConnectionPanel.h"
 #include "ui/core/LanguageSetting.h"
 #include "ui/widgets/QtDialogs.h"
 #include "wifi/core/WiFiSetup.h"
@@ -80,7 +81,7 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   // 6. Language and message texts.
   LanguageIndex = ReadLanguageSetting(SettingsFile);
   InitDefaultTexts(Texts);
-  OpenPort->setText(QString::fromStdString(Texts.Connect[0]));
+  connectionPanel_->SetConnectCaption(Texts.Connect[0]);
   // 7.-8. Serial component, port lists, connection pages, a clean session.
   InitSerialPort();
   InitConnectionPages();
@@ -154,20 +155,19 @@ void TForm1::InitSettingsPaths(const std::string& documentsDir, const std::strin
 
 void TForm1::WireFrame() {
   connect(mnuExit, &QAction::triggered, this, [this] { btnExitClick(); });
-  connect(btnExit, &QPushButton::clicked, this, [this] { btnExitClick(); });
+  ConnectionPanel* panel = connectionPanel_;
+  connect(panel, &ConnectionPanel::ExitClicked, this, [this] { btnExitClick(); });
   connect(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
   // The radio group checks the clicked item before the question is asked;
   // SelectConnectionMedium puts the marks where they belong.
   connect(mnuSerialPort, &QAction::triggered, this, [this] { mnuSerialPortClick(); });
   connect(mnuWiFi, &QAction::triggered, this, [this] { mnuWiFiClick(); });
-  connect(OpenPort, &QPushButton::clicked, this, [this] { OpenPortClick(); });
-  connect(LabelConnectionStatus, &TLabel::DblClick, this,
+  connect(panel, &ConnectionPanel::ConnectClicked, this, [this] { OpenPortClick(); });
+  connect(panel, &ConnectionPanel::StatusDoubleClicked, this,
           [this] { LabelConnectionStatusDblClick(); });
-  connect(cbxComPort, &QComboBox::currentTextChanged, this, [this] { cbxComPortChange(); });
-  connect(cbxBaudRate, &QComboBox::currentIndexChanged, this, [this] { cbxBaudRateChange(); });
-  connect(RadioButtonConnectionModeAuto, &QRadioButton::clicked, this,
-          [this] { RadioButtonConnectionModeAutoClick(); });
-  connect(RadioButtonConnectionModeManual, &QRadioButton::clicked, this,
+  connect(panel, &ConnectionPanel::PortTextChanged, this, [this] { cbxComPortChange(); });
+  connect(panel, &ConnectionPanel::BaudIndexChanged, this, [this] { cbxBaudRateChange(); });
+  connect(panel, &ConnectionPanel::ModeClicked, this,
           [this] { RadioButtonConnectionModeAutoClick(); });
 }
 
@@ -243,7 +243,7 @@ void TForm1::SelectConnectionMedium(int medium, QAction* menuItem) {
   mnuSerialPort->setChecked(ConnectionMedium == 0);
   mnuWiFi->setChecked(ConnectionMedium == 1);
   if (medium == ConnectionMedium) return;
-  if (OpenPort->Tag == 1) {
+  if (connectionPanel_->ConnectTag() == 1) {
     if (dialogs.MessageBox(Texts.ConnectionChangeText, Texts.Warning, DialogButtons::OkCancel,
                            DialogIcon::Warning) != DialogResult::Ok)
       return;
@@ -253,12 +253,8 @@ void TForm1::SelectConnectionMedium(int medium, QAction* menuItem) {
   mnuWiFi->setChecked(menuItem == mnuWiFi);
   ConnectionMedium = static_cast<int8_t>(medium);
   link_ = medium == 0 ? static_cast<Link*>(serial_.get()) : tcp_.get();
-  GroupBoxSerialConnectionMode->hide();
-  GroupBoxWiFiConnectionMode->hide();
-  if (medium == 0) {
-    GroupBoxSerialConnectionMode->show();
-  } else {
-    GroupBoxWiFiConnectionMode->show();
+  connectionPanel_->ShowMedium(medium == 0);
+  if (medium != 0) {
     Timer_WiFi_function->Stop();
     PageControlConf->setTabVisible(PageControlConf->indexOf(TabSheetWiFi), false);
     if (ipControlShown == 1) UpdateIpAddressControl();
@@ -266,23 +262,8 @@ void TForm1::SelectConnectionMedium(int medium, QAction* menuItem) {
 }
 
 void TForm1::LayoutConnectionGroups() {
-  // Both groups share one layout cell; the same height keeps the pages
-  // below from moving when the medium changes.
-  const int height = std::max(GroupBoxSerialConnectionMode->sizeHint().height(),
-                              GroupBoxWiFiConnectionMode->sizeHint().height());
-  GroupBoxSerialConnectionMode->setMinimumHeight(height);
-  GroupBoxWiFiConnectionMode->setMinimumHeight(height);
-  GroupBoxSerialConnectionMode->hide();
-  GroupBoxWiFiConnectionMode->hide();
-  if (mnuSerialPort->isChecked())
-    GroupBoxSerialConnectionMode->show();
-  else if (mnuWiFi->isChecked())
-    GroupBoxWiFiConnectionMode->show();
+  connectionPanel_->EqualizeGroups();
+  connectionPanel_->ShowMedium(!mnuWiFi->isChecked());
 }
 
-void TForm1::InitConnectionPages() {
-  // The radio buttons choose the page; the tabs themselves are not shown.
-  PageControlDetectComPortMode->tabBar()->hide();
-  PageControlDetectComPortMode->setCurrentWidget(TabSheetManualDetectComPort);
-  lblFirmVer->clear();
-}
+void TForm1::InitConnectionPages() { connectionPanel_->InitPages(); }

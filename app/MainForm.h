@@ -111,7 +111,6 @@ class TForm1 : public QMainWindow {
   // Opens the port at path with RTS and DTR raised; left closed on failure.
   void OpenSerialPort(const std::string& path);
   // The serial port's settings can be changed only while no connection is open.
-  void EnableSerialSettings(bool on);
   void SetAutoBaud(int index);
   int CheckManualPort();
   bool QueryDevice(int command);
@@ -134,6 +133,9 @@ class TForm1 : public QMainWindow {
   TComm* Comm() const { return &serial_->Port(); }
   // The connection's state machine: detection, ticks, the handshake.
   ConnectionSession& Session() const { return *session_; }
+  // The connect button's Tag is 1: a connection is open or being made.
+  bool ConnectionOpen() const;
+  std::string ConnectionStatusText() const;
   const TcpLink& Tcp() const { return *tcp_; }
   bool SendRaw(const char* buffer, size_t length);
   bool SendRaw(const std::string& bytes) { return SendRaw(bytes.data(), bytes.size()); }
@@ -195,29 +197,6 @@ class TForm1 : public QMainWindow {
   QMenu* mnuHelp;
   QAction* mnuAbout;
   QAction* mnuOptionAction;
-
-  // ---- connection panel -------------------------------------------------
-  QGroupBox* GroupBoxSerialConnectionMode;
-  QRadioButton* RadioButtonConnectionModeAuto;
-  QRadioButton* RadioButtonConnectionModeManual;
-  QTabWidget* PageControlDetectComPortMode;
-  QWidget* TabSheetAutoConnectComPort;
-  QLabel* LabelAutoComPort;
-  TEdit* EditAutoDetectComPort;
-  QLabel* LabelAutoBaudRate;
-  TEdit* EditAutoDetectBaudRate;
-  QWidget* TabSheetManualDetectComPort;
-  QLabel* lblSerialPort;
-  QComboBox* cbxComPort;
-  QLabel* lblBaudRate;
-  QComboBox* cbxBaudRate;
-  QGroupBox* GroupBoxWiFiConnectionMode;
-  TLabeledEdit* LabelEditWiFi_TCP_IP;
-  TLabeledEdit* LabelEditWiFi_Port;
-  TSpeedButton* OpenPort;
-  TLabel* LabelConnectionStatus;
-  QLabel* lblFirmVer;
-  TSpeedButton* btnExit;
 
   // ---- main pages -------------------------------------------------------
   QTabWidget* PageControlMain;
@@ -563,7 +542,6 @@ class TForm1 : public QMainWindow {
 
  private:
   void BuildFrame();
-  void BuildConnectionPanel(QWidget* parent);
   void BuildStaticPage();
   void BuildTransceiverPage();
   void BuildBaudRatePage();
@@ -597,6 +575,8 @@ class TForm1 : public QMainWindow {
   // An over-long run on a link is skipped up to its next LF.
   bool serialSkipping_ = false;
   bool tcpSkipping_ = false;
+  friend class FormConnectionHost;
+  class ConnectionPanel* connectionPanel_ = nullptr;
   std::unique_ptr<ConnectionHost> connectionHost_;
   std::unique_ptr<ConnectionSession> session_;
   std::unique_ptr<SerialLink> serial_;

@@ -26,6 +26,7 @@
 #include <QValueAxis>
 
 #include "app/MainForm.h"
+#include "app/pages/ConnectionPanel.h"
 #include "app/pages/DataLogPage.h"
 #include "app/pages/PageBuild.h"
 
@@ -85,9 +86,8 @@ void TForm1::BuildFrame() {
   outer->setSpacing(8);
 
   // Connection panel across the top.
-  auto* top = new QWidget(central);
-  BuildConnectionPanel(top);
-  outer->addWidget(top);
+  connectionPanel_ = new ConnectionPanel(central);
+  outer->addWidget(connectionPanel_);
 
   // Main pages.
   PageControlMain = Named(new QTabWidget(central), "PageControlMain");
@@ -130,122 +130,6 @@ void TForm1::BuildFrame() {
   outer->addLayout(bottom);
   resize(820, 700);
   setMinimumSize(760, 640);
-}
-
-void TForm1::BuildConnectionPanel(QWidget* top) {
-  auto* row = new QHBoxLayout(top);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(12);
-
-  // Both groups share one cell: only one of them is ever shown.
-  auto* groups = new QGridLayout;
-  groups->setContentsMargins(0, 0, 0, 0);
-  GroupBoxSerialConnectionMode = Named(new QGroupBox("Serial Port and Baud Rate Setting", top),
-                                       "GroupBoxSerialConnectionMode");
-  auto* serial = new QVBoxLayout(GroupBoxSerialConnectionMode);
-  auto* modes = new QHBoxLayout;
-  RadioButtonConnectionModeAuto = Named(new QRadioButton("Auto", GroupBoxSerialConnectionMode),
-                                        "RadioButtonConnectionModeAuto");
-  RadioButtonConnectionModeManual = Named(new QRadioButton("Manual", GroupBoxSerialConnectionMode),
-                                          "RadioButtonConnectionModeManual");
-  RadioButtonConnectionModeManual->setChecked(true);
-  modes->addWidget(RadioButtonConnectionModeAuto);
-  modes->addWidget(RadioButtonConnectionModeManual);
-  modes->addStretch(1);
-  serial->addLayout(modes);
-
-  PageControlDetectComPortMode =
-      Named(new QTabWidget(GroupBoxSerialConnectionMode), "PageControlDetectComPortMode");
-  PageControlDetectComPortMode->setDocumentMode(true);
-  TabSheetAutoConnectComPort =
-      NewPage(PageControlDetectComPortMode, "TabSheetAutoConnectComPort", "Auto");
-  TabSheetManualDetectComPort =
-      NewPage(PageControlDetectComPortMode, "TabSheetManualDetectComPort", "Manual");
-  {
-    auto* g = new QGridLayout(TabSheetAutoConnectComPort);
-    g->setContentsMargins(0, 4, 0, 0);
-    LabelAutoComPort = NewLabel(TabSheetAutoConnectComPort, "LabelAutoComPort", "Serial Port");
-    EditAutoDetectComPort = Named(new TEdit(TabSheetAutoConnectComPort), "EditAutoDetectComPort");
-    LabelAutoBaudRate = NewLabel(TabSheetAutoConnectComPort, "LabelAutoBaudRate", "Baud Rate");
-    EditAutoDetectBaudRate = Named(new TEdit(TabSheetAutoConnectComPort), "EditAutoDetectBaudRate");
-    for (auto* e : {EditAutoDetectComPort, EditAutoDetectBaudRate}) {
-      e->setReadOnly(true);
-      e->setFocusPolicy(Qt::NoFocus);
-    }
-    g->addWidget(LabelAutoComPort, 0, 0);
-    g->addWidget(EditAutoDetectComPort, 0, 1);
-    g->addWidget(LabelAutoBaudRate, 0, 2);
-    g->addWidget(EditAutoDetectBaudRate, 0, 3);
-    g->setColumnStretch(1, 2);
-    g->setColumnStretch(3, 1);
-  }
-  {
-    auto* g = new QGridLayout(TabSheetManualDetectComPort);
-    g->setContentsMargins(0, 4, 0, 0);
-    lblSerialPort = NewLabel(TabSheetManualDetectComPort, "lblSerialPort", "Serial Port");
-    cbxComPort = Named(new QComboBox(TabSheetManualDetectComPort), "cbxComPort");
-    // A typed device path is used as it is.
-    cbxComPort->setEditable(true);
-    cbxComPort->setInsertPolicy(QComboBox::NoInsert);
-    cbxComPort->setMinimumContentsLength(12);
-    lblBaudRate = NewLabel(TabSheetManualDetectComPort, "lblBaudRate", "Baud Rate");
-    cbxBaudRate = Named(new QComboBox(TabSheetManualDetectComPort), "cbxBaudRate");
-    g->addWidget(lblSerialPort, 0, 0);
-    g->addWidget(cbxComPort, 0, 1);
-    g->addWidget(lblBaudRate, 0, 2);
-    g->addWidget(cbxBaudRate, 0, 3);
-    g->setColumnStretch(1, 2);
-    g->setColumnStretch(3, 1);
-  }
-  serial->addWidget(PageControlDetectComPortMode);
-  groups->addWidget(GroupBoxSerialConnectionMode, 0, 0);
-
-  GroupBoxWiFiConnectionMode =
-      Named(new QGroupBox("Wi-Fi Setting", top), "GroupBoxWiFiConnectionMode");
-  {
-    auto* g = new QGridLayout(GroupBoxWiFiConnectionMode);
-    LabelEditWiFi_TCP_IP =
-        NewLabeledEdit(GroupBoxWiFiConnectionMode, "LabelEditWiFi_TCP_IP", "IP Address");
-    LabelEditWiFi_TCP_IP->setText("192.168.2.1");
-    LabelEditWiFi_TCP_IP->setMaxLength(15);
-    LabelEditWiFi_TCP_IP->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("[0-9.]{0,15}"), LabelEditWiFi_TCP_IP));
-    LabelEditWiFi_Port = NewLabeledEdit(GroupBoxWiFiConnectionMode, "LabelEditWiFi_Port", "Port");
-    LabelEditWiFi_Port->setText("3333");
-    LabelEditWiFi_Port->setMaxLength(5);
-    LabelEditWiFi_Port->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("[0-9]{0,5}"), LabelEditWiFi_Port));
-    g->addWidget(LabelEditWiFi_TCP_IP->EditLabel, 0, 0);
-    g->addWidget(LabelEditWiFi_TCP_IP, 0, 1);
-    g->addWidget(LabelEditWiFi_Port->EditLabel, 0, 2);
-    g->addWidget(LabelEditWiFi_Port, 0, 3);
-    g->setColumnStretch(1, 3);
-    g->setColumnStretch(3, 1);
-    g->setRowStretch(1, 1);
-  }
-  GroupBoxWiFiConnectionMode->hide();
-  groups->addWidget(GroupBoxWiFiConnectionMode, 0, 0);
-  row->addLayout(groups, 1);
-
-  // Connect button and status on the right.
-  auto* side = new QGridLayout;
-  side->setVerticalSpacing(6);
-  OpenPort = NewButton(top, "OpenPort", "Connect");
-  OpenPort->setCheckable(true);
-  OpenPort->setMinimumSize(130, 36);
-  btnExit = NewButton(top, "btnExit", "EXIT");
-  btnExit->setMinimumSize(90, 36);
-  LabelConnectionStatus = Named(new TLabel("Disconnect...", top), "LabelConnectionStatus");
-  LabelConnectionStatus->setMinimumWidth(130);
-  LabelConnectionStatus->setAlignment(Qt::AlignCenter);
-  lblFirmVer = NewLabel(top, "lblFirmVer", "");
-  lblFirmVer->setMinimumWidth(300);
-  side->addWidget(OpenPort, 0, 0);
-  side->addWidget(btnExit, 0, 1);
-  side->addWidget(LabelConnectionStatus, 1, 0);
-  side->addWidget(lblFirmVer, 2, 0, 1, 2);
-  side->setRowStretch(3, 1);
-  row->addLayout(side);
 }
 
 void TForm1::BuildStaticPage() {

@@ -8,6 +8,7 @@
 
 #include "app/MainForm.h"
 #include "app/core/ConfigRecords.h"
+#include "app/pages/ConnectionPanel.h"
 #include "wifi/core/WiFiSetup.h"
 
 #include <QRegularExpressionValidator>
@@ -103,7 +104,7 @@ void TForm1::InitConfigPageControls() {
 
 bool TForm1::ConfigDeviceConnected() {
   if (WiFi) return WiFi->CheckDeviceConnected();
-  if (OpenPort->Tag == 1 && session_->DeviceDataEnd == 1) return true;
+  if (connectionPanel_->ConnectTag() == 1 && session_->DeviceDataEnd == 1) return true;
   dialogs.MessageBox("Please connect device first!", kPlainCaption, DialogButtons::Ok);
   return false;
 }
@@ -157,11 +158,11 @@ void TForm1::SpeedButtonReloadClick() {
 
 void TForm1::PageControlConfChange() {
   QWidget* tab = PageControlConf->currentWidget();
-  if (OpenPort->Tag == 1 && (tab == TabSheetSRMText || tab == TabSheetButtonSRM))
+  if (connectionPanel_->ConnectTag() == 1 && (tab == TabSheetSRMText || tab == TabSheetButtonSRM))
     SendRaw(SrmQuerySentence());
   UpdateIpAddressControl();
   if (PageControlMain->currentWidget() == TabSheetConfig && tab == TabSheetWiFi &&
-      LabelConnectionStatus->text().toStdString() == Texts.Connected && reloadNeeded) {
+      connectionPanel_->StatusText() == Texts.Connected && reloadNeeded) {
     EnableWiFiPageControls(true);
     StartLoadWiFiSettings();
   }

@@ -1,17 +1,12 @@
 // The connect button, serial detection (automatic and manual), the device
 // query and the connection status label.
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QTabWidget>
 
 #include "app/MainForm.h"
 #include "app/core/PortOpenText.h"
+#include "app/pages/ConnectionPanel.h"
 #include "protocol/Protocol.h"
 #include "wifi/core/PassThrough.h"
-
-namespace {
 
 // The window as the connection's state machine sees it.
 class FormConnectionHost : public ConnectionHost {
@@ -19,18 +14,18 @@ class FormConnectionHost : public ConnectionHost {
   explicit FormConnectionHost(TForm1& f) : f_(f) {}
   bool SerialMediumChosen() const override { return f_.mnuSerialPort->isChecked(); }
   bool TcpMediumChosen() const override { return f_.mnuWiFi->isChecked(); }
-  bool AutoDetection() const override { return f_.RadioButtonConnectionModeAuto->isChecked(); }
-  bool ConnectControlDown() const override { return f_.OpenPort->Down(); }
+  bool AutoDetection() const override { return f_.connectionPanel_->AutoMode(); }
+  bool ConnectControlDown() const override { return f_.connectionPanel_->ConnectDown(); }
   int OpenablePortCount() const override { return static_cast<int>(f_.OpenablePortList.size()); }
   bool SerialPortOpen() const override { return f_.Comm()->IsOpen(); }
   bool TcpLinkOpen() const override { return f_.Tcp().IsOpen(); }
   void OpenChosenPort() override {
     f_.cbxBaudRateChange();
-    f_.OpenSerialPort(f_.PortPathForText(f_.cbxComPort->currentText().toStdString()));
+    f_.OpenSerialPort(f_.PortPathForText(f_.connectionPanel_->PortText()));
   }
   void OpenOpenablePort(int index) override {
     f_.OpenComPort(f_.OpenablePortList[static_cast<size_t>(index)]);
-    f_.EditAutoDetectComPort->setText(f_.cbxComPort->currentText());
+    f_.connectionPanel_->ShowAutoPort(f_.connectionPanel_->PortText());
   }
   void SetAutoBaud(int index) override { f_.SetAutoBaud(index); }
   bool QueryDevice(int command) override { return f_.QueryDevice(command); }
@@ -67,14 +62,16 @@ class FormConnectionHost : public ConnectionHost {
   TForm1& f_;
 };
 
-}  // namespace
-
 void TForm1::InitConnectionSession() {
   connectionHost_ = std::make_unique<FormConnectionHost>(*this);
   session_ = std::make_unique<ConnectionSession>(*connectionHost_);
 }
 
 void TForm1::OpenPortClick() { ToggleConnection(); }
+
+bool TForm1::ConnectionOpen() const { return connectionPanel_->ConnectTag() == 1; }
+
+std::string TForm1::ConnectionStatusText() const { return connectionPanel_->StatusText(); }
 
 void TForm1::ToggleConnection() {
   if (mnuSerialPort->isChecked()) ToggleSerialConnection();
@@ -88,12 +85,11 @@ void TForm1::ResetSession() {
   TcpLine.clear();
   tcpSkipping_ = false;
   session_->Reset();
-  EditAutoDetectComPort->clear();
-  EditAutoDetectBaudRate->clear();
+  connectionPanel_->ClearAutoDetect();
   Timer1->Stop();
   TimerConnection->Stop();
   SetConnectionStatus(Texts.Disconnect);
-  EnableSerialSettings(true);
+  connectionPanel_->EnableSerialSettings(true);
   LabelMMSICantProg->hide();
   ClearSessionDeviceInfo();
   SrmMode = 0;
@@ -102,17 +98,18 @@ void TForm1::ResetSession() {
 }
 
 void TForm1::ToggleSerialConnection() {
+  ConnectionPanel* panel = connectionPanel_;
   bool connect = false;
-  if (OpenPort->Tag == 0) {
+  if (panel->ConnectTag() == 0) {
     if (!Comm()->IsOpen()) {
-      OpenPort->Tag = 1;
+      panel->SetConnectTag(1);
       connect = true;
     } else {
-      OpenPort->SetDown(false);
+      panel->SetConnectDown(false);
     }
   } else {
-    OpenPort->Tag = 0;
-    OpenPort->SetDown(false);
+    panel->SetConnectTag(0);
+    panel->SetConnectDown(false);
     if (Comm()->IsOpen()) {
       serial_->Close();
       reloadNeeded = 1;
@@ -121,42 +118,41 @@ void TForm1::ToggleSerialConnection() {
   ResetSession();
 
   if (connect) {
-    OpenPort->SetDown(true);
+    panel->SetConnectDown(true);
     ResetGpsCounters();
     session_->DeviceHandshake();
-    if (RadioButtonConnectionModeManual->isChecked()) {
-      if (CheckManualPort() == 2 && OpenPort->Down()) {
-        OpenPort->Tag = 0;
-        OpenPort->SetDown(false);
+    if (!panel->AutoMode()) {
+      if (CheckManualPort() == 2 && panel->ConnectDown()) {
+        panel->SetConnectTag(0);
+        panel->SetConnectDown(false);
         return;
       }
     } else {
       EnumComPorts();
       ProbeComPorts();
       FillComPortCombo();
-      cbxComPort->setCurrentIndex(0);
+      panel->SelectFirstPort();
       if (!OpenablePortList.empty()) {
-        cbxComPort->setCurrentIndex(
-            cbxComPort->findText(QString::fromStdString(OpenablePortList.front().name)));
-        EditAutoDetectComPort->setText(QString::fromStdString(OpenablePortList.front().name));
-        cbxBaudRate->setCurrentIndex(0);
-        EditAutoDetectBaudRate->setText(cbxBaudRate->currentText());
+        panel->SelectPort(OpenablePortList.front().name);
+        panel->ShowAutoPort(OpenablePortList.front().name);
+        panel->SetBaudIndex(0);
+        panel->ShowAutoBaud(panel->BaudText());
       } else {
-        EditAutoDetectComPort->setText("N/A");
-        EditAutoDetectBaudRate->setText("N/A");
+        panel->ShowAutoPort("N/A");
+        panel->ShowAutoBaud("N/A");
       }
     }
-    OpenPort->setText(QString::fromStdString(Texts.Connect[1]));
+    panel->SetConnectCaption(Texts.Connect[1]);
     session_->ConnectionStep();
     session_->ConnectTick = 1;
     Timer1->Start();
     TimerConnection->Start();
     SetConnectionStatus(Texts.Connecting);
-    EnableSerialSettings(false);
+    panel->EnableSerialSettings(false);
     return;
   }
 
-  OpenPort->setText(QString::fromStdString(Texts.Connect[0]));
+  panel->SetConnectCaption(Texts.Connect[0]);
   Timer1->Stop();
   TimerConnection->Stop();
   TimerUpdateSysChk->Stop();
@@ -167,17 +163,13 @@ void TForm1::ToggleSerialConnection() {
     dialogs.MessageBox("Serial port connection error! Please check!", "Error", DialogButtons::Ok,
                        DialogIcon::Information);
   }
-  EnableSerialSettings(true);
+  panel->EnableSerialSettings(true);
 }
 
 void TForm1::OpenComPort(const SerialPortInfo& port) {
   serial_->Close();
   if (Comm()->IsOpen()) return;
-  const int index = cbxComPort->findText(QString::fromStdString(port.name));
-  if (index >= 0)
-    cbxComPort->setCurrentIndex(index);
-  else
-    cbxComPort->setEditText(QString::fromStdString(port.name));
+  connectionPanel_->ShowPort(port.name);
   // Left closed when it fails: its requests fail silently and the next port follows.
   OpenSerialPort(port.path);
 }
@@ -187,16 +179,8 @@ void TForm1::OpenSerialPort(const std::string& path) {
   serial_->Open();
 }
 
-void TForm1::EnableSerialSettings(bool on) {
-  for (QWidget* w : {static_cast<QWidget*>(GroupBoxSerialConnectionMode),
-                     static_cast<QWidget*>(RadioButtonConnectionModeAuto),
-                     static_cast<QWidget*>(RadioButtonConnectionModeManual),
-                     static_cast<QWidget*>(cbxComPort), static_cast<QWidget*>(cbxBaudRate)})
-    w->setEnabled(on);
-}
-
 int TForm1::CheckManualPort() {
-  const std::string text = cbxComPort->currentText().toStdString();
+  const std::string text = connectionPanel_->PortText();
   for (const auto& port : OpenablePortList)
     if (port.name == text || port.path == text) return 1;
   return dialogs.MessageBox(Texts.CheckPortError, Texts.Warning, DialogButtons::OkCancel,
@@ -230,29 +214,26 @@ void TForm1::TimerConnectionTimer() {
     TimerUpdateSysChk->Start();
     return;
   }
-  const bool red = status == ConnectionSession::Status::ConnectingRed;
-  LabelConnectionStatus->setStyleSheet(red ? "color: #ff0000;" : "color: #000000;");
-  LabelConnectionStatus->setText(QString::fromStdString(Texts.Connecting));
+  connectionPanel_->BlinkStatus(Texts.Connecting,
+                                status == ConnectionSession::Status::ConnectingRed);
 }
 
 void TForm1::SetConnectionStatus(const std::string& text) {
-  if (text == Texts.Disconnect) {
-    LabelConnectionStatus->setStyleSheet("color: #000000;");
-    LabelConnectionStatus->setEnabled(false);
-  } else if (text == Texts.Connecting) {
-    LabelConnectionStatus->setEnabled(true);
-    LabelConnectionStatus->setStyleSheet("color: #000000;");
-  } else if (text == Texts.Connected) {
-    LabelConnectionStatus->setEnabled(true);
-    LabelConnectionStatus->setStyleSheet("color: #0000ff;");
+  if (text == Texts.Connected) {
+    connectionPanel_->ShowStatus(text, 0x0000ff, true);
     PageControlConf->setCurrentWidget(TabSheetStatic);
     reloadNeeded = 1;
     UpdateIpAddressControl();
+  } else if (text == Texts.Connecting || text == Texts.Disconnect) {
+    connectionPanel_->ShowStatus(text, 0x000000, text == Texts.Connecting);
+  } else {
+    connectionPanel_->ShowStatusText(text);
   }
-  LabelConnectionStatus->setText(QString::fromStdString(text));
 }
 
-void TForm1::LabelConnectionStatusDblClick() { session_->ForceDataEnd(OpenPort->Tag == 1); }
+void TForm1::LabelConnectionStatusDblClick() {
+  session_->ForceDataEnd(connectionPanel_->ConnectTag() == 1);
+}
 
 void TForm1::DeviceHandshake(const std::string& line) { session_->DeviceHandshake(line); }
 

@@ -11,6 +11,7 @@
 #include "app/core/DeviceData.h"
 #include "app/core/ShipType.h"
 #include "app/core/TextEscape.h"
+#include "app/pages/ConnectionPanel.h"
 #include "ui/core/LanguageLoader.h"
 
 namespace {
@@ -107,7 +108,9 @@ void TForm1::ParseDeviceData(const std::string& line) {
     CSpinEditD->setValue(DeviceInfo.dimD);
   }
   if (u.dscMonitor) ComboBoxDscMonitoring->setCurrentIndex(u.dscMonitorIndex);
-  if (u.firmwareText) lblFirmVer->setText("Firmware Version: " + Bytes(DeviceInfo.firmwareText));
+  if (u.firmwareText)
+    connectionPanel_->ShowFirmware(
+        ("Firmware Version: " + Bytes(DeviceInfo.firmwareText)).toStdString());
   if (u.nmeaRates) {
     cbx_NMEABaudRateNo2->setCurrentIndex(u.nmeaNo2Index);
     cbx_NMEABaudRateNo3->setCurrentIndex(u.nmeaNo3Index);

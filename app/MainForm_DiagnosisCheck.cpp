@@ -6,6 +6,7 @@
 #include "app/MainForm.h"
 #include "app/core/SysCheck.h"
 #include "app/core/SysCheckRecords.h"
+#include "app/pages/ConnectionPanel.h"
 #include "protocol/AisTargets.h"
 
 namespace {
@@ -69,5 +70,5 @@ void TForm1::SpeedButtonClearCheckClick() {
 
 void TForm1::ClearCheckRequeryTimer() {
   if (TimerClearCheck) TimerClearCheck->Stop();
-  if (OpenPort->Tag == 1) QueryDevice(17);
+  if (connectionPanel_->ConnectTag() == 1) QueryDevice(17);
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "app/MainForm.h"
+#include "app/pages/ConnectionPanel.h"
 #include "ui/core/LanguageLoader.h"
 #include "ui/core/LanguageTable.h"
 #include "ui/widgets/About.h"
@@ -54,7 +55,7 @@ void TForm1::LoadLanguageFile(const std::string& path, const std::string& codePa
   if (frmAgreement) windows.push_back(frmAgreement);
   WidgetLanguageControls controls(windows);
   LanguageContext context;
-  context.openPortTag = OpenPort->Tag;
+  context.openPortTag = connectionPanel_->ConnectTag();
   context.connectState = session_->ConnectState;
   context.mmsi = DeviceInfo.mmsi;
   ::LoadLanguageFile(path, codePage, controls, Texts, context);

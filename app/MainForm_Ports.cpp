@@ -1,13 +1,9 @@
 // The serial component, the lists of present and openable ports, and the
 // port and baud-rate selectors.
-#include <QComboBox>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTabWidget>
-
 #include <algorithm>
 
 #include "app/MainForm.h"
+#include "app/pages/ConnectionPanel.h"
 
 namespace {
 
@@ -59,15 +55,13 @@ void TForm1::InitSerialPort() {
   EnumComPorts();
   ProbeComPorts();
   FillComPortCombo();
-  cbxBaudRate->blockSignals(true);
-  cbxBaudRate->clear();
-  for (int i = 0; i < kOfferedBaudCount; ++i) cbxBaudRate->addItem(kBaudTexts[kOfferedBauds[i]]);
-  cbxBaudRate->setCurrentIndex(0);
-  cbxBaudRate->blockSignals(false);
+  std::vector<std::string> bauds;
+  for (int i = 0; i < kOfferedBaudCount; ++i) bauds.emplace_back(kBaudTexts[kOfferedBauds[i]]);
+  connectionPanel_->SetBauds(bauds);
   if (!ComPortList.empty())
-    cbxComPort->setCurrentIndex(0);
+    connectionPanel_->SelectFirstPort();
   else
-    cbxComPort->setEditText("N/A");
+    connectionPanel_->SetPortText("N/A");
   if (!ComPortList.empty()) Comm()->SetDeviceName(ComPortList.front().path);
 }
 
@@ -99,27 +93,9 @@ void TForm1::ProbeComPorts() {
 
 void TForm1::FillComPortCombo() {
   std::string remembered;
-  if (session_->DeviceConnected == 1) remembered = cbxComPort->currentText().toStdString();
-  cbxComPort->blockSignals(true);
-  cbxComPort->clear();
-  for (const auto& port : ComPortList) {
-    cbxComPort->addItem(QString::fromStdString(port.name), QString::fromStdString(port.path));
-    if (!port.friendlyName.empty())
-      cbxComPort->setItemData(cbxComPort->count() - 1, QString::fromStdString(port.friendlyName),
-                              Qt::ToolTipRole);
-  }
-  const int found =
-      remembered.empty() ? -1 : cbxComPort->findText(QString::fromStdString(remembered));
-  if (ComPortList.empty()) {
-    cbxComPort->addItem("N/A");
-    cbxComPort->setCurrentIndex(0);
-  } else {
-    cbxComPort->setCurrentIndex(found >= 0 ? found : 0);
-  }
-  // A typed path stays shown while it is the open port.
-  if (found < 0 && !remembered.empty() && Comm()->IsOpen() && Comm()->DeviceName() == remembered)
-    cbxComPort->setEditText(QString::fromStdString(remembered));
-  cbxComPort->blockSignals(false);
+  if (session_->DeviceConnected == 1) remembered = connectionPanel_->PortText();
+  connectionPanel_->ShowPorts(ComPortList, remembered,
+                              Comm()->IsOpen() && Comm()->DeviceName() == remembered);
   cbxComPortChange();
 }
 
@@ -139,13 +115,13 @@ void TForm1::CheckConnectedPortPresent(bool connected) {
 
 void TForm1::cbxComPortChange() {
   if (Comm()->IsOpen()) return;
-  const std::string text = cbxComPort->currentText().toStdString();
+  const std::string text = connectionPanel_->PortText();
   if (text == "N/A") return;
   Comm()->SetDeviceName(PortPathForText(text));
 }
 
 void TForm1::cbxBaudRateChange() {
-  const int index = cbxBaudRate->currentIndex();
+  const int index = connectionPanel_->BaudIndex();
   if (index < 0) return;
   // The component refuses a change of rate while the port is in a bad state;
   // keep the old rate then.
@@ -156,28 +132,17 @@ void TForm1::cbxBaudRateChange() {
 }
 
 void TForm1::SetAutoBaud(int index) {
-  cbxBaudRate->setCurrentIndex(std::clamp(index, 0, kOfferedBaudCount - 1));
+  connectionPanel_->SetBaudIndex(std::clamp(index, 0, kOfferedBaudCount - 1));
   try {
     Comm()->SetBaudRate(OfferedBaud(index));
   } catch (const ECommError&) {
   }
-  EditAutoDetectBaudRate->setText(cbxBaudRate->currentText());
+  connectionPanel_->ShowAutoBaud(connectionPanel_->BaudText());
 }
 
 void TForm1::RadioButtonConnectionModeAutoClick() {
   EnumComPorts();
   ProbeComPorts();
   FillComPortCombo();
-  if (RadioButtonConnectionModeAuto->isChecked()) {
-    PageControlDetectComPortMode->setCurrentWidget(TabSheetAutoConnectComPort);
-    EditAutoDetectComPort->clear();
-    EditAutoDetectBaudRate->clear();
-  } else {
-    PageControlDetectComPortMode->setCurrentWidget(TabSheetManualDetectComPort);
-    if (ComPortList.empty())
-      cbxComPort->setEditText("N/A");
-    else
-      cbxComPort->setCurrentIndex(0);
-    cbxBaudRate->setCurrentIndex(0);
-  }
+  connectionPanel_->ShowModePage(!ComPortList.empty());
 }

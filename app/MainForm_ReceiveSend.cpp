@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "app/MainForm.h"
+#include "app/pages/ConnectionPanel.h"
 #include "app/pages/DataLogPage.h"
 #include "protocol/Protocol.h"
 #include "wifi/core/WiFiSetup.h"
@@ -80,9 +81,8 @@ bool TForm1::SendRecordSentence(const char* talker, const char* formatter) {
   if (!BuildSentence(*Protocol, sentence, formatter, talker)) return false;
   if (SendRaw(sentence)) return true;
   // Ports that do not open are expected while trying them in turn.
-  const bool autoDetecting = RadioButtonConnectionModeAuto->isChecked() &&
-                             mnuSerialPort->isChecked() && session_->ConnectState == 1 &&
-                             !session_->DeviceConnected;
+  const bool autoDetecting = connectionPanel_->AutoMode() && mnuSerialPort->isChecked() &&
+                             session_->ConnectState == 1 && !session_->DeviceConnected;
   if (autoDetecting) return false;
   // On TCP the link's end is its own notice; nothing more to say.
   if (mnuWiFi->isChecked()) return false;
@@ -91,6 +91,6 @@ bool TForm1::SendRecordSentence(const char* talker, const char* formatter) {
 }
 
 void TForm1::ReportSendFailure() {
-  if (OpenPort->Down()) ToggleConnection();
+  if (connectionPanel_->ConnectDown()) ToggleConnection();
   dialogs.MessageBox(Texts.PortOpenError, Texts.Error, DialogButtons::Ok, DialogIcon::Error);
 }

@@ -1,40 +1,39 @@
-// The TCP medium seen from the window: connecting and disconnecting, the
-// connection panel's state, and the time-out of a silent device.
-#include <QLineEdit>
+// The TCP medium seen from the window: connecting and disconnecting, and the
+// connection panel's state while it is chosen.
+#include <string>
 
 #include "app/MainForm.h"
+#include "app/pages/ConnectionPanel.h"
 
 void TForm1::ToggleTcpConnection() {
-  if (!tcp_->IsOpen() && OpenPort->Tag == 1) {
+  ConnectionPanel* panel = connectionPanel_;
+  if (!tcp_->IsOpen() && panel->ConnectTag() == 1) {
     // The link is already gone; only the window is left to tidy.
     SetTcpConnectedUi(false);
-    LabelEditWiFi_Port->setEnabled(true);
-    LabelEditWiFi_TCP_IP->setEnabled(true);
+    panel->EnableTcpSettings(true);
     return;
   }
   if (!ValidateTcpSettings()) {
-    OpenPort->SetDown(OpenPort->Tag == 1);
+    panel->SetConnectDown(panel->ConnectTag() == 1);
     return;
   }
   ResetSession();
-  if (OpenPort->Tag == 0) {
+  if (panel->ConnectTag() == 0) {
     session_->DeviceConnected = 0;
     ResetGpsCounters();
-    tcp_->SetEndpoint(LabelEditWiFi_TCP_IP->text().toStdString(),
-                      LabelEditWiFi_Port->text().toInt());
+    tcp_->SetEndpoint(panel->TcpAddress(), std::stoi(panel->TcpPortText()));
     tcp_->Open();
     SetTcpConnectedUi(true);
-    LabelEditWiFi_Port->setEnabled(false);
-    LabelEditWiFi_TCP_IP->setEnabled(false);
+    panel->EnableTcpSettings(false);
     return;
   }
   TcpDisconnectHandler();
 }
 
 void TForm1::SetTcpConnectedUi(bool on) {
-  OpenPort->Tag = on ? 1 : 0;
-  OpenPort->setText(QString::fromStdString(Texts.Connect[on ? 1 : 0]));
-  OpenPort->SetDown(on);
+  connectionPanel_->SetConnectTag(on ? 1 : 0);
+  connectionPanel_->SetConnectCaption(Texts.Connect[on ? 1 : 0]);
+  connectionPanel_->SetConnectDown(on);
   if (on) {
     Timer1->Start();
     TimerConnection->Start();
@@ -48,15 +47,14 @@ void TForm1::SetTcpConnectedUi(bool on) {
 
 void TForm1::TcpDisconnectHandler() {
   SetTcpConnectedUi(false);
-  LabelEditWiFi_Port->setEnabled(true);
-  LabelEditWiFi_TCP_IP->setEnabled(true);
+  connectionPanel_->EnableTcpSettings(true);
   tcp_->Close();
 }
 
 bool TForm1::ValidateTcpSettings() {
-  const std::string address = LabelEditWiFi_TCP_IP->text().toStdString();
+  const std::string address = connectionPanel_->TcpAddress();
   if (address.empty() || address.size() > 15) return false;
-  const std::string port = LabelEditWiFi_Port->text().toStdString();
+  const std::string port = connectionPanel_->TcpPortText();
   if (port.empty() || port.size() > 5) return false;
   for (char c : port)
     if (c < '0' || c > '9') return false;

@@ -31,10 +31,8 @@ class FormWiFiHost : public WiFiHost {
   bool SendRaw(const std::string& bytes) override { return f_.SendRaw(bytes); }
   bool SerialMediumChosen() const override { return f_.mnuSerialPort->isChecked(); }
   bool TcpMediumChosen() const override { return f_.mnuWiFi->isChecked(); }
-  std::string ConnectionStatusText() const override {
-    return f_.LabelConnectionStatus->text().toStdString();
-  }
-  bool ConnectionOpen() const override { return f_.OpenPort->Tag == 1; }
+  std::string ConnectionStatusText() const override { return f_.ConnectionStatusText(); }
+  bool ConnectionOpen() const override { return f_.ConnectionOpen(); }
   bool DeviceDataEnd() const override { return f_.Session().DeviceDataEnd == 1; }
   bool MainShowsConfig() const override {
     return f_.PageControlMain->currentWidget() == f_.TabSheetConfig;

@@ -18,6 +18,7 @@
 #include "ui/core/LanguageTable.h"
 #include "ui/core/TextDecode.h"
 #include "wifi/core/WiFiSetup.h"
+#include "wifi/widgets/ControlHooks.h"
 #include "wifi/widgets/NetworkList.h"
 #include "wifi/widgets/QtWiFiPage.h"
 #include "wifi/widgets/WiFiWindows.h"
@@ -74,24 +75,6 @@ class MemoKeyFilter : public QObject {
 
  private:
   std::function<bool(int, bool, bool)> handler_;
-};
-
-// Runs `handler` on one kind of event of a widget; true swallows the event.
-class EventHook : public QObject {
- public:
-  EventHook(QObject* target, QEvent::Type type, std::function<bool()> handler)
-      : QObject(target), type_(type), handler_(std::move(handler)) {
-    target->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    return event->type() == type_ && handler_();
-  }
-
- private:
-  QEvent::Type type_;
-  std::function<bool()> handler_;
 };
 
 }  // namespace

@@ -3,13 +3,10 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +17,7 @@
 #include <QValidator>
 
 #include "ui/core/TextDecode.h"
+#include "wifi/widgets/ControlHooks.h"
 
 using C = WiFiControl;
 
@@ -42,33 +40,7 @@ constexpr int kBytesRole = Qt::UserRole + 1;
 // 0x00BBGGRR to a colour.
 QColor FromBgr(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
-class CommandTextValidator : public QValidator {
- public:
-  CommandTextValidator(int bytes, QLineEdit* edit)
-      : QValidator(edit), bytes_(bytes), held_(edit->text().toUtf8().size()) {
-    // The edit has taken the new text in already when it asks.
-    QObject::connect(edit, &QLineEdit::textChanged, this,
-                     [this](const QString& text) { held_ = text.toUtf8().size(); });
-  }
-  State validate(QString& input, int&) const override {
-    for (QChar c : input)
-      if (c.unicode() < 0x20 || c.unicode() == 0x7F) return Invalid;
-    const qsizetype size = input.toUtf8().size();
-    if (size <= bytes_) return Acceptable;
-    return size < held_ ? Intermediate : Invalid;
-  }
-
- private:
-  int bytes_;
-  qsizetype held_;  // the edit's text, in bytes
-};
-
 }  // namespace
-
-void LimitCommandText(QLineEdit* edit, int bytes) {
-  if (!edit) return;
-  edit->setValidator(new CommandTextValidator(bytes, edit));
-}
 
 QtWiFiPage::QtWiFiPage(const WiFiPageWidgets& w,
                        std::function<std::string(const std::string&)> decode)
@@ -279,28 +251,3 @@ void QtWiFiPage::MemoDeleteFirst() {
 }
 
 void QtWiFiPage::MemoClear() { w_.Memo_WiFi->clear(); }
-
-PressFilter::PressFilter(QAbstractButton* button, std::function<void()> handler)
-    : QObject(button), handler_(std::move(handler)) {
-  button->installEventFilter(this);
-}
-
-bool PressFilter::eventFilter(QObject*, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::MouseButtonPress:
-      if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && handler_) handler_();
-      return true;
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-      return true;
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
-      auto* key = static_cast<QKeyEvent*>(event);
-      if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Select) return false;
-      if (event->type() == QEvent::KeyPress && !key->isAutoRepeat() && handler_) handler_();
-      return true;
-    }
-    default:
-      return false;
-  }
-}

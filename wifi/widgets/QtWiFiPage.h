@@ -1,13 +1,10 @@
 #pragma once
-#include <QObject>
-
 #include <functional>
 #include <map>
 
 #include "wifi/core/WiFiPage.h"
 #include "wifi/widgets/IpAddressEdit.h"
 
-class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -111,23 +108,4 @@ class QtWiFiPage : public WiFiPage {
   std::function<std::string(const std::string&)> decode_;
   std::map<WiFiControl, QWidget*> map_;
   std::map<WiFiControl, Kept> kept_;
-};
-
-// Text edits whose contents go out inside one AT command line: no control
-// characters, and at most `bytes` bytes of UTF-8. A text already longer (the
-// module's own, shown decoded) can still be shortened.
-void LimitCommandText(QLineEdit* edit, int bytes);
-
-// Runs `handler` in place of a press on a button, so the handler decides
-// the button's state (a mouse-down handler).
-class PressFilter : public QObject {
-  Q_OBJECT
- public:
-  PressFilter(QAbstractButton* button, std::function<void()> handler);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  std::function<void()> handler_;
 };

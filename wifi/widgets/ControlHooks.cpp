@@ -1,3 +1,4 @@
+// The command-text validator, the press filter and the event hook.
 #include "wifi/widgets/ControlHooks.h"
 
 #include <QAbstractButton>

@@ -21,6 +21,7 @@
 #include "app/DeviceMonitor.h"
 #include "app/QtUiDispatcher.h"
 #include "app/pages/ConnectionPanel.h"
+#include "app/pages/WiFiSetupPage.h"
 #include "ui/core/LanguageSetting.h"
 #include "ui/widgets/QtDialogs.h"
 #include "wifi/core/WiFiSetup.h"
@@ -108,8 +109,6 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   SrmMode = 0;
   // 18.-19. Wi-Fi page.
   InitWiFiPage();
-  Edit_cover->setStyleSheet("background: #FFFBF0;");
-  Edit_cover->setFixedWidth(596);
 
   WireFrame();
   WireConfigPages();

@@ -271,40 +271,7 @@ class TForm1 : public QMainWindow {
   TSpeedButton* spbConfigEncryption;
 
   // Wi-Fi
-  QWidget* TabSheetWiFi;
-  TEdit* Edit_cover;
-  QLabel* Label_wifi_firmware_ver_AP;
-  QCheckBox* CheckBox_WiFi_Open;
-  TSpeedButton* SpeedButton_WiFi_FactoryDefault;
-  QGroupBox* GroupBox_ConfigureMode;
-  QRadioButton* RadioButton_AP;
-  QRadioButton* RadioButton_STA;
-  QTabWidget* PageControl_WiFiMode;
-  QWidget* TabSheet_AP;
-  QGroupBox* GroupBox_AccessPoint;
-  QLabel* Label_SSID;
-  TEdit* Edit_WiFi_SSID;
-  QLabel* Label_Password;
-  TEdit* Edit_WiFi_password;
-  QCheckBox* CheckBox_WiFi_NonePassword;
-  QLabel* Label_Channel;
-  QComboBox* ComboBox_WiFi_Channel;
-  QCheckBox* CheckBox_WiFi_AutoSelect;
-  QGroupBox* GroupBox_IP;  // the IP-address control goes in here
-  QGroupBox* GroupBox_Port;
-  TEdit* Edit_WiFi_Port;
-  QWidget* TabSheet_STA;
-  QGroupBox* GroupBox_STA;
-  TStringGrid* StringGridWiFiList;
-  TEdit* Edit_Hide_WiFi;
-  TSpeedButton* SpeedButton_WiFi_STA_connect;
-  TSpeedButton* SpeedButton_WiFi_Update;
-  TSpeedButton* SpeedButton_retry_dhcp_ip;
-  QLabel* Label_STA_Connect_Status;
-  QLabel* Label_ShowIP;
-  QLabel* Label_ShowPort;
-  TSpeedButton* spbWiFi;
-  QPlainTextEdit* Memo_WiFi;
+  class WiFiSetupPage* TabSheetWiFi;
 
   // SYSTEM CHECK
   QWidget* TabSheetSystemCheck;
@@ -479,9 +446,6 @@ class TForm1 : public QMainWindow {
   void EnableWiFiPageControls(bool enabled);
   void StartLoadWiFiSettings();
   void FillWiFiReportData();
-  // The module's bytes (network names, keys) as the page and the report show
-  // them: UTF-8 as it is, else read in the language's old code page.
-  std::string DecodeWiFiText(const std::string& bytes) const;
 
   // The Wi-Fi set-up state, the report record and the last scan's networks.
   WIFI_DATA_STRUCT WiFiData;
@@ -494,7 +458,6 @@ class TForm1 : public QMainWindow {
   int32_t& wifiStep = WiFiData.step;
   // The set-up logic (operations, steps, parsers); owned by wifiParts_.
   class WiFiSetup* WiFi = nullptr;
-  class IpAddressEdit* IpAddressHandle = nullptr;
 
  private:
   struct WiFiParts;
@@ -547,7 +510,6 @@ class TForm1 : public QMainWindow {
   void BuildBaudRatePage();
   void BuildSrmPages();
   void BuildEncryptionPage();
-  void BuildWiFiPage();
   void BuildSystemCheckPage();
   void BuildGpsPage();
   void WireFrame();

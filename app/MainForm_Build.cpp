@@ -12,7 +12,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -29,6 +28,9 @@
 #include "app/pages/ConnectionPanel.h"
 #include "app/pages/DataLogPage.h"
 #include "app/pages/PageBuild.h"
+#include "app/pages/WiFiSetupPage.h"
+#include "ui/core/LanguageTable.h"
+#include "ui/core/TextDecode.h"
 
 namespace {
 
@@ -113,7 +115,11 @@ void TForm1::BuildFrame() {
   BuildEncryptionPage();
   BuildBaudRatePage();
   BuildSrmPages();
-  BuildWiFiPage();
+  // The module's bytes (network names, keys) as the page and the report show
+  // them: UTF-8 as it is, else read in the language's old code page.
+  TabSheetWiFi = new WiFiSetupPage(PageControlConf, [this](const std::string& bytes) {
+    return DecodeText(bytes, LanguageForSetting(LanguageIndex).codePage);
+  });
   BuildSystemCheckPage();
   BuildGpsPage();
   TabSheetDataLog = new DataLogPage(PageControlDiagnosis, dialogs, Texts);
@@ -342,142 +348,6 @@ void TForm1::BuildEncryptionPage() {
   v->addStretch(1);
   spbConfigEncryption = NewButton(p, "spbConfigEncryption", "Config");
   spbConfigEncryption->hide();
-}
-
-void TForm1::BuildWiFiPage() {
-  TabSheetWiFi = NewPage(PageControlConf, "TabSheetWiFi", "Wi-Fi");
-  QWidget* p = TabSheetWiFi;
-  auto* v = new QVBoxLayout(p);
-
-  Edit_cover = Named(new TEdit(p), "Edit_cover");
-  Edit_cover->setReadOnly(true);
-  Edit_cover->setFrame(false);
-  Edit_cover->setFocusPolicy(Qt::NoFocus);
-  Edit_cover->setFixedHeight(4);
-  v->addWidget(Edit_cover);
-
-  auto* head = new QHBoxLayout;
-  CheckBox_WiFi_Open = Named(new TCheckBox("Enable Wi-Fi", p), "CheckBox_WiFi_Open");
-  head->addWidget(CheckBox_WiFi_Open);
-  GroupBox_ConfigureMode = Named(new QGroupBox("Select Wi-Fi Mode", p), "GroupBox_ConfigureMode");
-  {
-    auto* h = new QHBoxLayout(GroupBox_ConfigureMode);
-    RadioButton_AP =
-        Named(new TRadioButton("Access Point", GroupBox_ConfigureMode), "RadioButton_AP");
-    RadioButton_STA = Named(new TRadioButton("Client", GroupBox_ConfigureMode), "RadioButton_STA");
-    RadioButton_AP->setChecked(true);
-    h->addWidget(RadioButton_AP);
-    h->addWidget(RadioButton_STA);
-  }
-  head->addWidget(GroupBox_ConfigureMode);
-  head->addStretch(1);
-  SpeedButton_WiFi_FactoryDefault =
-      NewButton(p, "SpeedButton_WiFi_FactoryDefault", "Factory Reset");
-  head->addWidget(SpeedButton_WiFi_FactoryDefault);
-  v->addLayout(head);
-
-  Label_wifi_firmware_ver_AP = NewLabel(p, "Label_wifi_firmware_ver_AP", "");
-  v->addWidget(Label_wifi_firmware_ver_AP);
-
-  PageControl_WiFiMode = Named(new QTabWidget(p), "PageControl_WiFiMode");
-  TabSheet_AP = NewPage(PageControl_WiFiMode, "TabSheet_AP", "     Access Point");
-  TabSheet_STA = NewPage(PageControl_WiFiMode, "TabSheet_STA", "     Client");
-  v->addWidget(PageControl_WiFiMode, 1);
-
-  {
-    auto* apLayout = new QVBoxLayout(TabSheet_AP);
-    GroupBox_AccessPoint =
-        Named(new QGroupBox("Access Point Settings", TabSheet_AP), "GroupBox_AccessPoint");
-    auto* g = new QGridLayout(GroupBox_AccessPoint);
-    QWidget* b = GroupBox_AccessPoint;
-    Label_SSID = NewLabel(b, "Label_SSID", "SSID");
-    Edit_WiFi_SSID = Named(new TEdit(b), "Edit_WiFi_SSID");
-    Edit_WiFi_SSID->setMaxLength(32);
-    Label_Password = NewLabel(b, "Label_Password", "Password");
-    Edit_WiFi_password = Named(new TEdit(b), "Edit_WiFi_password");
-    Edit_WiFi_password->setMaxLength(63);
-    CheckBox_WiFi_NonePassword =
-        Named(new QCheckBox("No Password", b), "CheckBox_WiFi_NonePassword");
-    Label_Channel = NewLabel(b, "Label_Channel", "Channel");
-    ComboBox_WiFi_Channel = Named(new QComboBox(b), "ComboBox_WiFi_Channel");
-    for (int c = 1; c <= 13; ++c) ComboBox_WiFi_Channel->addItem(QString::number(c));
-    ComboBox_WiFi_Channel->setMinimumWidth(80);
-    CheckBox_WiFi_AutoSelect = Named(new QCheckBox("Auto selected", b), "CheckBox_WiFi_AutoSelect");
-    GroupBox_IP = Named(new QGroupBox("Device IP Address", b), "GroupBox_IP");
-    new QHBoxLayout(GroupBox_IP);
-    GroupBox_IP->setMinimumHeight(56);
-    GroupBox_Port = Named(new QGroupBox("Port", b), "GroupBox_Port");
-    {
-      auto* h = new QHBoxLayout(GroupBox_Port);
-      Edit_WiFi_Port = Named(new TEdit(GroupBox_Port), "Edit_WiFi_Port");
-      Edit_WiFi_Port->setMaxLength(5);
-      h->addWidget(Edit_WiFi_Port);
-    }
-    g->addWidget(Label_SSID, 0, 0);
-    g->addWidget(Edit_WiFi_SSID, 0, 1, 1, 2);
-    g->addWidget(Label_Password, 1, 0);
-    g->addWidget(Edit_WiFi_password, 1, 1);
-    g->addWidget(CheckBox_WiFi_NonePassword, 1, 2);
-    g->addWidget(Label_Channel, 2, 0);
-    g->addWidget(ComboBox_WiFi_Channel, 2, 1, Qt::AlignLeft);
-    g->addWidget(CheckBox_WiFi_AutoSelect, 2, 2);
-    auto* addr = new QHBoxLayout;
-    addr->addWidget(GroupBox_IP, 2);
-    addr->addWidget(GroupBox_Port, 1);
-    g->addLayout(addr, 3, 0, 1, 3);
-    g->setColumnStretch(1, 1);
-    apLayout->addWidget(GroupBox_AccessPoint);
-    apLayout->addStretch(1);
-  }
-  {
-    auto* staLayout = new QVBoxLayout(TabSheet_STA);
-    GroupBox_STA = Named(new QGroupBox("Available Networks", TabSheet_STA), "GroupBox_STA");
-    auto* g = new QGridLayout(GroupBox_STA);
-    QWidget* b = GroupBox_STA;
-    StringGridWiFiList = Named(new TStringGrid(0, 4, b), "StringGridWiFiList");
-    StringGridWiFiList->horizontalHeader()->hide();
-    StringGridWiFiList->verticalHeader()->hide();
-    StringGridWiFiList->verticalHeader()->setDefaultSectionSize(20);
-    StringGridWiFiList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    StringGridWiFiList->setSelectionMode(QAbstractItemView::SingleSelection);
-    StringGridWiFiList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGridWiFiList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    StringGridWiFiList->setMinimumSize(350, 170);
-    Edit_Hide_WiFi = Named(new TEdit(b), "Edit_Hide_WiFi");
-    Edit_Hide_WiFi->setMaxLength(32);
-    Edit_Hide_WiFi->setPlaceholderText("Hidden network");
-    SpeedButton_WiFi_STA_connect = NewButton(b, "SpeedButton_WiFi_STA_connect", "Connect");
-    SpeedButton_WiFi_Update = NewButton(b, "SpeedButton_WiFi_Update", "Refresh");
-    SpeedButton_retry_dhcp_ip = NewButton(b, "SpeedButton_retry_dhcp_ip", "Retry DHCP");
-    SpeedButton_retry_dhcp_ip->hide();
-    Label_STA_Connect_Status = NewLabel(b, "Label_STA_Connect_Status", "Disconnected");
-    Label_STA_Connect_Status->setStyleSheet("color: #c0c0c0;");
-    Label_ShowIP = NewLabel(b, "Label_ShowIP", "n/a");
-    Label_ShowPort = NewLabel(b, "Label_ShowPort", "n/a");
-    g->addWidget(StringGridWiFiList, 0, 0, 5, 1);
-    g->addWidget(SpeedButton_WiFi_Update, 0, 1);
-    g->addWidget(Edit_Hide_WiFi, 1, 1);
-    g->addWidget(SpeedButton_WiFi_STA_connect, 2, 1);
-    g->addWidget(SpeedButton_retry_dhcp_ip, 3, 1);
-    auto* status = new QFormLayout;
-    status->addRow("Status", Label_STA_Connect_Status);
-    status->addRow("IP", Label_ShowIP);
-    status->addRow("Port", Label_ShowPort);
-    g->addLayout(status, 4, 1);
-    g->setColumnStretch(0, 1);
-    staLayout->addWidget(GroupBox_STA);
-  }
-  GroupBox_STA->hide();
-
-  spbWiFi = NewButton(p, "spbWiFi", "Config");
-  spbWiFi->hide();
-  Memo_WiFi = Named(new QPlainTextEdit(p), "Memo_WiFi");
-  Memo_WiFi->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo_WiFi->setReadOnly(true);
-  Memo_WiFi->setUndoRedoEnabled(false);  // a log of up to 5,000 lines; nothing to undo
-  Memo_WiFi->setMinimumSize(269, 138);
-  Memo_WiFi->hide();
-  v->addWidget(Memo_WiFi);
 }
 
 void TForm1::BuildSystemCheckPage() {

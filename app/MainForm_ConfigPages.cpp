@@ -9,6 +9,7 @@
 #include "app/MainForm.h"
 #include "app/core/ConfigRecords.h"
 #include "app/pages/ConnectionPanel.h"
+#include "app/pages/WiFiSetupPage.h"
 #include "wifi/core/WiFiSetup.h"
 
 #include <QRegularExpressionValidator>

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/MainForm.h"
+#include "app/pages/WiFiSetupPage.h"
 #include "ui/core/ConfigReport.h"
 #include "ui/core/Maker.h"
 #include "ui/widgets/About.h"
@@ -85,29 +86,7 @@ CONFIG_REPORT_DATA CollectReportData(TForm1& f, const WIFI_GENERATE_REPORT_DATA&
   d.encryptionAsciiLabel = Text(f.LabeledEditEncryptionASCII->EditLabel->text());
   d.encryptionAsciiText = Text(f.LabeledEditEncryptionASCII->text());
 
-  d.wifiShown = TabShown(f.PageControlConf, f.TabSheetWiFi);
-  d.wifiCaptions.wifiOpen = Text(f.CheckBox_WiFi_Open->text());
-  d.wifiCaptions.modeGroup = Text(f.GroupBox_ConfigureMode->title());
-  d.wifiCaptions.accessPoint = Text(f.RadioButton_AP->text());
-  d.wifiCaptions.client = Text(f.RadioButton_STA->text());
-  d.wifiCaptions.channel = Text(f.Label_Channel->text());
-  d.wifiCaptions.autoSelect = Text(f.CheckBox_WiFi_AutoSelect->text());
-  d.wifiCaptions.ipGroup = Text(f.GroupBox_IP->title());
-  d.wifiCaptions.portGroup = Text(f.GroupBox_Port->title());
-  d.wifiCaptions.ssid = Text(f.Label_SSID->text());
-  d.wifiCaptions.password = Text(f.Label_Password->text());
-  const WIFI_GENERATE_REPORT_DATA& w = wifi;
-  d.wifiFirmwareVersion = w.firmwareVersion;
-  d.wifiEnabled = w.enabled;
-  d.wifiMode = w.mode;
-  d.wifiIpAddress = w.ipAddress;
-  d.wifiPort = w.port;
-  d.wifiSsid = f.DecodeWiFiText(w.ssid);
-  d.wifiSecurity = w.security;
-  d.wifiKey = f.DecodeWiFiText(w.key);
-  d.wifiChannel = w.channel;
-  d.wifiLinked = w.linked;
-  d.wifiDbm = w.dbm;
+  f.TabSheetWiFi->FillReport(wifi, d);
   return d;
 }
 

@@ -58,8 +58,9 @@ TEST_F(WiFiFormTest, LoadsTheAccessPointSettingsIntoThePage) {
   EXPECT_EQ(Text(Find<TEdit>(form, "Edit_WiFi_SSID")), "KVOR-AIS");
   EXPECT_EQ(Text(Find<TEdit>(form, "Edit_WiFi_password")), "12345678");
   EXPECT_EQ(Find<QComboBox>(form, "ComboBox_WiFi_Channel")->currentText(), "6");
-  EXPECT_EQ(form->IpAddressHandle->Address(), 0xC0A80201u);
-  EXPECT_TRUE(form->IpAddressHandle->isVisibleTo(Find<QWidget>(form, "TabSheetWiFi")));
+  EXPECT_EQ(Find<IpAddressEdit>(form, "IpAddressHandle")->Address(), 0xC0A80201u);
+  EXPECT_TRUE(Find<IpAddressEdit>(form, "IpAddressHandle")
+                  ->isVisibleTo(Find<QWidget>(form, "TabSheetWiFi")));
   EXPECT_EQ(Text(Find<TEdit>(form, "Edit_WiFi_Port")), "3333");
   EXPECT_EQ(Find<QLabel>(form, "Label_wifi_firmware_ver_AP")->text(),
             "Wi-Fi Module Firmware Version: V1.08");
@@ -86,7 +87,8 @@ TEST_F(WiFiFormTest, ClientModeListsTheScannedNetworks) {
   EXPECT_TRUE(Find<QRadioButton>(form, "RadioButton_STA")->isChecked());
   EXPECT_EQ(Find<QTabWidget>(form, "PageControl_WiFiMode")->currentWidget(),
             Find<QWidget>(form, "TabSheet_STA"));
-  EXPECT_FALSE(form->IpAddressHandle->isVisibleTo(Find<QWidget>(form, "TabSheetWiFi")));
+  EXPECT_FALSE(Find<IpAddressEdit>(form, "IpAddressHandle")
+                   ->isVisibleTo(Find<QWidget>(form, "TabSheetWiFi")));
   ASSERT_EQ(Find<TStringGrid>(form, "StringGridWiFiList")->rowCount(), 6);
   EXPECT_EQ(Find<TStringGrid>(form, "StringGridWiFiList")->columnCount(), 6);
   EXPECT_EQ(Find<TStringGrid>(form, "StringGridWiFiList")->item(4, 0)->text(), "Cafe, Upstairs");

@@ -18,7 +18,6 @@
 #include "app/core/ConfigPages.h"
 #include "app/core/DeviceInfo.h"
 #include "app/core/GpsStatus.h"
-#include "app/core/SysCheckCounters.h"
 #include "links/Comm.h"
 #include "links/TCPIPClientThread.h"
 #include "links/TcpInbox.h"
@@ -42,6 +41,7 @@ class QSpinBox;
 class QTabWidget;
 class QWidget;
 class DeviceMonitor;
+struct SysCheckView;
 QT_BEGIN_NAMESPACE
 class QChartView;
 class QBarSeries;
@@ -347,34 +347,6 @@ class TForm1 : public QMainWindow {
   TSpeedButton* spbWiFi;
   QPlainTextEdit* Memo_WiFi;
 
-  // SYSTEM CHECK
-  QWidget* TabSheetSystemCheck;
-  QLabel* lblChkFwVer;
-  QLabel* lblValFwVer;
-  QLabel* ImageChkFwVer;
-  QLabel* lblChkProdSN;
-  QLabel* lblValProdSN;
-  QLabel* ImageChkProdSN;
-  QLabel* lblChkMMSI;
-  QLabel* lblValMMSI;
-  QLabel* ImageChkMMSI;
-  QLabel* lblChkGPS;
-  QLabel* lblValGps;
-  QLabel* ImageChkGps;
-  QLabel* lblChkTx;
-  QLabel* lblChkTxCntChA;
-  QLabel* lblValTxCntA;
-  QLabel* lblChkTxCntChB;
-  QLabel* lblValTxCntB;
-  QLabel* ImageChkTx;
-  QLabel* lblChkRx;
-  QLabel* lblChkRxCntChA;
-  QLabel* lblValRxCntA;
-  QLabel* lblChkRxCntChB;
-  QLabel* lblValRxCntB;
-  QLabel* ImageChkRx;
-  TSpeedButton* SpeedButtonClearCheck;
-
   // GPS STATUS
   QWidget* TabSheetGpsStatus;
   TLabeledEdit* lblEdtGpsUtcDate;
@@ -462,6 +434,7 @@ class TForm1 : public QMainWindow {
   void WireDiagnosisPages();
   // A received line (CR LF included) for the status sentences.
   void DispatchStatusSentence(const std::string& line);
+  // The six pictures; the TX and RX results go into DeviceInfo for the report.
   void UpdateCheckImages();
   void CreateSatelliteChart();
   // Satellite lists and AIS report counters zeroed.
@@ -482,7 +455,6 @@ class TForm1 : public QMainWindow {
   void ShowSignalBars(const std::vector<SignalBar>& bars);
   std::vector<SignalBar> SignalBars() const;
   // System check.
-  void SetCheckImage(QLabel* image, bool passed);
   void SpeedButtonClearCheckClick();
   // One second after the clear button: ask the device again if still connected.
   void ClearCheckRequeryTimer();
@@ -496,11 +468,17 @@ class TForm1 : public QMainWindow {
   void SetWiFiOperationNone();
 
   GpsStatusModel GpsStatus;  // SatsInUse, SatsInView and GpsTypesSeen of the cycle
-  AisReportCounts ReportCounters;
-  std::array<QImage, 2> ImageListSysChk;  // 0 fail, 1 pass
   QImage ImageListGpsStatusEarth;
   TPaintSatelliteChart* PaintSatelliteChart = nullptr;
+
+ private:
+  // The six items as the device dump, the own vessel and the counts stand now.
+  SysCheckView SystemCheckNow() const;
+
+  class SystemCheckPage* TabSheetSystemCheck;
   TTimer* TimerClearCheck = nullptr;
+
+ public:
   // ==== end diagnosis pages ====
 
   // ==== Wi-Fi page ====
@@ -591,7 +569,6 @@ class TForm1 : public QMainWindow {
   void BuildSrmPages();
   void BuildEncryptionPage();
   void BuildWiFiPage();
-  void BuildSystemCheckPage();
   void BuildGpsPage();
   void WireFrame();
   void InitSettingsPaths(const std::string& documentsDir, const std::string& appDir);

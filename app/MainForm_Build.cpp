@@ -28,6 +28,7 @@
 #include "app/MainForm.h"
 #include "app/pages/DataLogPage.h"
 #include "app/pages/PageBuild.h"
+#include "app/pages/SystemCheckPage.h"
 
 namespace {
 
@@ -114,7 +115,7 @@ void TForm1::BuildFrame() {
   BuildBaudRatePage();
   BuildSrmPages();
   BuildWiFiPage();
-  BuildSystemCheckPage();
+  TabSheetSystemCheck = new SystemCheckPage(PageControlDiagnosis);
   BuildGpsPage();
   TabSheetDataLog = new DataLogPage(PageControlDiagnosis, dialogs, Texts);
 
@@ -594,88 +595,6 @@ void TForm1::BuildWiFiPage() {
   Memo_WiFi->setMinimumSize(269, 138);
   Memo_WiFi->hide();
   v->addWidget(Memo_WiFi);
-}
-
-void TForm1::BuildSystemCheckPage() {
-  TabSheetSystemCheck = NewPage(PageControlDiagnosis, "TabSheetSystemCheck", "SYSTEM CHECK");
-  QWidget* p = TabSheetSystemCheck;
-  auto* v = new QVBoxLayout(p);
-  auto* g = new QGridLayout;
-  g->setHorizontalSpacing(16);
-  g->setVerticalSpacing(10);
-  auto image = [p](const char* name) {
-    auto* l = NewLabel(p, name, "");
-    l->setFixedSize(24, 24);
-    l->setScaledContents(true);
-    return l;
-  };
-  auto value = [p](const char* name) {
-    auto* l = NewLabel(p, name, "---------");
-    l->setMinimumWidth(160);
-    return l;
-  };
-  int r = 0;
-  lblChkFwVer = NewLabel(p, "lblChkFwVer", "Firmware Version");
-  lblValFwVer = value("lblValFwVer");
-  ImageChkFwVer = image("ImageChkFwVer");
-  g->addWidget(ImageChkFwVer, r, 0);
-  g->addWidget(lblChkFwVer, r, 1);
-  g->addWidget(lblValFwVer, r++, 2, 1, 4);
-  lblChkProdSN = NewLabel(p, "lblChkProdSN", "Product Serial No.");
-  lblValProdSN = value("lblValProdSN");
-  ImageChkProdSN = image("ImageChkProdSN");
-  g->addWidget(ImageChkProdSN, r, 0);
-  g->addWidget(lblChkProdSN, r, 1);
-  g->addWidget(lblValProdSN, r++, 2, 1, 4);
-  lblChkMMSI = NewLabel(p, "lblChkMMSI", "MMSI ");
-  lblValMMSI = value("lblValMMSI");
-  lblValMMSI->setText("000000000");
-  ImageChkMMSI = image("ImageChkMMSI");
-  g->addWidget(ImageChkMMSI, r, 0);
-  g->addWidget(lblChkMMSI, r, 1);
-  g->addWidget(lblValMMSI, r++, 2, 1, 4);
-  lblChkGPS = NewLabel(p, "lblChkGPS", "GPS");
-  lblValGps = value("lblValGps");
-  lblValGps->setText("Lost");
-  ImageChkGps = image("ImageChkGps");
-  g->addWidget(ImageChkGps, r, 0);
-  g->addWidget(lblChkGPS, r, 1);
-  g->addWidget(lblValGps, r++, 2, 1, 4);
-
-  lblChkTx = NewLabel(p, "lblChkTx", "TX position reports");
-  lblChkTxCntChA = NewLabel(p, "lblChkTxCntChA", "Channel A: ");
-  lblValTxCntA = NewLabel(p, "lblValTxCntA", "0");
-  lblChkTxCntChB = NewLabel(p, "lblChkTxCntChB", "Channel B: ");
-  lblValTxCntB = NewLabel(p, "lblValTxCntB", "0");
-  ImageChkTx = image("ImageChkTx");
-  g->addWidget(ImageChkTx, r, 0);
-  g->addWidget(lblChkTx, r, 1);
-  g->addWidget(lblChkTxCntChA, r, 2);
-  g->addWidget(lblValTxCntA, r, 3);
-  g->addWidget(lblChkTxCntChB, r, 4);
-  g->addWidget(lblValTxCntB, r++, 5);
-  lblChkRx = NewLabel(p, "lblChkRx", "RX position reports");
-  lblChkRxCntChA = NewLabel(p, "lblChkRxCntChA", "Channel A: ");
-  lblValRxCntA = NewLabel(p, "lblValRxCntA", "0");
-  lblChkRxCntChB = NewLabel(p, "lblChkRxCntChB", "Channel B: ");
-  lblValRxCntB = NewLabel(p, "lblValRxCntB", "0");
-  ImageChkRx = image("ImageChkRx");
-  g->addWidget(ImageChkRx, r, 0);
-  g->addWidget(lblChkRx, r, 1);
-  g->addWidget(lblChkRxCntChA, r, 2);
-  g->addWidget(lblValRxCntA, r, 3);
-  g->addWidget(lblChkRxCntChB, r, 4);
-  g->addWidget(lblValRxCntB, r++, 5);
-  for (QLabel* l : {lblValTxCntA, lblValTxCntB, lblValRxCntA, lblValRxCntB}) l->setMinimumWidth(60);
-  g->setColumnStretch(6, 1);
-  v->addLayout(g);
-  v->addStretch(1);
-  auto* h = new QHBoxLayout;
-  h->addStretch(1);
-  SpeedButtonClearCheck = NewButton(p, "SpeedButtonClearCheck", "Reset checks");
-  SpeedButtonClearCheck->setMinimumWidth(120);
-  h->addWidget(SpeedButtonClearCheck);
-  v->addLayout(h);
 }
 
 void TForm1::BuildGpsPage() {

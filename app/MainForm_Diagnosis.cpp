@@ -11,6 +11,7 @@
 
 #include "app/MainForm.h"
 #include "app/pages/DataLogPage.h"
+#include "app/pages/SystemCheckPage.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ void TForm1::WireDiagnosisPages() {
   TimerClearCheck = new TTimer(this, "TimerClearCheck", 1000, liveTimers_);
   TimerClearCheck->OnTimer = [this] { ClearCheckRequeryTimer(); };
 
-  connect(SpeedButtonClearCheck, &QPushButton::clicked, this,
+  connect(TabSheetSystemCheck, &SystemCheckPage::ClearCheckRequested, this,
           [this] { SpeedButtonClearCheckClick(); });
   connect(TabSheetDataLog, &DataLogPage::SendCommandRequested, this,
           [this] { ButtonCustomSendCommandClick(); });

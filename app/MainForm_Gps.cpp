@@ -16,6 +16,7 @@
 #include "app/MainForm.h"
 #include "app/core/GpsRecords.h"
 #include "app/core/GpsText.h"
+#include "app/pages/SystemCheckPage.h"
 #include "protocol/Protocol.h"
 
 namespace {
@@ -72,7 +73,7 @@ void TForm1::DispatchStatusSentence(const std::string& line) {
 
 void TForm1::CountAisReports() {
   const SENTENCE_STRUCT& rec = Protocol->incoming;
-  ::CountAisReports(ReportCounters, rec.formatter, rec.fields.vdm.channel);
+  TabSheetSystemCheck->CountAisReports(rec.formatter, rec.fields.vdm.channel);
 }
 
 void TForm1::UpdateGpsStatus() {
@@ -221,5 +222,5 @@ void TForm1::CreateSatelliteChart() {
 
 void TForm1::ResetGpsCounters() {
   GpsStatus.Reset();
-  ReportCounters = {};
+  TabSheetSystemCheck->ResetReportCounters();
 }

@@ -191,15 +191,15 @@ TEST_F(DiagGpsPage, AisReportsCountPerChannel) {
                // A bad checksum and a line too long never count.
                BadChecksum(PositionReport18("VDM", 'A', 211000004, 5.8, 52.8, 1, 10, 5)),
                "!AIVDM,1,1,,A," + std::string(80, '0') + ",0*00"});
-  EXPECT_EQ(form->ReportCounters.rxA, 1u);
-  EXPECT_EQ(form->ReportCounters.rxB, 2u);
-  EXPECT_EQ(form->ReportCounters.txA, 0u);
-  EXPECT_EQ(form->ReportCounters.txB, 1u);
+  EXPECT_EQ(CheckPage()->ReportCounters().rxA, 1u);
+  EXPECT_EQ(CheckPage()->ReportCounters().rxB, 2u);
+  EXPECT_EQ(CheckPage()->ReportCounters().txA, 0u);
+  EXPECT_EQ(CheckPage()->ReportCounters().txB, 1u);
   // The two-part message of the recording counts once, on its last part.
   std::vector<std::string> rec;
   ASSERT_TRUE(RecordedLines(3, rec));
   DeviceLines({rec[1], rec[2]});
-  EXPECT_EQ(form->ReportCounters.rxB, 3u);
+  EXPECT_EQ(CheckPage()->ReportCounters().rxB, 3u);
 }
 
 TEST_F(DiagGpsPage, SkyPlotGeometryFollowsItsSize) {

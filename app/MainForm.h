@@ -12,12 +12,10 @@
 #include <vector>
 
 #include "app/FormControls.h"
-#include "app/PaintSatelliteChart.h"
 #include "app/PortDiscovery.h"
 #include "app/core/CfgReply.h"
 #include "app/core/ConfigPages.h"
 #include "app/core/DeviceInfo.h"
-#include "app/core/GpsStatus.h"
 #include "links/Comm.h"
 #include "links/TCPIPClientThread.h"
 #include "links/TcpInbox.h"
@@ -31,7 +29,6 @@ class QAction;
 class QActionGroup;
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -42,10 +39,6 @@ class QTabWidget;
 class QWidget;
 class DeviceMonitor;
 struct SysCheckView;
-QT_BEGIN_NAMESPACE
-class QChartView;
-class QBarSeries;
-QT_END_NAMESPACE
 
 // What a test (or another host) hands the window instead of the real thing.
 // Every member left empty means the real one.
@@ -347,25 +340,6 @@ class TForm1 : public QMainWindow {
   TSpeedButton* spbWiFi;
   QPlainTextEdit* Memo_WiFi;
 
-  // GPS STATUS
-  QWidget* TabSheetGpsStatus;
-  TLabeledEdit* lblEdtGpsUtcDate;
-  TLabeledEdit* lblEdtGpsUtcTime;
-  TLabeledEdit* lblEdtGpsFixMode;
-  TLabeledEdit* lblEdtHdop;
-  TLabeledEdit* lblEdtGpsLat;
-  TLabeledEdit* lblEdtGpsLon;
-  TLabeledEdit* lblEdtGpsSOG;
-  TLabeledEdit* lblEdtGpsCOG;
-  TLabeledEdit* lblEdtGpsNoSV_InView;
-  TLabeledEdit* lblEdtGpsNoSV_InUse;
-  QFrame* PanelSatelliteMap;  // the sky plot goes in here
-  QLabel* ImageGpsMap;
-  QChartView* Chart1;
-  QBarSeries* Series1;
-  QLabel* lblSatelliteID;
-  QLabel* Label10;
-
   // DATA LOG
   class DataLogPage* TabSheetDataLog;
 
@@ -443,17 +417,9 @@ class TForm1 : public QMainWindow {
   // F1 (STATIC DATA) and F12 (DATA LOG), from the window's short-cuts
   // wherever the focus is; key is a Qt::Key, others do nothing.
   void FormKeyUp(int key);
-  // GPS status page: after a stored GNSS sentence, and after an AIS one that began with '!'.
+  // After a stored GNSS sentence, and after an AIS one that began with '!'.
   void UpdateGpsStatus();
   void CountAisReports();
-  void ShowFixMode(int mode);
-  void ShowHdop(float hdop);
-  void ShowPositionSpeedCourse(float lon, float lat, float sog, float cog);
-  void ShowSatelliteCounts(int inUse, int inView);
-  void SetSkyMarker(int index, int prn, int azimuth, int elevation, bool used);
-  // The signal chart's bars, in order (labels as shown).
-  void ShowSignalBars(const std::vector<SignalBar>& bars);
-  std::vector<SignalBar> SignalBars() const;
   // System check.
   void SpeedButtonClearCheckClick();
   // One second after the clear button: ask the device again if still connected.
@@ -467,15 +433,12 @@ class TForm1 : public QMainWindow {
   // The custom command took the Wi-Fi module over: no operation is current.
   void SetWiFiOperationNone();
 
-  GpsStatusModel GpsStatus;  // SatsInUse, SatsInView and GpsTypesSeen of the cycle
-  QImage ImageListGpsStatusEarth;
-  TPaintSatelliteChart* PaintSatelliteChart = nullptr;
-
  private:
   // The six items as the device dump, the own vessel and the counts stand now.
   SysCheckView SystemCheckNow() const;
 
   class SystemCheckPage* TabSheetSystemCheck;
+  class GpsStatusPage* TabSheetGpsStatus;
   TTimer* TimerClearCheck = nullptr;
 
  public:
@@ -569,7 +532,6 @@ class TForm1 : public QMainWindow {
   void BuildSrmPages();
   void BuildEncryptionPage();
   void BuildWiFiPage();
-  void BuildGpsPage();
   void WireFrame();
   void InitSettingsPaths(const std::string& documentsDir, const std::string& appDir);
   // One received byte run of a link, cut into lines and handed on; false

@@ -1,10 +1,6 @@
 // The window's controls, their captions, limits and form defaults, and the
 // layouts that place them.
 #include <QActionGroup>
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -23,10 +19,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include "app/MainForm.h"
 #include "app/pages/DataLogPage.h"
+#include "app/pages/GpsStatusPage.h"
 #include "app/pages/PageBuild.h"
 #include "app/pages/SystemCheckPage.h"
 
@@ -116,7 +112,7 @@ void TForm1::BuildFrame() {
   BuildSrmPages();
   BuildWiFiPage();
   TabSheetSystemCheck = new SystemCheckPage(PageControlDiagnosis);
-  BuildGpsPage();
+  TabSheetGpsStatus = new GpsStatusPage(PageControlDiagnosis, dialogs);
   TabSheetDataLog = new DataLogPage(PageControlDiagnosis, dialogs, Texts);
 
   // Configure Device and Read Device act on the current configuration tab.
@@ -595,84 +591,4 @@ void TForm1::BuildWiFiPage() {
   Memo_WiFi->setMinimumSize(269, 138);
   Memo_WiFi->hide();
   v->addWidget(Memo_WiFi);
-}
-
-void TForm1::BuildGpsPage() {
-  TabSheetGpsStatus = NewPage(PageControlDiagnosis, "TabSheetGpsStatus", "GPS STATUS");
-  QWidget* p = TabSheetGpsStatus;
-  auto* v = new QVBoxLayout(p);
-  auto* top = new QHBoxLayout;
-  auto* form = new QGridLayout;
-  form->setHorizontalSpacing(8);
-  struct Row {
-    TLabeledEdit** edit;
-    const char* name;
-    const char* caption;
-  } rows[] = {{&lblEdtGpsUtcDate, "lblEdtGpsUtcDate", "UTC Date"},
-              {&lblEdtGpsUtcTime, "lblEdtGpsUtcTime", "UTC Time"},
-              {&lblEdtGpsFixMode, "lblEdtGpsFixMode", "Fix Mode"},
-              {&lblEdtHdop, "lblEdtHdop", "HDOP"},
-              {&lblEdtGpsLat, "lblEdtGpsLat", "Latitude"},
-              {&lblEdtGpsLon, "lblEdtGpsLon", "Longitude"},
-              {&lblEdtGpsSOG, "lblEdtGpsSOG", "SOG"},
-              {&lblEdtGpsCOG, "lblEdtGpsCOG", "COG"},
-              {&lblEdtGpsNoSV_InView, "lblEdtGpsNoSV_InView", "Satellites in view"},
-              {&lblEdtGpsNoSV_InUse, "lblEdtGpsNoSV_InUse", "Satellites in use"}};
-  int i = 0;
-  for (auto& r : rows) {
-    *r.edit = NewReadout(p, r.name, r.caption);
-    (*r.edit)->setMinimumWidth(120);
-    // Two columns of label and value.
-    const int row = i % 5, col = (i / 5) * 2;
-    form->addWidget((*r.edit)->EditLabel, row, col, Qt::AlignRight);
-    form->addWidget(*r.edit, row, col + 1);
-    ++i;
-  }
-  top->addLayout(form, 1);
-  PanelSatelliteMap = Named(new QFrame(p), "PanelSatelliteMap");
-  PanelSatelliteMap->setFixedSize(198, 200);
-  PanelSatelliteMap->setAutoFillBackground(true);
-  PanelSatelliteMap->setStyleSheet("QFrame#PanelSatelliteMap { background: white; }");
-  {
-    auto* l = new QVBoxLayout(PanelSatelliteMap);
-    l->setContentsMargins(0, 0, 0, 0);
-    ImageGpsMap = NewLabel(PanelSatelliteMap, "ImageGpsMap", "");
-    ImageGpsMap->setScaledContents(true);
-    ImageGpsMap->hide();
-    l->addWidget(ImageGpsMap);
-  }
-  top->addWidget(PanelSatelliteMap, 0, Qt::AlignTop);
-  v->addLayout(top);
-
-  Label10 = NewLabel(p, "Label10", "SNR (dB-Hz)");
-  v->addWidget(Label10);
-  auto* chart = new QChart;
-  chart->setObjectName("Chart1Chart");
-  chart->legend()->hide();
-  chart->setTitle(QString());
-  chart->setBackgroundBrush(Qt::white);
-  chart->setMargins(QMargins(4, 4, 4, 4));
-  Series1 = new QBarSeries(chart);
-  Series1->setObjectName("Series1");
-  Series1->setLabelsVisible(true);
-  Series1->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-  chart->addSeries(Series1);
-  auto* axisX = new QBarCategoryAxis(chart);
-  axisX->setGridLineVisible(false);
-  axisX->setObjectName("Chart1AxisX");
-  auto* axisY = new QValueAxis(chart);
-  axisY->setRange(0, 58);
-  axisY->setLabelFormat("%d");
-  axisY->setObjectName("Chart1AxisY");
-  chart->addAxis(axisX, Qt::AlignBottom);
-  chart->addAxis(axisY, Qt::AlignLeft);
-  Series1->attachAxis(axisX);
-  Series1->attachAxis(axisY);
-  Chart1 = Named(new QChartView(chart, p), "Chart1");
-  Chart1->setMinimumHeight(160);
-  Chart1->setRenderHint(QPainter::Antialiasing);
-  v->addWidget(Chart1, 1);
-  lblSatelliteID = NewLabel(p, "lblSatelliteID", "Satellite ID");
-  lblSatelliteID->setAlignment(Qt::AlignCenter);
-  v->addWidget(lblSatelliteID);
 }

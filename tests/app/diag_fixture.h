@@ -2,6 +2,7 @@
 // The diagnosis pages' fixture: a window on a pseudo-terminal, sized as shown.
 #include <QComboBox>
 
+#include "app/pages/GpsStatusPage.h"
 #include "app/pages/SystemCheckPage.h"
 #include "protocol/Protocol.h"
 #include "tests/app/pty_form_fixture.h"
@@ -33,6 +34,7 @@ class DiagFormTest : public PtyFormTest {
   }
 
   SystemCheckPage* CheckPage() { return Find<SystemCheckPage>(form, "TabSheetSystemCheck"); }
+  GpsStatusPage* GpsPage() { return Find<GpsStatusPage>(form, "TabSheetGpsStatus"); }
 
   static std::string Text(QLineEdit* e) { return e->text().toStdString(); }
   static std::string Text(QLabel* l) { return l->text().toStdString(); }

@@ -12,14 +12,11 @@
 #include <vector>
 
 #include "app/FormControls.h"
-#include "app/PaintSatelliteChart.h"
 #include "app/PortDiscovery.h"
 #include "app/core/CfgReply.h"
 #include "app/core/ConfigPages.h"
 #include "app/core/ConnectionSession.h"
 #include "app/core/DeviceInfo.h"
-#include "app/core/GpsStatus.h"
-#include "app/core/SysCheckCounters.h"
 #include "links/SerialLink.h"
 #include "links/TcpLink.h"
 #include "links/UiDispatcher.h"
@@ -32,7 +29,6 @@ class QAction;
 class QActionGroup;
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -42,10 +38,7 @@ class QSpinBox;
 class QTabWidget;
 class QWidget;
 class DeviceMonitor;
-QT_BEGIN_NAMESPACE
-class QChartView;
-class QBarSeries;
-QT_END_NAMESPACE
+struct SysCheckView;
 
 // What a test (or another host) hands the window instead of the real thing.
 // Every member left empty means the real one.
@@ -273,53 +266,6 @@ class TForm1 : public QMainWindow {
   // Wi-Fi
   class WiFiSetupPage* TabSheetWiFi;
 
-  // SYSTEM CHECK
-  QWidget* TabSheetSystemCheck;
-  QLabel* lblChkFwVer;
-  QLabel* lblValFwVer;
-  QLabel* ImageChkFwVer;
-  QLabel* lblChkProdSN;
-  QLabel* lblValProdSN;
-  QLabel* ImageChkProdSN;
-  QLabel* lblChkMMSI;
-  QLabel* lblValMMSI;
-  QLabel* ImageChkMMSI;
-  QLabel* lblChkGPS;
-  QLabel* lblValGps;
-  QLabel* ImageChkGps;
-  QLabel* lblChkTx;
-  QLabel* lblChkTxCntChA;
-  QLabel* lblValTxCntA;
-  QLabel* lblChkTxCntChB;
-  QLabel* lblValTxCntB;
-  QLabel* ImageChkTx;
-  QLabel* lblChkRx;
-  QLabel* lblChkRxCntChA;
-  QLabel* lblValRxCntA;
-  QLabel* lblChkRxCntChB;
-  QLabel* lblValRxCntB;
-  QLabel* ImageChkRx;
-  TSpeedButton* SpeedButtonClearCheck;
-
-  // GPS STATUS
-  QWidget* TabSheetGpsStatus;
-  TLabeledEdit* lblEdtGpsUtcDate;
-  TLabeledEdit* lblEdtGpsUtcTime;
-  TLabeledEdit* lblEdtGpsFixMode;
-  TLabeledEdit* lblEdtHdop;
-  TLabeledEdit* lblEdtGpsLat;
-  TLabeledEdit* lblEdtGpsLon;
-  TLabeledEdit* lblEdtGpsSOG;
-  TLabeledEdit* lblEdtGpsCOG;
-  TLabeledEdit* lblEdtGpsNoSV_InView;
-  TLabeledEdit* lblEdtGpsNoSV_InUse;
-  QFrame* PanelSatelliteMap;  // the sky plot goes in here
-  QLabel* ImageGpsMap;
-  QChartView* Chart1;
-  QBarSeries* Series1;
-  QLabel* lblSatelliteID;
-  QLabel* Label10;
-
   // DATA LOG
   class DataLogPage* TabSheetDataLog;
 
@@ -387,6 +333,7 @@ class TForm1 : public QMainWindow {
   void WireDiagnosisPages();
   // A received line (CR LF included) for the status sentences.
   void DispatchStatusSentence(const std::string& line);
+  // The six pictures; the TX and RX results go into DeviceInfo for the report.
   void UpdateCheckImages();
   void CreateSatelliteChart();
   // Satellite lists and AIS report counters zeroed.
@@ -395,19 +342,10 @@ class TForm1 : public QMainWindow {
   // F1 (STATIC DATA) and F12 (DATA LOG), from the window's short-cuts
   // wherever the focus is; key is a Qt::Key, others do nothing.
   void FormKeyUp(int key);
-  // GPS status page: after a stored GNSS sentence, and after an AIS one that began with '!'.
+  // After a stored GNSS sentence, and after an AIS one that began with '!'.
   void UpdateGpsStatus();
   void CountAisReports();
-  void ShowFixMode(int mode);
-  void ShowHdop(float hdop);
-  void ShowPositionSpeedCourse(float lon, float lat, float sog, float cog);
-  void ShowSatelliteCounts(int inUse, int inView);
-  void SetSkyMarker(int index, int prn, int azimuth, int elevation, bool used);
-  // The signal chart's bars, in order (labels as shown).
-  void ShowSignalBars(const std::vector<SignalBar>& bars);
-  std::vector<SignalBar> SignalBars() const;
   // System check.
-  void SetCheckImage(QLabel* image, bool passed);
   void SpeedButtonClearCheckClick();
   // One second after the clear button: ask the device again if still connected.
   void ClearCheckRequeryTimer();
@@ -420,12 +358,15 @@ class TForm1 : public QMainWindow {
   // The custom command took the Wi-Fi module over: no operation is current.
   void SetWiFiOperationNone();
 
-  GpsStatusModel GpsStatus;  // SatsInUse, SatsInView and GpsTypesSeen of the cycle
-  AisReportCounts ReportCounters;
-  std::array<QImage, 2> ImageListSysChk;  // 0 fail, 1 pass
-  QImage ImageListGpsStatusEarth;
-  TPaintSatelliteChart* PaintSatelliteChart = nullptr;
+ private:
+  // The six items as the device dump, the own vessel and the counts stand now.
+  SysCheckView SystemCheckNow() const;
+
+  class SystemCheckPage* TabSheetSystemCheck;
+  class GpsStatusPage* TabSheetGpsStatus;
   TTimer* TimerClearCheck = nullptr;
+
+ public:
   // ==== end diagnosis pages ====
 
   // ==== Wi-Fi page ====
@@ -510,8 +451,6 @@ class TForm1 : public QMainWindow {
   void BuildBaudRatePage();
   void BuildSrmPages();
   void BuildEncryptionPage();
-  void BuildSystemCheckPage();
-  void BuildGpsPage();
   void WireFrame();
   void InitSettingsPaths(const std::string& documentsDir, const std::string& appDir);
   // One received byte run of a link, cut into lines and handed on; false

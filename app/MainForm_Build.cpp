@@ -1,10 +1,6 @@
 // The window's controls, their captions, limits and form defaults, and the
 // layouts that place them.
 #include <QActionGroup>
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -22,12 +18,13 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include "app/MainForm.h"
 #include "app/pages/ConnectionPanel.h"
 #include "app/pages/DataLogPage.h"
+#include "app/pages/GpsStatusPage.h"
 #include "app/pages/PageBuild.h"
+#include "app/pages/SystemCheckPage.h"
 #include "app/pages/WiFiSetupPage.h"
 #include "ui/core/LanguageTable.h"
 #include "ui/core/TextDecode.h"
@@ -120,8 +117,8 @@ void TForm1::BuildFrame() {
   TabSheetWiFi = new WiFiSetupPage(PageControlConf, [this](const std::string& bytes) {
     return DecodeText(bytes, LanguageForSetting(LanguageIndex).codePage);
   });
-  BuildSystemCheckPage();
-  BuildGpsPage();
+  TabSheetSystemCheck = new SystemCheckPage(PageControlDiagnosis);
+  TabSheetGpsStatus = new GpsStatusPage(PageControlDiagnosis, dialogs);
   TabSheetDataLog = new DataLogPage(PageControlDiagnosis, dialogs, Texts);
 
   // Configure Device and Read Device act on the current configuration tab.
@@ -348,166 +345,4 @@ void TForm1::BuildEncryptionPage() {
   v->addStretch(1);
   spbConfigEncryption = NewButton(p, "spbConfigEncryption", "Config");
   spbConfigEncryption->hide();
-}
-
-void TForm1::BuildSystemCheckPage() {
-  TabSheetSystemCheck = NewPage(PageControlDiagnosis, "TabSheetSystemCheck", "SYSTEM CHECK");
-  QWidget* p = TabSheetSystemCheck;
-  auto* v = new QVBoxLayout(p);
-  auto* g = new QGridLayout;
-  g->setHorizontalSpacing(16);
-  g->setVerticalSpacing(10);
-  auto image = [p](const char* name) {
-    auto* l = NewLabel(p, name, "");
-    l->setFixedSize(24, 24);
-    l->setScaledContents(true);
-    return l;
-  };
-  auto value = [p](const char* name) {
-    auto* l = NewLabel(p, name, "---------");
-    l->setMinimumWidth(160);
-    return l;
-  };
-  int r = 0;
-  lblChkFwVer = NewLabel(p, "lblChkFwVer", "Firmware Version");
-  lblValFwVer = value("lblValFwVer");
-  ImageChkFwVer = image("ImageChkFwVer");
-  g->addWidget(ImageChkFwVer, r, 0);
-  g->addWidget(lblChkFwVer, r, 1);
-  g->addWidget(lblValFwVer, r++, 2, 1, 4);
-  lblChkProdSN = NewLabel(p, "lblChkProdSN", "Product Serial No.");
-  lblValProdSN = value("lblValProdSN");
-  ImageChkProdSN = image("ImageChkProdSN");
-  g->addWidget(ImageChkProdSN, r, 0);
-  g->addWidget(lblChkProdSN, r, 1);
-  g->addWidget(lblValProdSN, r++, 2, 1, 4);
-  lblChkMMSI = NewLabel(p, "lblChkMMSI", "MMSI ");
-  lblValMMSI = value("lblValMMSI");
-  lblValMMSI->setText("000000000");
-  ImageChkMMSI = image("ImageChkMMSI");
-  g->addWidget(ImageChkMMSI, r, 0);
-  g->addWidget(lblChkMMSI, r, 1);
-  g->addWidget(lblValMMSI, r++, 2, 1, 4);
-  lblChkGPS = NewLabel(p, "lblChkGPS", "GPS");
-  lblValGps = value("lblValGps");
-  lblValGps->setText("Lost");
-  ImageChkGps = image("ImageChkGps");
-  g->addWidget(ImageChkGps, r, 0);
-  g->addWidget(lblChkGPS, r, 1);
-  g->addWidget(lblValGps, r++, 2, 1, 4);
-
-  lblChkTx = NewLabel(p, "lblChkTx", "TX position reports");
-  lblChkTxCntChA = NewLabel(p, "lblChkTxCntChA", "Channel A: ");
-  lblValTxCntA = NewLabel(p, "lblValTxCntA", "0");
-  lblChkTxCntChB = NewLabel(p, "lblChkTxCntChB", "Channel B: ");
-  lblValTxCntB = NewLabel(p, "lblValTxCntB", "0");
-  ImageChkTx = image("ImageChkTx");
-  g->addWidget(ImageChkTx, r, 0);
-  g->addWidget(lblChkTx, r, 1);
-  g->addWidget(lblChkTxCntChA, r, 2);
-  g->addWidget(lblValTxCntA, r, 3);
-  g->addWidget(lblChkTxCntChB, r, 4);
-  g->addWidget(lblValTxCntB, r++, 5);
-  lblChkRx = NewLabel(p, "lblChkRx", "RX position reports");
-  lblChkRxCntChA = NewLabel(p, "lblChkRxCntChA", "Channel A: ");
-  lblValRxCntA = NewLabel(p, "lblValRxCntA", "0");
-  lblChkRxCntChB = NewLabel(p, "lblChkRxCntChB", "Channel B: ");
-  lblValRxCntB = NewLabel(p, "lblValRxCntB", "0");
-  ImageChkRx = image("ImageChkRx");
-  g->addWidget(ImageChkRx, r, 0);
-  g->addWidget(lblChkRx, r, 1);
-  g->addWidget(lblChkRxCntChA, r, 2);
-  g->addWidget(lblValRxCntA, r, 3);
-  g->addWidget(lblChkRxCntChB, r, 4);
-  g->addWidget(lblValRxCntB, r++, 5);
-  for (QLabel* l : {lblValTxCntA, lblValTxCntB, lblValRxCntA, lblValRxCntB}) l->setMinimumWidth(60);
-  g->setColumnStretch(6, 1);
-  v->addLayout(g);
-  v->addStretch(1);
-  auto* h = new QHBoxLayout;
-  h->addStretch(1);
-  SpeedButtonClearCheck = NewButton(p, "SpeedButtonClearCheck", "Reset checks");
-  SpeedButtonClearCheck->setMinimumWidth(120);
-  h->addWidget(SpeedButtonClearCheck);
-  v->addLayout(h);
-}
-
-void TForm1::BuildGpsPage() {
-  TabSheetGpsStatus = NewPage(PageControlDiagnosis, "TabSheetGpsStatus", "GPS STATUS");
-  QWidget* p = TabSheetGpsStatus;
-  auto* v = new QVBoxLayout(p);
-  auto* top = new QHBoxLayout;
-  auto* form = new QGridLayout;
-  form->setHorizontalSpacing(8);
-  struct Row {
-    TLabeledEdit** edit;
-    const char* name;
-    const char* caption;
-  } rows[] = {{&lblEdtGpsUtcDate, "lblEdtGpsUtcDate", "UTC Date"},
-              {&lblEdtGpsUtcTime, "lblEdtGpsUtcTime", "UTC Time"},
-              {&lblEdtGpsFixMode, "lblEdtGpsFixMode", "Fix Mode"},
-              {&lblEdtHdop, "lblEdtHdop", "HDOP"},
-              {&lblEdtGpsLat, "lblEdtGpsLat", "Latitude"},
-              {&lblEdtGpsLon, "lblEdtGpsLon", "Longitude"},
-              {&lblEdtGpsSOG, "lblEdtGpsSOG", "SOG"},
-              {&lblEdtGpsCOG, "lblEdtGpsCOG", "COG"},
-              {&lblEdtGpsNoSV_InView, "lblEdtGpsNoSV_InView", "Satellites in view"},
-              {&lblEdtGpsNoSV_InUse, "lblEdtGpsNoSV_InUse", "Satellites in use"}};
-  int i = 0;
-  for (auto& r : rows) {
-    *r.edit = NewReadout(p, r.name, r.caption);
-    (*r.edit)->setMinimumWidth(120);
-    // Two columns of label and value.
-    const int row = i % 5, col = (i / 5) * 2;
-    form->addWidget((*r.edit)->EditLabel, row, col, Qt::AlignRight);
-    form->addWidget(*r.edit, row, col + 1);
-    ++i;
-  }
-  top->addLayout(form, 1);
-  PanelSatelliteMap = Named(new QFrame(p), "PanelSatelliteMap");
-  PanelSatelliteMap->setFixedSize(198, 200);
-  PanelSatelliteMap->setAutoFillBackground(true);
-  PanelSatelliteMap->setStyleSheet("QFrame#PanelSatelliteMap { background: white; }");
-  {
-    auto* l = new QVBoxLayout(PanelSatelliteMap);
-    l->setContentsMargins(0, 0, 0, 0);
-    ImageGpsMap = NewLabel(PanelSatelliteMap, "ImageGpsMap", "");
-    ImageGpsMap->setScaledContents(true);
-    ImageGpsMap->hide();
-    l->addWidget(ImageGpsMap);
-  }
-  top->addWidget(PanelSatelliteMap, 0, Qt::AlignTop);
-  v->addLayout(top);
-
-  Label10 = NewLabel(p, "Label10", "SNR (dB-Hz)");
-  v->addWidget(Label10);
-  auto* chart = new QChart;
-  chart->setObjectName("Chart1Chart");
-  chart->legend()->hide();
-  chart->setTitle(QString());
-  chart->setBackgroundBrush(Qt::white);
-  chart->setMargins(QMargins(4, 4, 4, 4));
-  Series1 = new QBarSeries(chart);
-  Series1->setObjectName("Series1");
-  Series1->setLabelsVisible(true);
-  Series1->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-  chart->addSeries(Series1);
-  auto* axisX = new QBarCategoryAxis(chart);
-  axisX->setGridLineVisible(false);
-  axisX->setObjectName("Chart1AxisX");
-  auto* axisY = new QValueAxis(chart);
-  axisY->setRange(0, 58);
-  axisY->setLabelFormat("%d");
-  axisY->setObjectName("Chart1AxisY");
-  chart->addAxis(axisX, Qt::AlignBottom);
-  chart->addAxis(axisY, Qt::AlignLeft);
-  Series1->attachAxis(axisX);
-  Series1->attachAxis(axisY);
-  Chart1 = Named(new QChartView(chart, p), "Chart1");
-  Chart1->setMinimumHeight(160);
-  Chart1->setRenderHint(QPainter::Antialiasing);
-  v->addWidget(Chart1, 1);
-  lblSatelliteID = NewLabel(p, "lblSatelliteID", "Satellite ID");
-  lblSatelliteID->setAlignment(Qt::AlignCenter);
-  v->addWidget(lblSatelliteID);
 }

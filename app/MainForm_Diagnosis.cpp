@@ -1,42 +1,31 @@
-// Wiring of the diagnosis pages, the page-change and key handlers, and the
-// placement of the chart's axis caption.
-#include <QChart>
-#include <QChartView>
+// Wiring of the diagnosis pages, the page-change and key handlers, and what
+// the window does when it is resized.
 #include <QEvent>
-#include <QLabel>
-#include <QLayout>
-#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTabWidget>
 
+#include <functional>
+
 #include "app/MainForm.h"
 #include "app/pages/DataLogPage.h"
+#include "app/pages/GpsStatusPage.h"
+#include "app/pages/SystemCheckPage.h"
 
 namespace {
 
-// Calls back on a watched widget's resize, and on its move when asked to.
-class GeometryWatch : public QObject {
+// Calls back on a watched widget's resize.
+class ResizeWatch : public QObject {
  public:
-  GeometryWatch(QObject* parent, bool moves, std::function<void()> onChange)
-      : QObject(parent), moves_(moves), onChange_(std::move(onChange)) {}
+  ResizeWatch(QObject* parent, std::function<void()> onResize)
+      : QObject(parent), onResize_(std::move(onResize)) {}
   bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Resize || (moves_ && e->type() == QEvent::Move)) onChange_();
+    if (e->type() == QEvent::Resize) onResize_();
     return false;
   }
 
  private:
-  bool moves_;
-  std::function<void()> onChange_;
+  std::function<void()> onResize_;
 };
-
-constexpr int kSatelliteIdBand = 20;  // the caption's strip at the chart's foot
-
-void PlaceSatelliteIdLabel(QLabel* label, QChartView* chart) {
-  if (label->parentWidget() != chart->parentWidget()) return;
-  label->setGeometry(chart->x(), chart->y() + chart->height() - kSatelliteIdBand, chart->width(),
-                     kSatelliteIdBand);
-  label->raise();
-}
 
 }  // namespace
 
@@ -44,7 +33,7 @@ void TForm1::WireDiagnosisPages() {
   TimerClearCheck = new TTimer(this, "TimerClearCheck", 1000, liveTimers_);
   TimerClearCheck->OnTimer = [this] { ClearCheckRequeryTimer(); };
 
-  connect(SpeedButtonClearCheck, &QPushButton::clicked, this,
+  connect(TabSheetSystemCheck, &SystemCheckPage::ClearCheckRequested, this,
           [this] { SpeedButtonClearCheckClick(); });
   connect(TabSheetDataLog, &DataLogPage::SendCommandRequested, this,
           [this] { ButtonCustomSendCommandClick(); });
@@ -58,19 +47,11 @@ void TForm1::WireDiagnosisPages() {
     connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyUp(key); });
   }
 
-  // The caption sits in a strip kept free at the chart's foot, under the PRNs.
-  if (QLayout* l = lblSatelliteID->parentWidget()->layout()) l->removeWidget(lblSatelliteID);
-  Chart1->chart()->setMargins(QMargins(4, 4, 4, kSatelliteIdBand + 2));
-  lblSatelliteID->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  lblSatelliteID->setAttribute(Qt::WA_TransparentForMouseEvents);
-  Chart1->installEventFilter(
-      new GeometryWatch(this, true, [this] { PlaceSatelliteIdLabel(lblSatelliteID, Chart1); }));
-  installEventFilter(new GeometryWatch(this, false, [this] { FormResize(); }));
-  PlaceSatelliteIdLabel(lblSatelliteID, Chart1);
+  installEventFilter(new ResizeWatch(this, [this] { FormResize(); }));
 }
 
 void TForm1::FormResize() {
-  PlaceSatelliteIdLabel(lblSatelliteID, Chart1);
+  TabSheetGpsStatus->PlaceSatelliteIdLabel();
   // The window keeps its top edge 40 pixels down the screen; a maximised
   // window is the window manager's to place.
   if (isVisible() && !isMaximized() && !isFullScreen() && y() != 40) move(x(), 40);

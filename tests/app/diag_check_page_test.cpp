@@ -30,8 +30,8 @@ TEST_F(DiagCheckPage, EverythingFailsBeforeTheDeviceSpeaks) {
   EXPECT_EQ(Text(Find<QLabel>(form, "lblValGps")), "Lost");
   EXPECT_EQ(Text(Find<QLabel>(form, "lblValTxCntA")), "0");
   // Pass and fail pictures are different pictures.
-  EXPECT_NE(form->ImageListSysChk[0], form->ImageListSysChk[1]);
-  EXPECT_EQ(form->ImageListSysChk[0].size(), QSize(24, 24));
+  EXPECT_NE(CheckPage()->CheckImages()[0], CheckPage()->CheckImages()[1]);
+  EXPECT_EQ(CheckPage()->CheckImages()[0].size(), QSize(24, 24));
 }
 
 TEST_F(DiagCheckPage, ItemsPassFromDumpPositionAndTraffic) {
@@ -74,7 +74,7 @@ TEST_F(DiagCheckPage, ClearFailsEverythingThenAsksTheDeviceASecondLater) {
   EXPECT_EQ(Pictures(), std::vector<bool>(6, false));
   EXPECT_EQ(Text(Find<QLabel>(form, "lblValMMSI")), "000000000");
   EXPECT_EQ(Text(Find<QLabel>(form, "lblValGps")), "Lost");
-  EXPECT_EQ(form->ReportCounters.txA, 0u);
+  EXPECT_EQ(CheckPage()->ReportCounters().txA, 0u);
   EXPECT_EQ(form->DeviceInfo.checkFlags[kFlagTxPassed], 0);
   // Nothing is sent at once and the window does not block.
   EXPECT_TRUE(Sent().empty());

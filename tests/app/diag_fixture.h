@@ -2,8 +2,11 @@
 // The diagnosis pages' fixture: a window on a pseudo-terminal, sized as shown.
 #include <QComboBox>
 
+#include "app/pages/GpsStatusPage.h"
+#include "app/pages/SystemCheckPage.h"
 #include "protocol/Protocol.h"
 #include "tests/app/pty_form_fixture.h"
+#include "tests/support/find_control.h"
 #include "tests/support/recorded_traffic.h"
 
 class DiagFormTest : public PtyFormTest {
@@ -29,6 +32,9 @@ class DiagFormTest : public PtyFormTest {
     out.resize(count);
     return ::testing::AssertionSuccess();
   }
+
+  SystemCheckPage* CheckPage() { return Find<SystemCheckPage>(form, "TabSheetSystemCheck"); }
+  GpsStatusPage* GpsPage() { return Find<GpsStatusPage>(form, "TabSheetGpsStatus"); }
 
   static std::string Text(QLineEdit* e) { return e->text().toStdString(); }
   static std::string Text(QLabel* l) { return l->text().toStdString(); }

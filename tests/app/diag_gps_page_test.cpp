@@ -34,27 +34,30 @@ class DiagGpsPage : public DiagFormTest {
   }
   std::vector<std::string> Labels() {
     std::vector<std::string> out;
-    for (const auto& b : form->SignalBars()) out.push_back(b.label);
+    for (const auto& b : GpsPage()->SignalBars()) out.push_back(b.label);
     return out;
+  }
+  TPaintSatelliteChart* SkyPlot() {
+    return Find<TPaintSatelliteChart>(form, "PaintSatelliteChart");
   }
   int VisibleMarkers() {
     int n = 0;
     for (int i = 0; i < 32; ++i)
-      if (!form->PaintSatelliteChart->Marker(i)->isHidden()) ++n;
+      if (!SkyPlot()->Marker(i)->isHidden()) ++n;
     return n;
   }
 };
 
 TEST_F(DiagGpsPage, StartsWithSixteenEmptyBarsAndHiddenMarkers) {
-  auto bars = form->SignalBars();
+  auto bars = GpsPage()->SignalBars();
   ASSERT_EQ(bars.size(), 16u);
   for (const auto& b : bars) {
     EXPECT_EQ(b.label, "---");
     EXPECT_EQ(b.value, 0);
     EXPECT_FALSE(b.used);
   }
-  ASSERT_NE(form->PaintSatelliteChart, nullptr);
-  EXPECT_EQ(form->PaintSatelliteChart->MarkerCount(), 32);
+  ASSERT_NE(SkyPlot(), nullptr);
+  EXPECT_EQ(SkyPlot()->MarkerCount(), 32);
   EXPECT_EQ(VisibleMarkers(), 0);
   EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -78,7 +81,7 @@ TEST_F(DiagGpsPage, RecordedCyclesRedrawOnEveryRmc) {
   ASSERT_EQ(labels.size(), 16u);
   EXPECT_EQ(std::vector<std::string>(labels.begin(), labels.begin() + 9), second50);
   EXPECT_EQ(labels[9], "---");
-  auto bars = form->SignalBars();
+  auto bars = GpsPage()->SignalBars();
   EXPECT_EQ(bars[0].value, 23);
   EXPECT_EQ(bars[8].value, 41);
   for (int i = 0; i < 9; ++i) EXPECT_TRUE(bars[i].used) << i;
@@ -86,7 +89,7 @@ TEST_F(DiagGpsPage, RecordedCyclesRedrawOnEveryRmc) {
   EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsNoSV_InUse")), "9");
   EXPECT_EQ(VisibleMarkers(), 9);
   // Satellite 27 has no SNR: neither a bar nor a marker.
-  TPaintSatellite* m0 = form->PaintSatelliteChart->Marker(0);
+  TPaintSatellite* m0 = SkyPlot()->Marker(0);
   EXPECT_EQ(m0->Prn, 3);
   EXPECT_EQ(m0->Elevation, 39);
   EXPECT_EQ(m0->Azimuth, 230);
@@ -97,7 +100,7 @@ TEST_F(DiagGpsPage, RecordedCyclesRedrawOnEveryRmc) {
   ASSERT_TRUE(RecordedLines(22, more));
   DeviceLines(std::vector<std::string>(more.begin() + 13, more.end()));
   EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsUtcTime")), "21:39:52");
-  EXPECT_EQ(form->SignalBars()[0].value, 22);
+  EXPECT_EQ(GpsPage()->SignalBars()[0].value, 22);
   EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsNoSV_InView")), "9");
 }
 
@@ -114,15 +117,15 @@ TEST_F(DiagGpsPage, CycleInAnotherOrderAndWithGaps) {
   EXPECT_EQ(Labels()[0], "5");
   EXPECT_EQ(Labels()[1], "7");
   EXPECT_EQ(Labels()[2], "9");
-  auto bars = form->SignalBars();
+  auto bars = GpsPage()->SignalBars();
   EXPECT_TRUE(bars[0].used);
   EXPECT_TRUE(bars[1].used);
   EXPECT_FALSE(bars[2].used);
   // Satellite 7 keeps its bar but has nowhere on the plot to go.
-  EXPECT_FALSE(form->PaintSatelliteChart->Marker(0)->isHidden());
-  EXPECT_TRUE(form->PaintSatelliteChart->Marker(1)->isHidden());
-  EXPECT_FALSE(form->PaintSatelliteChart->Marker(2)->isHidden());
-  EXPECT_EQ(form->PaintSatelliteChart->Marker(2)->Used, 0);
+  EXPECT_FALSE(SkyPlot()->Marker(0)->isHidden());
+  EXPECT_TRUE(SkyPlot()->Marker(1)->isHidden());
+  EXPECT_FALSE(SkyPlot()->Marker(2)->isHidden());
+  EXPECT_EQ(SkyPlot()->Marker(2)->Used, 0);
 
   // A fix lost: "Lost", and HDOP is not shown.
   DeviceLines({Gsa(1, {}), Signed("$GPGGA,120002.00,,,,,0,00,,,M,,M,,")});
@@ -174,9 +177,9 @@ TEST_F(DiagGpsPage, FortySatellitesFillThirtySixBarsAndAllMarkers) {
   EXPECT_EQ(Text(Find<TLabeledEdit>(form, "lblEdtGpsNoSV_InView")), "36");
   EXPECT_EQ(VisibleMarkers(), 32);
   // Every marker sits within the plot.
-  const QRect plot = form->PaintSatelliteChart->geometry();
+  const QRect plot = SkyPlot()->geometry();
   for (int i = 0; i < 32; ++i) {
-    const QRect m = form->PaintSatelliteChart->Marker(i)->geometry();
+    const QRect m = SkyPlot()->Marker(i)->geometry();
     EXPECT_TRUE(plot.adjusted(-10, -10, 10, 10).contains(m)) << i;
   }
 }
@@ -191,19 +194,19 @@ TEST_F(DiagGpsPage, AisReportsCountPerChannel) {
                // A bad checksum and a line too long never count.
                BadChecksum(PositionReport18("VDM", 'A', 211000004, 5.8, 52.8, 1, 10, 5)),
                "!AIVDM,1,1,,A," + std::string(80, '0') + ",0*00"});
-  EXPECT_EQ(form->ReportCounters.rxA, 1u);
-  EXPECT_EQ(form->ReportCounters.rxB, 2u);
-  EXPECT_EQ(form->ReportCounters.txA, 0u);
-  EXPECT_EQ(form->ReportCounters.txB, 1u);
+  EXPECT_EQ(CheckPage()->ReportCounters().rxA, 1u);
+  EXPECT_EQ(CheckPage()->ReportCounters().rxB, 2u);
+  EXPECT_EQ(CheckPage()->ReportCounters().txA, 0u);
+  EXPECT_EQ(CheckPage()->ReportCounters().txB, 1u);
   // The two-part message of the recording counts once, on its last part.
   std::vector<std::string> rec;
   ASSERT_TRUE(RecordedLines(3, rec));
   DeviceLines({rec[1], rec[2]});
-  EXPECT_EQ(form->ReportCounters.rxB, 3u);
+  EXPECT_EQ(CheckPage()->ReportCounters().rxB, 3u);
 }
 
 TEST_F(DiagGpsPage, SkyPlotGeometryFollowsItsSize) {
-  TPaintSatelliteChart* c = form->PaintSatelliteChart;
+  TPaintSatelliteChart* c = SkyPlot();
   c->resize(200, 200);
   int x = 0, y = 0;
   c->PolarToScreen(0, 0, x, y);

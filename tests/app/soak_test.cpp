@@ -31,6 +31,7 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 
 #include "app/core/GpsText.h"
 #include "app/core/SysCheckCounters.h"
+#include "app/pages/SystemCheckPage.h"
 #include "protocol/Protocol.h"
 #include "tests/app/conn_fixture.h"
 #include "tests/support/find_control.h"
@@ -158,7 +159,8 @@ class SoakTest : public FormTest {
   std::string Differences() {
     return server.With([&](TransponderSim&) {
       std::ostringstream d;
-      const AisReportCounts& got = form->ReportCounters;
+      const AisReportCounts& got =
+          Find<SystemCheckPage>(form, "TabSheetSystemCheck")->ReportCounters();
       const AisReportCounts& want = reference.counts;
       if (got.rxA != want.rxA || got.rxB != want.rxB || got.txA != want.txA || got.txB != want.txB)
         d << "AIS counts: " << Describe(got) << " want " << Describe(want) << "\n";

@@ -84,8 +84,7 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   InitConnectionPages();
   ResetSession();
   // 9. The AIS target table starts empty: a fresh ProtocolState is.
-  // 10. Ship types.
-  FillShipTypeList();
+  // 10. Ship types: the static page lists them.
   // 11. First pages.
   PageControlMain->setCurrentIndex(0);
   PageControlConf->setCurrentIndex(0);

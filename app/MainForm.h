@@ -249,22 +249,7 @@ class TForm1 : public QMainWindow {
   TSpeedButton* SpeedButtonReload;
 
   // STATIC DATA
-  QWidget* TabSheetStatic;
-  QLabel* LabelMMSI;
-  TEdit* MaskEditMMSI;
-  QLabel* LabelMMSICantProg;
-  TLabeledEdit* lblEdtName;
-  TLabeledEdit* lblEdtCallSign;
-  QLabel* LabelShipType;
-  QComboBox* cbxShipType;
-  QLabel* stShipCargoType;
-  QGroupBox* GroupBoxDimension;
-  QSpinBox* CSpinEditA;
-  QSpinBox* CSpinEditB;
-  QSpinBox* CSpinEditC;
-  QSpinBox* CSpinEditD;
-  TSpeedButton* SpeedButtonStaticData;
-  QPlainTextEdit* MemoRecord;
+  class StaticDataPage* TabSheetStatic;
 
   // TRANSCEIVER
   QWidget* TabSheetTransceiver;
@@ -400,11 +385,10 @@ class TForm1 : public QMainWindow {
   // ==== configuration pages and device data ====
   // Wires the configuration pages' handlers; called once the controls exist.
   void WireConfigPages();
-  // Fills cbxShipType from the ship-type table and selects the first row.
-  void FillShipTypeList();
   // The constructor's start values: the six check flags cleared.
   void ResetDeviceInfo();
-  // A new session: the device information cleared except its check flags.
+  // A new session: the device information cleared except its check flags,
+  // and nothing shown of a programmed MMSI.
   void ClearSessionDeviceInfo();
   // Arms the handshake (no line), or offers it a received line (CR LF included).
   void DeviceHandshake();
@@ -441,13 +425,10 @@ class TForm1 : public QMainWindow {
 
   DEVICE_INFO_STRUCT DeviceInfo;
   uint32_t CekSequence = 0;  // encryption-key sentences sent in this run
-  // A reported ship type that cbxShipType lacks; written back until the user picks a row.
-  std::optional<uint16_t> KeptShipType;
 
  private:
   void InitConfigPageControls();
   void InitSrmAndEncryptionControls();
-  void ShowReportedShipType(int code);
   bool ConfigDeviceConnected();
   // Sends whole lines in order; at the first failure the link is closed,
   // PortOpenError shown, and false returned.
@@ -585,7 +566,6 @@ class TForm1 : public QMainWindow {
  private:
   void BuildFrame();
   void BuildConnectionPanel(QWidget* parent);
-  void BuildStaticPage();
   void BuildTransceiverPage();
   void BuildBaudRatePage();
   void BuildSrmPages();

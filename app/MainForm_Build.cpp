@@ -28,6 +28,7 @@
 #include "app/MainForm.h"
 #include "app/pages/DataLogPage.h"
 #include "app/pages/PageBuild.h"
+#include "app/pages/StaticDataPage.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ void TForm1::BuildFrame() {
   PageControlDiagnosis = Named(new QTabWidget(TabSheetDiagnosis), "PageControlDiagnosis");
   diagLayout->addWidget(PageControlDiagnosis);
 
-  BuildStaticPage();
+  TabSheetStatic = new StaticDataPage(PageControlConf);
   BuildTransceiverPage();
   BuildEncryptionPage();
   BuildBaudRatePage();
@@ -246,81 +247,6 @@ void TForm1::BuildConnectionPanel(QWidget* top) {
   side->addWidget(lblFirmVer, 2, 0, 1, 2);
   side->setRowStretch(3, 1);
   row->addLayout(side);
-}
-
-void TForm1::BuildStaticPage() {
-  TabSheetStatic = NewPage(PageControlConf, "TabSheetStatic", "STATIC DATA");
-  QWidget* p = TabSheetStatic;
-  auto* v = new QVBoxLayout(p);
-  auto* form = NewPageForm();
-
-  LabelMMSI = NewLabel(p, "LabelMMSI", "MMSI");
-  MaskEditMMSI = NewMmsiEdit(p, "MaskEditMMSI");
-  MaskEditMMSI->setMinimumWidth(120);
-  LabelMMSICantProg = NewLabel(p, "LabelMMSICantProg", "");
-  LabelMMSICantProg->setStyleSheet("color: #c00000;");
-  LabelMMSICantProg->hide();
-  auto* mmsiRow = new QHBoxLayout;
-  mmsiRow->addWidget(MaskEditMMSI);
-  mmsiRow->addWidget(LabelMMSICantProg);
-  mmsiRow->addStretch(1);
-  form->addRow(LabelMMSI, mmsiRow);
-
-  lblEdtName = NewLabeledEdit(p, "lblEdtName", "Ship Name");
-  lblEdtName->setMaxLength(20);
-  lblEdtName->SetUpperCaseOnly();
-  lblEdtName->setMinimumWidth(240);
-  AddRow(form, lblEdtName);
-  lblEdtCallSign = NewLabeledEdit(p, "lblEdtCallSign", "Call Sign");
-  lblEdtCallSign->setMaxLength(7);
-  lblEdtCallSign->SetUpperCaseOnly();
-  lblEdtCallSign->setMinimumWidth(120);
-  AddRow(form, lblEdtCallSign);
-
-  LabelShipType = NewLabel(p, "LabelShipType", "Ship Type");
-  cbxShipType = Named(new QComboBox(p), "cbxShipType");
-  cbxShipType->setMinimumContentsLength(30);
-  stShipCargoType = NewLabel(p, "stShipCargoType", "0");
-  stShipCargoType->setAlignment(Qt::AlignCenter);
-  stShipCargoType->setMinimumWidth(48);
-  stShipCargoType->setFrameShape(QFrame::StyledPanel);
-  stShipCargoType->setStyleSheet("background: #ffff00; color: black;");
-  auto* typeRow = new QHBoxLayout;
-  typeRow->addWidget(cbxShipType);
-  typeRow->addWidget(stShipCargoType);
-  typeRow->addStretch(1);
-  form->addRow(LabelShipType, typeRow);
-  v->addLayout(form);
-
-  GroupBoxDimension = Named(new QGroupBox("Ship's Dimension", p), "GroupBoxDimension");
-  auto* dims = new QGridLayout(GroupBoxDimension);
-  struct Dim {
-    QSpinBox** spin;
-    const char* name;
-    const char* caption;
-    int max;
-  } list[] = {{&CSpinEditA, "CSpinEditA", "A", 511},
-              {&CSpinEditB, "CSpinEditB", "B", 511},
-              {&CSpinEditC, "CSpinEditC", "C", 63},
-              {&CSpinEditD, "CSpinEditD", "D", 63}};
-  int col = 0;
-  for (auto& d : list) {
-    *d.spin = Named(new QSpinBox(GroupBoxDimension), d.name);
-    (*d.spin)->setRange(0, d.max);
-    (*d.spin)->setMinimumWidth(72);
-    auto* label = new QLabel(d.caption, GroupBoxDimension);
-    label->setBuddy(*d.spin);
-    dims->addWidget(label, 0, col++, Qt::AlignRight);
-    dims->addWidget(*d.spin, 0, col++);
-  }
-  dims->setColumnStretch(col, 1);
-  v->addWidget(GroupBoxDimension);
-
-  SpeedButtonStaticData = NewButton(p, "SpeedButtonStaticData", "Config");
-  SpeedButtonStaticData->hide();
-  MemoRecord = Named(new QPlainTextEdit(p), "MemoRecord");
-  MemoRecord->hide();
-  v->addStretch(1);
 }
 
 void TForm1::BuildTransceiverPage() {

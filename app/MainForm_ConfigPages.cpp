@@ -8,6 +8,7 @@
 
 #include "app/MainForm.h"
 #include "app/core/ConfigRecords.h"
+#include "app/pages/StaticDataPage.h"
 #include "wifi/core/WiFiSetup.h"
 
 #include <QRegularExpressionValidator>
@@ -31,16 +32,13 @@ void TForm1::WireConfigPages() {
   connect(SpeedButtonSetting, &QPushButton::clicked, this, [this] { SpeedButtonSettingClick(); });
   connect(SpeedButtonReload, &QPushButton::clicked, this, [this] { SpeedButtonReloadClick(); });
   connect(PageControlConf, &QTabWidget::currentChanged, this, [this] { PageControlConfChange(); });
-  connect(SpeedButtonStaticData, &QPushButton::clicked, this,
+  connect(TabSheetStatic, &StaticDataPage::ConfigRequested, this,
           [this] { SpeedButtonStaticDataClick(); });
   connect(spbTransponder, &QPushButton::clicked, this, [this] { spbTransponderClick(); });
   connect(spbBaudRate, &QPushButton::clicked, this, [this] { spbBaudRateClick(); });
   connect(spbSRMText, &QPushButton::clicked, this, [this] { spbSRMTextClick(); });
   connect(spbSRMButtonText, &QPushButton::clicked, this, [this] { spbSRMButtonTextClick(); });
   connect(spbConfigEncryption, &QPushButton::clicked, this, [this] { spbConfigEncryptionClick(); });
-  connect(cbxShipType, &QComboBox::currentIndexChanged, this, [this] { cbxShipTypeChange(); });
-  // Only a row the user picks replaces a reported type that the list lacks.
-  connect(cbxShipType, &QComboBox::activated, this, [this] { cbxShipCargoTypeClick(); });
   connect(ComboBoxGpsOutput, &QComboBox::currentIndexChanged, this,
           [this] { ComboBoxGpsOutputChange(); });
   connect(ComboBoxALRSentence, &QComboBox::activated, this,
@@ -51,21 +49,6 @@ void TForm1::WireConfigPages() {
 }
 
 void TForm1::InitConfigPageControls() {
-  // Static data
-  MaskEditMMSI->setMaxLength(9);
-  MaskEditMMSI->setValidator(
-      new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), MaskEditMMSI));
-  for (TLabeledEdit* edit : {lblEdtName, lblEdtCallSign}) edit->SetUpperCaseOnly();
-  lblEdtName->setMaxLength(20);
-  lblEdtCallSign->setMaxLength(7);
-  LabelMMSICantProg->setVisible(false);
-  CSpinEditA->setRange(0, 511);
-  CSpinEditB->setRange(0, 511);
-  CSpinEditC->setRange(0, 63);
-  CSpinEditD->setRange(0, 63);
-  if (cbxShipType->count() == 0) FillShipTypeList();
-  cbxShipTypeChange();
-
   // Transceiver
   FillIfEmpty(ComboBoxDscMonitoring, {"OFF", "ON"});
   QStringList outputs{"OFF"};
@@ -93,9 +76,8 @@ void TForm1::InitConfigPageControls() {
   InitSrmAndEncryptionControls();
 
   // Every write runs from Configure Device; the tabs' own buttons stay hidden.
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{SpeedButtonStaticData, spbTransponder, spbBaudRate,
-                                       spbSRMText, spbSRMButtonText, spbConfigEncryption})
+  for (QWidget* w : std::initializer_list<QWidget*>{spbTransponder, spbBaudRate, spbSRMText,
+                                                    spbSRMButtonText, spbConfigEncryption})
     w->setVisible(false);
   SpeedButtonSetting->setText("Configure Device");
   SpeedButtonReload->setText("Read Device");

@@ -8,6 +8,7 @@
 
 #include "app/MainForm.h"
 #include "app/core/PortOpenText.h"
+#include "app/pages/StaticDataPage.h"
 #include "protocol/Protocol.h"
 #include "wifi/core/PassThrough.h"
 
@@ -34,7 +35,6 @@ void TForm1::ResetSession() {
   TimerConnection->Stop();
   SetConnectionStatus(Texts.Disconnect);
   EnableSerialSettings(true);
-  LabelMMSICantProg->hide();
   ClearSessionDeviceInfo();
   SrmMode = 0;
   SrmButtonSupported = 0;

@@ -9,8 +9,8 @@
 
 #include "app/MainForm.h"
 #include "app/core/DeviceData.h"
-#include "app/core/ShipType.h"
 #include "app/core/TextEscape.h"
+#include "app/pages/StaticDataPage.h"
 #include "ui/core/LanguageLoader.h"
 
 namespace {
@@ -34,7 +34,10 @@ void TForm1::ResetDeviceInfo() {
   for (uint8_t& flag : DeviceInfo.checkFlags) flag = 0;
 }
 
-void TForm1::ClearSessionDeviceInfo() { ClearDeviceInfoKeepFlags(DeviceInfo); }
+void TForm1::ClearSessionDeviceInfo() {
+  TabSheetStatic->HideMmsiCantProg();
+  ClearDeviceInfoKeepFlags(DeviceInfo);
+}
 
 void TForm1::DeviceHandshake() { DeviceHandshake(std::string()); }
 
@@ -102,39 +105,15 @@ void TForm1::ShowNmeaPorts() {
   }
 }
 
-void TForm1::ShowReportedShipType(int code) {
-  int row = FindShipTypeRow(code);
-  if (row >= 0) {
-    KeptShipType.reset();
-    cbxShipType->setCurrentIndex(row);
-    stShipCargoType->setText(QString::number(code));
-  } else {
-    // Not in the list: keep it, so Configure Device writes it back unchanged.
-    KeptShipType = static_cast<uint16_t>(code < 0 ? 0 : code > 256 ? 256 : code);
-    cbxShipType->setCurrentIndex(0);
-    stShipCargoType->setText("0");
-  }
-}
-
 void TForm1::ParseDeviceData(const std::string& line) {
   DeviceDataUpdate u = ::ParseDeviceData(line, DeviceInfo);
-  if (u.mmsi) {
-    bool programmed = DeviceInfo.mmsi != 0;
-    MaskEditMMSI->setEnabled(!programmed);
-    LabelMMSICantProg->setVisible(programmed);
-    if (programmed) {
-      LabelMMSICantProg->setText(QString::fromStdString(MmsiCantProgText(DeviceInfo.mmsi, Texts)));
-      MaskEditMMSI->setText(Nine(DeviceInfo.mmsi));
-    }
-  }
-  if (u.name) lblEdtName->setText(Bytes(DeviceInfo.name));
-  if (u.callSign) lblEdtCallSign->setText(Bytes(DeviceInfo.callSign));
+  if (u.mmsi) TabSheetStatic->ShowMmsi(DeviceInfo.mmsi, MmsiCantProgText(DeviceInfo.mmsi, Texts));
+  if (u.name) TabSheetStatic->ShowName(DeviceInfo.name);
+  if (u.callSign) TabSheetStatic->ShowCallSign(DeviceInfo.callSign);
   if (u.shipCargo) {
-    ShowReportedShipType(DeviceInfo.shipCargoType);
-    CSpinEditA->setValue(DeviceInfo.dimA);
-    CSpinEditB->setValue(DeviceInfo.dimB);
-    CSpinEditC->setValue(DeviceInfo.dimC);
-    CSpinEditD->setValue(DeviceInfo.dimD);
+    TabSheetStatic->ShowReportedShipType(DeviceInfo.shipCargoType);
+    TabSheetStatic->ShowDimensions(DeviceInfo.dimA, DeviceInfo.dimB, DeviceInfo.dimC,
+                                   DeviceInfo.dimD);
   }
   if (u.dscMonitor) ComboBoxDscMonitoring->setCurrentIndex(u.dscMonitorIndex);
   if (u.firmwareText) lblFirmVer->setText("Firmware Version: " + Bytes(DeviceInfo.firmwareText));
@@ -243,11 +222,4 @@ void TForm1::SelectSrmMode() {
 void TForm1::ShowSrmTabs() {
   SetTabShown(PageControlConf, TabSheetSRMText, SrmMode == 3);
   SetTabShown(PageControlConf, TabSheetButtonSRM, SrmMode == 4);
-}
-
-void TForm1::FillShipTypeList() {
-  cbxShipType->clear();
-  for (const SHIP_TYPE_ROW& row : ShipTypeTable)
-    cbxShipType->addItem(QString::fromLatin1(row.text));
-  cbxShipType->setCurrentIndex(0);
 }

@@ -11,6 +11,7 @@
 
 #include "app/MainForm.h"
 #include "app/pages/DataLogPage.h"
+#include "app/pages/StaticDataPage.h"
 
 namespace {
 

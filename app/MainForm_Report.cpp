@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/MainForm.h"
+#include "app/pages/StaticDataPage.h"
 #include "ui/core/ConfigReport.h"
 #include "ui/core/Maker.h"
 #include "ui/widgets/About.h"
@@ -44,7 +45,7 @@ CONFIG_REPORT_DATA CollectReportData(TForm1& f, const WIFI_GENERATE_REPORT_DATA&
   d.name = DeviceText(info.name);
   d.callSign = DeviceText(info.callSign);
   d.mmsi = info.mmsi;
-  d.shipType = Text(f.cbxShipType->currentText());
+  f.TabSheetStatic->FillReport(d);
   d.dimA = info.dimA;
   d.dimB = info.dimB;
   d.dimC = info.dimC;
@@ -159,11 +160,10 @@ void TForm1::RunConfigReport() {
     wifiReport.reportLoad = 0;
     return;
   }
-  MemoRecord->clear();
   const CONFIG_REPORT_DATA data = CollectReportData(*this, wifiReport);
   const std::string text = BuildConfigReport(data);
   wifiReport.reportLoad = 0;
-  MemoRecord->setPlainText(QString::fromStdString(text).remove('\r'));
+  TabSheetStatic->ShowRecord(text);
 
   auto chosen = dialogs.SaveFileName("Report File (*.TXT)", ReportFileName(DeviceInfo.mmsi), "");
   if (!chosen || chosen->empty()) return;

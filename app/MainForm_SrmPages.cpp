@@ -49,8 +49,6 @@ void TForm1::InitSrmAndEncryptionControls() {
   LabeledEditEncryptionASCII->setMaxLength(16);
   LabeledEditEncryptionASCII->setValidator(PrintableAscii(LabeledEditEncryptionASCII));
   LabeledEditEncryptionASCII->setText("R.T.V.");
-  lblEdtName->setValidator(PrintableAscii(lblEdtName));
-  lblEdtCallSign->setValidator(PrintableAscii(lblEdtCallSign));
   EnableEncryptionControls(cbxEncrptionEnable->isChecked());
 }
 

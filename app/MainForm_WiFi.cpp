@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "app/MainForm.h"
+#include "app/pages/StaticDataPage.h"
 #include "ui/core/LanguageTable.h"
 #include "ui/core/TextDecode.h"
 #include "wifi/core/WiFiSetup.h"

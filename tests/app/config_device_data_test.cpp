@@ -5,6 +5,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include "app/pages/StaticDataPage.h"
 #include "protocol/Protocol.h"
 #include "tests/app/config_fixture.h"
 #include "tests/support/find_control.h"
@@ -142,8 +143,9 @@ TEST_F(ConfigDeviceData, ReceivedStaticAndVoyageData) {
   Device(Signed("$AIVSD,99,,,,,,,,"));
   EXPECT_EQ(Find<QComboBox>(form, "cbxShipType")->currentIndex(), 0);
   EXPECT_EQ(Find<QLabel>(form, "stShipCargoType")->text(), "0");
-  ASSERT_TRUE(form->KeptShipType);
-  EXPECT_EQ(*form->KeptShipType, 99);
+  const auto kept = Find<StaticDataPage>(form, "TabSheetStatic")->KeptShipType();
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(*kept, 99);
 
   Device(Signed("$AISSD,CALL,NAME,10,20,5,6,0,AI"));
   EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditA")->value(), 10);

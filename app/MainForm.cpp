@@ -100,7 +100,6 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   // 16.-17. Device-dependent pages stay hidden until the device reports them.
   for (QWidget* tab : {TabSheetSRMText, TabSheetEncryption, TabSheetButtonSRM})
     PageControlConf->setTabVisible(PageControlConf->indexOf(tab), false);
-  AlrReplied = 0;
   SrmMode = 0;
   // 18.-19. Wi-Fi page.
   InitWiFiPage();

@@ -173,7 +173,6 @@ class TForm1 : public QMainWindow {
   uint8_t ConnectFailed = 0;
   std::string SerialLine;
   std::string TcpLine;
-  uint8_t AlrReplied = 0;
   uint8_t SrmButtonSupported = 0;
   uint8_t SrmTextSupported = 0;
   int32_t SrmMode = 0;  // 3 SRM text page, 4 SRM button page
@@ -252,17 +251,7 @@ class TForm1 : public QMainWindow {
   class StaticDataPage* TabSheetStatic;
 
   // TRANSCEIVER
-  QWidget* TabSheetTransceiver;
-  QLabel* lblDscMonitoring;
-  QComboBox* ComboBoxDscMonitoring;
-  QLabel* lblGpsOutput;
-  QComboBox* ComboBoxGpsOutput;
-  QLabel* lblGsOffWarningMsg;
-  QLabel* LabelGPSMode;
-  QComboBox* ComboBoxTransceiver_GPSMode;
-  QLabel* LabelALRSentence;
-  QComboBox* ComboBoxALRSentence;
-  TSpeedButton* spbTransponder;
+  class TransceiverPage* TabSheetTransceiver;
 
   // BAUD RATE
   QWidget* TabSheetBaudRate;
@@ -566,7 +555,6 @@ class TForm1 : public QMainWindow {
  private:
   void BuildFrame();
   void BuildConnectionPanel(QWidget* parent);
-  void BuildTransceiverPage();
   void BuildBaudRatePage();
   void BuildSrmPages();
   void BuildEncryptionPage();

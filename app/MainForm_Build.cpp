@@ -29,6 +29,7 @@
 #include "app/pages/DataLogPage.h"
 #include "app/pages/PageBuild.h"
 #include "app/pages/StaticDataPage.h"
+#include "app/pages/TransceiverPage.h"
 
 namespace {
 
@@ -110,7 +111,7 @@ void TForm1::BuildFrame() {
   diagLayout->addWidget(PageControlDiagnosis);
 
   TabSheetStatic = new StaticDataPage(PageControlConf);
-  BuildTransceiverPage();
+  TabSheetTransceiver = new TransceiverPage(PageControlConf);
   BuildEncryptionPage();
   BuildBaudRatePage();
   BuildSrmPages();
@@ -247,40 +248,6 @@ void TForm1::BuildConnectionPanel(QWidget* top) {
   side->addWidget(lblFirmVer, 2, 0, 1, 2);
   side->setRowStretch(3, 1);
   row->addLayout(side);
-}
-
-void TForm1::BuildTransceiverPage() {
-  TabSheetTransceiver = NewPage(PageControlConf, "TabSheetTransceiver", "TRANSCEIVER");
-  QWidget* p = TabSheetTransceiver;
-  auto* v = new QVBoxLayout(p);
-  auto* form = NewPageForm();
-  lblDscMonitoring = NewLabel(p, "lblDscMonitoring", "DSC Monitoring");
-  ComboBoxDscMonitoring = NewList(p, "ComboBoxDscMonitoring", {"OFF", "ON"});
-  form->addRow(lblDscMonitoring, ComboBoxDscMonitoring);
-  lblGpsOutput = NewLabel(p, "lblGpsOutput", "GPS Update Rate");
-  QStringList rates{"OFF"};
-  for (int s = 1; s <= 10; ++s) rates << QString("%1s").arg(s);
-  ComboBoxGpsOutput = NewList(p, "ComboBoxGpsOutput", rates);
-  form->addRow(lblGpsOutput, ComboBoxGpsOutput);
-  lblGsOffWarningMsg =
-      NewLabel(p, "lblGsOffWarningMsg",
-               "WARNING: All the input sentences will be filtered out (not forwarding).");
-  lblGsOffWarningMsg->setStyleSheet("color: #c00000;");
-  lblGsOffWarningMsg->setWordWrap(true);
-  lblGsOffWarningMsg->setMinimumWidth(460);
-  lblGsOffWarningMsg->hide();
-  form->addRow(QString(), lblGsOffWarningMsg);
-  LabelGPSMode = NewLabel(p, "LabelGPSMode", "GPS Mode");
-  ComboBoxTransceiver_GPSMode =
-      NewList(p, "ComboBoxTransceiver_GPSMode", {"Altitude higher than 500m", "At sea level"});
-  form->addRow(LabelGPSMode, ComboBoxTransceiver_GPSMode);
-  LabelALRSentence = NewLabel(p, "LabelALRSentence", "ALR Sentence");
-  ComboBoxALRSentence = NewList(p, "ComboBoxALRSentence", {"OFF", "ON"});
-  form->addRow(LabelALRSentence, ComboBoxALRSentence);
-  v->addLayout(form);
-  v->addStretch(1);
-  spbTransponder = NewButton(p, "spbTransponder", "Config");
-  spbTransponder->hide();
 }
 
 void TForm1::BuildBaudRatePage() {

@@ -9,6 +9,7 @@
 #include "app/MainForm.h"
 #include "app/core/ConfigRecords.h"
 #include "app/pages/StaticDataPage.h"
+#include "app/pages/TransceiverPage.h"
 #include "wifi/core/WiFiSetup.h"
 
 #include <QRegularExpressionValidator>
@@ -34,33 +35,18 @@ void TForm1::WireConfigPages() {
   connect(PageControlConf, &QTabWidget::currentChanged, this, [this] { PageControlConfChange(); });
   connect(TabSheetStatic, &StaticDataPage::ConfigRequested, this,
           [this] { SpeedButtonStaticDataClick(); });
-  connect(spbTransponder, &QPushButton::clicked, this, [this] { spbTransponderClick(); });
+  connect(TabSheetTransceiver, &TransceiverPage::ConfigRequested, this,
+          [this] { spbTransponderClick(); });
   connect(spbBaudRate, &QPushButton::clicked, this, [this] { spbBaudRateClick(); });
   connect(spbSRMText, &QPushButton::clicked, this, [this] { spbSRMTextClick(); });
   connect(spbSRMButtonText, &QPushButton::clicked, this, [this] { spbSRMButtonTextClick(); });
   connect(spbConfigEncryption, &QPushButton::clicked, this, [this] { spbConfigEncryptionClick(); });
-  connect(ComboBoxGpsOutput, &QComboBox::currentIndexChanged, this,
-          [this] { ComboBoxGpsOutputChange(); });
-  connect(ComboBoxALRSentence, &QComboBox::activated, this,
-          [this] { ComboBoxALRSentenceChange(); });
   connect(cbxEncrptionEnable, &QCheckBox::clicked, this, [this] { cbxEncrptionEnableClick(); });
   connect(cbxEncryptionAddressMode, &QCheckBox::clicked, this,
           [this] { cbxEncryptionAddressModeClick(); });
 }
 
 void TForm1::InitConfigPageControls() {
-  // Transceiver
-  FillIfEmpty(ComboBoxDscMonitoring, {"OFF", "ON"});
-  QStringList outputs{"OFF"};
-  for (int s = 1; s <= 10; ++s) outputs << QString("%1s").arg(s);
-  FillIfEmpty(ComboBoxGpsOutput, outputs);
-  FillIfEmpty(ComboBoxTransceiver_GPSMode, {"Altitude higher than 500m", "At sea level"});
-  FillIfEmpty(ComboBoxALRSentence, {"OFF", "ON"});
-  ComboBoxALRSentence->setCurrentIndex(1);  // "ON" until the device reports its setting
-  lblGsOffWarningMsg->setText(
-      "WARNING: All the input sentences will be filtered out (not forwarding).");
-  ComboBoxGpsOutputChange();
-
   // Baud rates: ports 3 and 4 only for device types that have them
   for (QComboBox* box :
        {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4}) {
@@ -76,8 +62,8 @@ void TForm1::InitConfigPageControls() {
   InitSrmAndEncryptionControls();
 
   // Every write runs from Configure Device; the tabs' own buttons stay hidden.
-  for (QWidget* w : std::initializer_list<QWidget*>{spbTransponder, spbBaudRate, spbSRMText,
-                                                    spbSRMButtonText, spbConfigEncryption})
+  for (QWidget* w : std::initializer_list<QWidget*>{spbBaudRate, spbSRMText, spbSRMButtonText,
+                                                    spbConfigEncryption})
     w->setVisible(false);
   SpeedButtonSetting->setText("Configure Device");
   SpeedButtonReload->setText("Read Device");
@@ -150,16 +136,10 @@ void TForm1::PageControlConfChange() {
 }
 
 void TForm1::spbTransponderClick() {
-  TransceiverPageValues page;
-  page.dscIndex = ComboBoxDscMonitoring->currentIndex();
-  page.gpsOutputIndex = ComboBoxGpsOutput->currentIndex();
-  page.gpsModeIndex = ComboBoxTransceiver_GPSMode->currentIndex();
-  page.alrIndex = ComboBoxALRSentence->currentIndex();
-  page.alrReplied = AlrReplied != 0;
-  TransceiverWrite write = PlanTransceiverWrite(page);
+  TransceiverWrite write = PlanTransceiverWrite(TabSheetTransceiver->Values());
   auto dbg = BuildDbgLine(*Protocol, write.dbg);
   if (!dbg || !SendConfigLines({*dbg})) return;
-  ComboBoxALRSentence->setCurrentIndex(write.alrIndex);
+  TabSheetTransceiver->SetAlrIndex(write.alrIndex);
   SendConfigLines({write.alrSentence});
 }
 
@@ -182,14 +162,9 @@ void TForm1::spbBaudRateClick() {
   spbBaudRate->SetDown(false);
 }
 
-void TForm1::ComboBoxGpsOutputChange() {
-  lblGsOffWarningMsg->setVisible(ComboBoxGpsOutput->currentIndex() == 0);
-}
+void TForm1::ComboBoxGpsOutputChange() { TabSheetTransceiver->ComboBoxGpsOutputChange(); }
 
-void TForm1::ComboBoxALRSentenceChange() {
-  // Until the device has reported its ALR setting the list stays at "ON".
-  if (!AlrReplied) ComboBoxALRSentence->setCurrentIndex(1);
-}
+void TForm1::ComboBoxALRSentenceChange() { TabSheetTransceiver->ComboBoxALRSentenceChange(); }
 
 void TForm1::SetWiFiModulePresent(bool present) {
   WiFiData.modulePresent = present ? 1 : 0;

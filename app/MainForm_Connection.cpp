@@ -9,6 +9,7 @@
 #include "app/MainForm.h"
 #include "app/core/PortOpenText.h"
 #include "app/pages/StaticDataPage.h"
+#include "app/pages/TransceiverPage.h"
 #include "protocol/Protocol.h"
 #include "wifi/core/PassThrough.h"
 
@@ -259,7 +260,7 @@ int TForm1::CheckManualPort() {
 }
 
 bool TForm1::QueryDevice(int command) {
-  AlrReplied = 0;
+  TabSheetTransceiver->SetAlrReplied(false);
   auto& p = Protocol->proprietary;
   p.tstNumberA = 99999;
   p.tstNumberB = 99;

@@ -11,6 +11,7 @@
 #include "app/core/DeviceData.h"
 #include "app/core/TextEscape.h"
 #include "app/pages/StaticDataPage.h"
+#include "app/pages/TransceiverPage.h"
 #include "ui/core/LanguageLoader.h"
 
 namespace {
@@ -115,17 +116,14 @@ void TForm1::ParseDeviceData(const std::string& line) {
     TabSheetStatic->ShowDimensions(DeviceInfo.dimA, DeviceInfo.dimB, DeviceInfo.dimC,
                                    DeviceInfo.dimD);
   }
-  if (u.dscMonitor) ComboBoxDscMonitoring->setCurrentIndex(u.dscMonitorIndex);
+  if (u.dscMonitor) TabSheetTransceiver->ShowDscMonitoring(u.dscMonitorIndex);
   if (u.firmwareText) lblFirmVer->setText("Firmware Version: " + Bytes(DeviceInfo.firmwareText));
   if (u.nmeaRates) {
     cbx_NMEABaudRateNo2->setCurrentIndex(u.nmeaNo2Index);
     cbx_NMEABaudRateNo3->setCurrentIndex(u.nmeaNo3Index);
   }
-  if (u.gpsOutputIndex) {
-    ComboBoxGpsOutput->setCurrentIndex(*u.gpsOutputIndex);
-    ComboBoxGpsOutputChange();
-  }
-  if (u.gpsDynModel) ComboBoxTransceiver_GPSMode->setCurrentIndex(u.gpsModeIndex);
+  if (u.gpsOutputIndex) TabSheetTransceiver->ShowGpsOutput(*u.gpsOutputIndex);
+  if (u.gpsDynModel) TabSheetTransceiver->ShowGpsMode(u.gpsModeIndex);
   if (u.srmBoxes) SelectSrmMode();
   if (u.systemDataEnd) ShowSrmTabs();
   if (u.cfgReply) HandleCfgReply(*u.cfgReply);
@@ -177,8 +175,7 @@ void TForm1::HandleCfgReply(const CfgReply& reply) {
         if (v >= 0) MaskEditEncryptionAddressMMSI->setText(Nine(v));
         break;
       case 6:
-        AlrReplied = 1;
-        ComboBoxALRSentence->setCurrentIndex(v == 0 ? 1 : 0);
+        TabSheetTransceiver->ShowAlrReply(v);
         break;
       case 109:
         SetWiFiModulePresent(v == 1);

@@ -17,6 +17,7 @@
 
 #include "app/MainForm.h"
 #include "app/pages/StaticDataPage.h"
+#include "app/pages/TransceiverPage.h"
 #include "ui/core/ConfigReport.h"
 #include "ui/core/Maker.h"
 #include "ui/widgets/About.h"
@@ -55,13 +56,7 @@ CONFIG_REPORT_DATA CollectReportData(TForm1& f, const WIFI_GENERATE_REPORT_DATA&
   d.gpsOutputOn = info.gpsOutputOn;
   d.gpsReportInterval = info.gpsReportInterval;
   d.gpsDynModel = info.gpsDynModel;
-  for (int i = 0; i < 2; ++i) {
-    d.gpsModeItems[i] = Text(f.ComboBoxTransceiver_GPSMode->itemText(i));
-    d.alrItems[i] = Text(f.ComboBoxALRSentence->itemText(i));
-  }
-  // Until the device has said otherwise, its ALR output is on.
-  if (f.AlrReplied == 0) f.ComboBoxALRSentence->setCurrentIndex(1);
-  d.alrIndex = f.ComboBoxALRSentence->currentIndex();
+  f.TabSheetTransceiver->FillReport(d);
 
   d.multipleBaudType = info.multipleBaudType;
   for (int i = 0; i < 4; ++i) d.nmeaPortBaud[i] = info.nmeaPortBaud[i];

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 #include "app/pages/StaticDataPage.h"
+#include "app/pages/TransceiverPage.h"
 #include "protocol/Protocol.h"
 #include "tests/app/config_fixture.h"
 #include "tests/support/find_control.h"
@@ -112,9 +113,9 @@ TEST_F(ConfigDeviceData, RepliesSetTheControls) {
   EXPECT_EQ(Find<QComboBox>(form, "cbx_NMEABaudRateNo3")->currentText(), "4800");
   EXPECT_EQ(form->DeviceInfo.nmeaPortBaud[3], 4800);
 
-  EXPECT_EQ(form->AlrReplied, 0);
+  EXPECT_EQ(Find<TransceiverPage>(form, "TabSheetTransceiver")->AlrReplied(), 0);
   Device(Signed("$PKVR,R,CFG,108,6,,"));
-  EXPECT_EQ(form->AlrReplied, 1);
+  EXPECT_EQ(Find<TransceiverPage>(form, "TabSheetTransceiver")->AlrReplied(), 1);
   EXPECT_EQ(Find<QComboBox>(form, "ComboBoxALRSentence")->currentText(), "OFF");
   Device(Signed("$PKVR,R,CFG,108,6,0,"));
   EXPECT_EQ(Find<QComboBox>(form, "ComboBoxALRSentence")->currentText(), "ON");

@@ -254,16 +254,7 @@ class TForm1 : public QMainWindow {
   class TransceiverPage* TabSheetTransceiver;
 
   // BAUD RATE
-  QWidget* TabSheetBaudRate;
-  QLabel* LabelUartNo1;
-  QComboBox* cbx_NMEABaudRateNo1;
-  QLabel* LabelUartNo2;
-  QComboBox* cbx_NMEABaudRateNo2;
-  QLabel* LabelUartNo3;
-  QComboBox* cbx_NMEABaudRateNo3;
-  QLabel* LabelUartNo4;
-  QComboBox* cbx_NMEABaudRateNo4;
-  TSpeedButton* spbBaudRate;
+  class BaudRatePage* TabSheetBaudRate;
 
   // SRM TEXT (four texts) and SRM TEXT (the button's text)
   QWidget* TabSheetSRMText;
@@ -555,7 +546,6 @@ class TForm1 : public QMainWindow {
  private:
   void BuildFrame();
   void BuildConnectionPanel(QWidget* parent);
-  void BuildBaudRatePage();
   void BuildSrmPages();
   void BuildEncryptionPage();
   void BuildWiFiPage();

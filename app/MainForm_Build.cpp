@@ -26,16 +26,11 @@
 #include <QValueAxis>
 
 #include "app/MainForm.h"
+#include "app/pages/BaudRatePage.h"
 #include "app/pages/DataLogPage.h"
 #include "app/pages/PageBuild.h"
 #include "app/pages/StaticDataPage.h"
 #include "app/pages/TransceiverPage.h"
-
-namespace {
-
-const QStringList kNmeaRates = {"38400", "9600", "4800"};
-
-}  // namespace
 
 void TForm1::BuildFrame() {
   setObjectName("Form1");
@@ -113,7 +108,7 @@ void TForm1::BuildFrame() {
   TabSheetStatic = new StaticDataPage(PageControlConf);
   TabSheetTransceiver = new TransceiverPage(PageControlConf);
   BuildEncryptionPage();
-  BuildBaudRatePage();
+  TabSheetBaudRate = new BaudRatePage(PageControlConf);
   BuildSrmPages();
   BuildWiFiPage();
   BuildSystemCheckPage();
@@ -248,36 +243,6 @@ void TForm1::BuildConnectionPanel(QWidget* top) {
   side->addWidget(lblFirmVer, 2, 0, 1, 2);
   side->setRowStretch(3, 1);
   row->addLayout(side);
-}
-
-void TForm1::BuildBaudRatePage() {
-  TabSheetBaudRate = NewPage(PageControlConf, "TabSheetBaudRate", "BAUD RATE");
-  QWidget* p = TabSheetBaudRate;
-  auto* v = new QVBoxLayout(p);
-  auto* form = NewPageForm();
-  LabelUartNo1 = NewLabel(p, "LabelUartNo1", "NMEA 1 Input");
-  cbx_NMEABaudRateNo1 = NewList(p, "cbx_NMEABaudRateNo1", kNmeaRates);
-  LabelUartNo2 = NewLabel(p, "LabelUartNo2", "NMEA 1 Output");
-  cbx_NMEABaudRateNo2 = NewList(p, "cbx_NMEABaudRateNo2", kNmeaRates);
-  LabelUartNo3 = NewLabel(p, "LabelUartNo3", "NMEA 2 Input");
-  cbx_NMEABaudRateNo3 = NewList(p, "cbx_NMEABaudRateNo3", kNmeaRates);
-  LabelUartNo4 = NewLabel(p, "LabelUartNo4", "NMEA 2 Output");
-  cbx_NMEABaudRateNo4 = NewList(p, "cbx_NMEABaudRateNo4", kNmeaRates);
-  for (auto* c :
-       {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4})
-    c->setMinimumWidth(120);
-  form->addRow(LabelUartNo1, cbx_NMEABaudRateNo1);
-  form->addRow(LabelUartNo2, cbx_NMEABaudRateNo2);
-  form->addRow(LabelUartNo3, cbx_NMEABaudRateNo3);
-  form->addRow(LabelUartNo4, cbx_NMEABaudRateNo4);
-  for (QWidget* w :
-       {static_cast<QWidget*>(LabelUartNo3), static_cast<QWidget*>(cbx_NMEABaudRateNo3),
-        static_cast<QWidget*>(LabelUartNo4), static_cast<QWidget*>(cbx_NMEABaudRateNo4)})
-    w->hide();
-  v->addLayout(form);
-  v->addStretch(1);
-  spbBaudRate = NewButton(p, "spbBaudRate", "Config");
-  spbBaudRate->hide();
 }
 
 void TForm1::BuildSrmPages() {

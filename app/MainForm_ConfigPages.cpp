@@ -8,6 +8,7 @@
 
 #include "app/MainForm.h"
 #include "app/core/ConfigRecords.h"
+#include "app/pages/BaudRatePage.h"
 #include "app/pages/StaticDataPage.h"
 #include "app/pages/TransceiverPage.h"
 #include "wifi/core/WiFiSetup.h"
@@ -17,10 +18,6 @@
 namespace {
 
 const char kPlainCaption[] = "Kvor AIS Configuration";
-
-void FillIfEmpty(QComboBox* box, const QStringList& items) {
-  if (box->count() == 0) box->addItems(items);
-}
 
 }  // namespace
 
@@ -37,7 +34,7 @@ void TForm1::WireConfigPages() {
           [this] { SpeedButtonStaticDataClick(); });
   connect(TabSheetTransceiver, &TransceiverPage::ConfigRequested, this,
           [this] { spbTransponderClick(); });
-  connect(spbBaudRate, &QPushButton::clicked, this, [this] { spbBaudRateClick(); });
+  connect(TabSheetBaudRate, &BaudRatePage::ConfigRequested, this, [this] { spbBaudRateClick(); });
   connect(spbSRMText, &QPushButton::clicked, this, [this] { spbSRMTextClick(); });
   connect(spbSRMButtonText, &QPushButton::clicked, this, [this] { spbSRMButtonTextClick(); });
   connect(spbConfigEncryption, &QPushButton::clicked, this, [this] { spbConfigEncryptionClick(); });
@@ -47,23 +44,11 @@ void TForm1::WireConfigPages() {
 }
 
 void TForm1::InitConfigPageControls() {
-  // Baud rates: ports 3 and 4 only for device types that have them
-  for (QComboBox* box :
-       {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4}) {
-    FillIfEmpty(box, {"38400", "9600", "4800"});
-    box->setCurrentIndex(0);
-  }
-  LabelUartNo1->setText("NMEA 1 Input");
-  LabelUartNo2->setText("NMEA 1 Output");
-  for (QWidget* w : std::initializer_list<QWidget*>{LabelUartNo3, cbx_NMEABaudRateNo3, LabelUartNo4,
-                                                    cbx_NMEABaudRateNo4})
-    w->setVisible(false);
-
   InitSrmAndEncryptionControls();
 
   // Every write runs from Configure Device; the tabs' own buttons stay hidden.
-  for (QWidget* w : std::initializer_list<QWidget*>{spbBaudRate, spbSRMText, spbSRMButtonText,
-                                                    spbConfigEncryption})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{spbSRMText, spbSRMButtonText, spbConfigEncryption})
     w->setVisible(false);
   SpeedButtonSetting->setText("Configure Device");
   SpeedButtonReload->setText("Read Device");
@@ -144,14 +129,11 @@ void TForm1::spbTransponderClick() {
 }
 
 void TForm1::spbBaudRateClick() {
-  QComboBox* lists[] = {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3,
-                        cbx_NMEABaudRateNo4};
-  BaudRatePageValues page;
-  for (int i = 0; i < 4; ++i) page.index[i] = lists[i]->currentIndex();
+  BaudRatePageValues page = TabSheetBaudRate->Values();
   page.type = DeviceInfo.multipleBaudType;
   auto plan = PlanBaudRateWrite(page);
   if (auto* unselected = std::get_if<BaudListUnselected>(&plan)) {
-    lists[unselected->list]->setCurrentIndex(0);
+    TabSheetBaudRate->SelectFirstRate(unselected->list);
     return;
   }
   if (auto* refusal = std::get_if<ConfigRefusal>(&plan)) {
@@ -159,7 +141,7 @@ void TForm1::spbBaudRateClick() {
     return;
   }
   if (auto line = BuildDbgLine(*Protocol, std::get<DbgEntries>(plan))) SendConfigLines({*line});
-  spbBaudRate->SetDown(false);
+  TabSheetBaudRate->ReleaseConfigButton();
 }
 
 void TForm1::ComboBoxGpsOutputChange() { TabSheetTransceiver->ComboBoxGpsOutputChange(); }

@@ -10,6 +10,7 @@
 #include "app/MainForm.h"
 #include "app/core/DeviceData.h"
 #include "app/core/TextEscape.h"
+#include "app/pages/BaudRatePage.h"
 #include "app/pages/StaticDataPage.h"
 #include "app/pages/TransceiverPage.h"
 #include "ui/core/LanguageLoader.h"
@@ -71,39 +72,8 @@ void TForm1::DeviceHandshake(const std::string& line) {
 }
 
 void TForm1::ShowNmeaPorts() {
-  auto third = [this](bool shown) {
-    LabelUartNo3->setVisible(shown);
-    cbx_NMEABaudRateNo3->setVisible(shown);
-  };
-  auto fourth = [this](bool shown) {
-    LabelUartNo4->setVisible(shown);
-    cbx_NMEABaudRateNo4->setVisible(shown);
-  };
-  switch (DeviceInfo.multipleBaudType) {
-    case 1:
-      third(true);
-      LabelUartNo2->setText("NMEA Input");
-      break;
-    case 2:
-      third(true);
-      fourth(true);
-      LabelUartNo3->setText(QString::fromStdString(Texts.BAUD_2In));
-      break;
-    case 3:
-      third(true);
-      fourth(false);
-      LabelUartNo3->setText(QString::fromStdString(Texts.BAUD_2));
-      break;
-    case 4:
-      third(false);
-      fourth(false);
-      break;
-    default:
-      third(false);
-      fourth(false);
-      DeviceInfo.multipleBaudType = 0;
-      break;
-  }
+  if (!TabSheetBaudRate->ShowNmeaPorts(DeviceInfo.multipleBaudType, Texts))
+    DeviceInfo.multipleBaudType = 0;
 }
 
 void TForm1::ParseDeviceData(const std::string& line) {
@@ -118,10 +88,7 @@ void TForm1::ParseDeviceData(const std::string& line) {
   }
   if (u.dscMonitor) TabSheetTransceiver->ShowDscMonitoring(u.dscMonitorIndex);
   if (u.firmwareText) lblFirmVer->setText("Firmware Version: " + Bytes(DeviceInfo.firmwareText));
-  if (u.nmeaRates) {
-    cbx_NMEABaudRateNo2->setCurrentIndex(u.nmeaNo2Index);
-    cbx_NMEABaudRateNo3->setCurrentIndex(u.nmeaNo3Index);
-  }
+  if (u.nmeaRates) TabSheetBaudRate->ShowDumpRates(u.nmeaNo2Index, u.nmeaNo3Index);
   if (u.gpsOutputIndex) TabSheetTransceiver->ShowGpsOutput(*u.gpsOutputIndex);
   if (u.gpsDynModel) TabSheetTransceiver->ShowGpsMode(u.gpsModeIndex);
   if (u.srmBoxes) SelectSrmMode();
@@ -184,30 +151,8 @@ void TForm1::HandleCfgReply(const CfgReply& reply) {
         break;
     }
   } else if (reply.id == 183) {
-    QComboBox* list = nullptr;
-    switch (reply.sub) {
-      case 10:
-        list = cbx_NMEABaudRateNo2;
-        break;
-      case 11:
-        list = cbx_NMEABaudRateNo1;
-        break;
-      case 20:
-        list = cbx_NMEABaudRateNo4;
-        break;
-      case 21:
-        list = cbx_NMEABaudRateNo3;
-        break;
-      default:
-        return;
-    }
-    int index = BaudIndexForRateCode(v);
-    if (index < 0) return;
-    list->setCurrentIndex(index);
-    DeviceInfo.nmeaPortBaud[0] = BaudRateOfIndex(cbx_NMEABaudRateNo2->currentIndex());
-    DeviceInfo.nmeaPortBaud[1] = BaudRateOfIndex(cbx_NMEABaudRateNo1->currentIndex());
-    DeviceInfo.nmeaPortBaud[2] = BaudRateOfIndex(cbx_NMEABaudRateNo4->currentIndex());
-    DeviceInfo.nmeaPortBaud[3] = BaudRateOfIndex(cbx_NMEABaudRateNo3->currentIndex());
+    if (TabSheetBaudRate->ShowRateReply(reply.sub, v))
+      TabSheetBaudRate->PortRates(DeviceInfo.nmeaPortBaud);
   }
 }
 

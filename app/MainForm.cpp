@@ -20,6 +20,8 @@
 
 #include "app/DeviceMonitor.h"
 #include "app/QtUiDispatcher.h"
+#include "app/pages/SrmButtonPage.h"
+#include "app/pages/SrmTextPage.h"
 #include "ui/core/LanguageSetting.h"
 #include "ui/widgets/QtDialogs.h"
 #include "wifi/core/WiFiSetup.h"
@@ -98,9 +100,9 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   LayoutConnectionGroups();
   mnuLanguageAction->setVisible(false);
   // 16.-17. Device-dependent pages stay hidden until the device reports them.
-  for (QWidget* tab : {TabSheetSRMText, TabSheetEncryption, TabSheetButtonSRM})
+  for (QWidget* tab :
+       std::initializer_list<QWidget*>{TabSheetSRMText, TabSheetEncryption, TabSheetButtonSRM})
     PageControlConf->setTabVisible(PageControlConf->indexOf(tab), false);
-  SrmMode = 0;
   // 18.-19. Wi-Fi page.
   InitWiFiPage();
   Edit_cover->setStyleSheet("background: #FFFBF0;");

@@ -173,9 +173,6 @@ class TForm1 : public QMainWindow {
   uint8_t ConnectFailed = 0;
   std::string SerialLine;
   std::string TcpLine;
-  uint8_t SrmButtonSupported = 0;
-  uint8_t SrmTextSupported = 0;
-  int32_t SrmMode = 0;  // 3 SRM text page, 4 SRM button page
   int32_t LanguageIndex = 0;
 
   std::string AppDir;       // with its trailing separator
@@ -257,15 +254,8 @@ class TForm1 : public QMainWindow {
   class BaudRatePage* TabSheetBaudRate;
 
   // SRM TEXT (four texts) and SRM TEXT (the button's text)
-  QWidget* TabSheetSRMText;
-  TLabeledEdit* lblEdtSRMText1;
-  TLabeledEdit* lblEdtSRMText2;
-  TLabeledEdit* lblEdtSRMText3;
-  TLabeledEdit* lblEdtSRMText4;
-  TSpeedButton* spbSRMText;
-  QWidget* TabSheetButtonSRM;
-  TLabeledEdit* lblEdtSRMTextMsg14;
-  TSpeedButton* spbSRMButtonText;
+  class SrmTextPage* TabSheetSRMText;
+  class SrmButtonPage* TabSheetButtonSRM;
 
   // ENCRYPTION
   QWidget* TabSheetEncryption;
@@ -368,7 +358,7 @@ class TForm1 : public QMainWindow {
   // The constructor's start values: the six check flags cleared.
   void ResetDeviceInfo();
   // A new session: the device information cleared except its check flags,
-  // and nothing shown of a programmed MMSI.
+  // nothing shown of a programmed MMSI, and no SRM page chosen.
   void ClearSessionDeviceInfo();
   // Arms the handshake (no line), or offers it a received line (CR LF included).
   void DeviceHandshake();
@@ -378,6 +368,8 @@ class TForm1 : public QMainWindow {
   void HandleCfgReply(const CfgReply& reply);
   void SelectSrmMode();
   void ShowSrmTabs();
+  // SrmMode: 3 the SRM text page is shown, 4 the SRM button page, else neither.
+  int32_t CurrentSrmMode() const { return SrmMode; }
   // Shows the NMEA ports of the baud-rate tab by DeviceInfo.multipleBaudType.
   void ShowNmeaPorts();
   // After a stored SSD or VSD (the codec calls it through Protocol).
@@ -407,6 +399,10 @@ class TForm1 : public QMainWindow {
   uint32_t CekSequence = 0;  // encryption-key sentences sent in this run
 
  private:
+  // What the device said of its SRM pages.
+  uint8_t SrmButtonSupported = 0;
+  uint8_t SrmTextSupported = 0;
+  int32_t SrmMode = 0;
   void InitConfigPageControls();
   void InitSrmAndEncryptionControls();
   bool ConfigDeviceConnected();
@@ -546,7 +542,6 @@ class TForm1 : public QMainWindow {
  private:
   void BuildFrame();
   void BuildConnectionPanel(QWidget* parent);
-  void BuildSrmPages();
   void BuildEncryptionPage();
   void BuildWiFiPage();
   void BuildSystemCheckPage();

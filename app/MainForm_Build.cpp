@@ -29,6 +29,8 @@
 #include "app/pages/BaudRatePage.h"
 #include "app/pages/DataLogPage.h"
 #include "app/pages/PageBuild.h"
+#include "app/pages/SrmButtonPage.h"
+#include "app/pages/SrmTextPage.h"
 #include "app/pages/StaticDataPage.h"
 #include "app/pages/TransceiverPage.h"
 
@@ -109,7 +111,8 @@ void TForm1::BuildFrame() {
   TabSheetTransceiver = new TransceiverPage(PageControlConf);
   BuildEncryptionPage();
   TabSheetBaudRate = new BaudRatePage(PageControlConf);
-  BuildSrmPages();
+  TabSheetSRMText = new SrmTextPage(PageControlConf);
+  TabSheetButtonSRM = new SrmButtonPage(PageControlConf);
   BuildWiFiPage();
   BuildSystemCheckPage();
   BuildGpsPage();
@@ -243,52 +246,6 @@ void TForm1::BuildConnectionPanel(QWidget* top) {
   side->addWidget(lblFirmVer, 2, 0, 1, 2);
   side->setRowStretch(3, 1);
   row->addLayout(side);
-}
-
-void TForm1::BuildSrmPages() {
-  TabSheetSRMText = NewPage(PageControlConf, "TabSheetSRMText", "SRM TEXT");
-  {
-    QWidget* p = TabSheetSRMText;
-    auto* v = new QVBoxLayout(p);
-    auto* form = NewPageForm();
-    struct Row {
-      TLabeledEdit** edit;
-      const char* name;
-      const char* caption;
-      const char* text;
-    } rows[] = {{&lblEdtSRMText1, "lblEdtSRMText1", "SRM Text 1", "R.T.V."},
-                {&lblEdtSRMText2, "lblEdtSRMText2", "SRM Text 2", "FIRE1"},
-                {&lblEdtSRMText3, "lblEdtSRMText3", "SRM Text 3", "FIRE2"},
-                {&lblEdtSRMText4, "lblEdtSRMText4", "SRM Text 4 ", "FIRE3"}};
-    for (auto& r : rows) {
-      *r.edit = NewLabeledEdit(p, r.name, r.caption);
-      (*r.edit)->setMaxLength(16);
-      (*r.edit)->SetUpperCaseOnly();
-      (*r.edit)->setText(r.text);
-      (*r.edit)->setMinimumWidth(200);
-      AddRow(form, *r.edit);
-    }
-    v->addLayout(form);
-    v->addStretch(1);
-    spbSRMText = NewButton(p, "spbSRMText", "Config");
-    spbSRMText->hide();
-  }
-  TabSheetButtonSRM = NewPage(PageControlConf, "TabSheetButtonSRM", "SRM TEXT");
-  {
-    QWidget* p = TabSheetButtonSRM;
-    auto* v = new QVBoxLayout(p);
-    auto* form = NewPageForm();
-    lblEdtSRMTextMsg14 = NewLabeledEdit(p, "lblEdtSRMTextMsg14", "SRM Text");
-    lblEdtSRMTextMsg14->setMaxLength(16);
-    lblEdtSRMTextMsg14->SetUpperCaseOnly();
-    lblEdtSRMTextMsg14->setText("MAYDAY");
-    lblEdtSRMTextMsg14->setMinimumWidth(200);
-    AddRow(form, lblEdtSRMTextMsg14);
-    v->addLayout(form);
-    v->addStretch(1);
-    spbSRMButtonText = NewButton(p, "spbSRMButtonText", "Config");
-    spbSRMButtonText->hide();
-  }
 }
 
 void TForm1::BuildEncryptionPage() {

@@ -9,6 +9,8 @@
 #include "app/MainForm.h"
 #include "app/core/ConfigRecords.h"
 #include "app/pages/BaudRatePage.h"
+#include "app/pages/SrmButtonPage.h"
+#include "app/pages/SrmTextPage.h"
 #include "app/pages/StaticDataPage.h"
 #include "app/pages/TransceiverPage.h"
 #include "wifi/core/WiFiSetup.h"
@@ -35,8 +37,9 @@ void TForm1::WireConfigPages() {
   connect(TabSheetTransceiver, &TransceiverPage::ConfigRequested, this,
           [this] { spbTransponderClick(); });
   connect(TabSheetBaudRate, &BaudRatePage::ConfigRequested, this, [this] { spbBaudRateClick(); });
-  connect(spbSRMText, &QPushButton::clicked, this, [this] { spbSRMTextClick(); });
-  connect(spbSRMButtonText, &QPushButton::clicked, this, [this] { spbSRMButtonTextClick(); });
+  connect(TabSheetSRMText, &SrmTextPage::ConfigRequested, this, [this] { spbSRMTextClick(); });
+  connect(TabSheetButtonSRM, &SrmButtonPage::ConfigRequested, this,
+          [this] { spbSRMButtonTextClick(); });
   connect(spbConfigEncryption, &QPushButton::clicked, this, [this] { spbConfigEncryptionClick(); });
   connect(cbxEncrptionEnable, &QCheckBox::clicked, this, [this] { cbxEncrptionEnableClick(); });
   connect(cbxEncryptionAddressMode, &QCheckBox::clicked, this,
@@ -47,9 +50,7 @@ void TForm1::InitConfigPageControls() {
   InitSrmAndEncryptionControls();
 
   // Every write runs from Configure Device; the tabs' own buttons stay hidden.
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{spbSRMText, spbSRMButtonText, spbConfigEncryption})
-    w->setVisible(false);
+  for (QWidget* w : std::initializer_list<QWidget*>{spbConfigEncryption}) w->setVisible(false);
   SpeedButtonSetting->setText("Configure Device");
   SpeedButtonReload->setText("Read Device");
 }

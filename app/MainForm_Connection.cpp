@@ -37,9 +37,6 @@ void TForm1::ResetSession() {
   SetConnectionStatus(Texts.Disconnect);
   EnableSerialSettings(true);
   ClearSessionDeviceInfo();
-  SrmMode = 0;
-  SrmButtonSupported = 0;
-  SrmTextSupported = 0;
 }
 
 void TForm1::ToggleSerialConnection() {

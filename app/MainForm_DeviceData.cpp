@@ -11,6 +11,8 @@
 #include "app/core/DeviceData.h"
 #include "app/core/TextEscape.h"
 #include "app/pages/BaudRatePage.h"
+#include "app/pages/SrmButtonPage.h"
+#include "app/pages/SrmTextPage.h"
 #include "app/pages/StaticDataPage.h"
 #include "app/pages/TransceiverPage.h"
 #include "ui/core/LanguageLoader.h"
@@ -39,6 +41,9 @@ void TForm1::ResetDeviceInfo() {
 void TForm1::ClearSessionDeviceInfo() {
   TabSheetStatic->HideMmsiCantProg();
   ClearDeviceInfoKeepFlags(DeviceInfo);
+  SrmMode = 0;
+  SrmButtonSupported = 0;
+  SrmTextSupported = 0;
 }
 
 void TForm1::DeviceHandshake() { DeviceHandshake(std::string()); }
@@ -108,12 +113,11 @@ void TForm1::HandleCfgReply(const CfgReply& reply) {
     } else if (reply.sub == 3 && v == 14) {
       std::string text = reply.text;
       UnescapeText(text);
-      lblEdtSRMTextMsg14->setText(QString::fromLatin1(text.c_str()));
+      TabSheetButtonSRM->ShowText(text);
     } else if (reply.sub == 5 && v >= 0 && v <= 3) {
       std::string text = reply.text;
       UnescapeText(text);
-      TLabeledEdit* edits[] = {lblEdtSRMText1, lblEdtSRMText2, lblEdtSRMText3, lblEdtSRMText4};
-      edits[v]->setText(QString::fromLatin1(text.c_str()));
+      TabSheetSRMText->ShowText(v, text);
     }
   } else if (reply.id == 108) {
     switch (reply.sub) {

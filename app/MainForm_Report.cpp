@@ -16,6 +16,8 @@
 #include <memory>
 
 #include "app/MainForm.h"
+#include "app/pages/SrmButtonPage.h"
+#include "app/pages/SrmTextPage.h"
 #include "app/pages/StaticDataPage.h"
 #include "app/pages/TransceiverPage.h"
 #include "ui/core/ConfigReport.h"
@@ -62,14 +64,9 @@ CONFIG_REPORT_DATA CollectReportData(TForm1& f, const WIFI_GENERATE_REPORT_DATA&
   for (int i = 0; i < 4; ++i) d.nmeaPortBaud[i] = info.nmeaPortBaud[i];
 
   d.srmTextShown = TabShown(f.PageControlConf, f.TabSheetSRMText);
-  TLabeledEdit* srm[] = {f.lblEdtSRMText1, f.lblEdtSRMText2, f.lblEdtSRMText3, f.lblEdtSRMText4};
-  for (int i = 0; i < 4; ++i) {
-    d.srmTextLabels[i] = Text(srm[i]->EditLabel->text());
-    d.srmTexts[i] = Text(srm[i]->text());
-  }
+  f.TabSheetSRMText->FillReport(d);
   d.srmButtonShown = TabShown(f.PageControlConf, f.TabSheetButtonSRM);
-  d.srmButtonLabel = Text(f.lblEdtSRMTextMsg14->EditLabel->text());
-  d.srmButtonText = Text(f.lblEdtSRMTextMsg14->text());
+  f.TabSheetButtonSRM->FillReport(d);
 
   d.encryptionShown = TabShown(f.PageControlConf, f.TabSheetEncryption);
   d.encryptionEnableCaption = Text(f.cbxEncrptionEnable->text());

@@ -8,6 +8,8 @@
 #include "app/MainForm.h"
 #include "app/core/Cek.h"
 #include "app/core/ConfigPages.h"
+#include "app/pages/SrmButtonPage.h"
+#include "app/pages/SrmTextPage.h"
 
 namespace {
 
@@ -21,22 +23,6 @@ QValidator* PrintableAscii(QObject* parent) {
 }  // namespace
 
 void TForm1::InitSrmAndEncryptionControls() {
-  struct Default {
-    TLabeledEdit* edit;
-    const char* caption;
-    const char* text;
-  };
-  for (const Default& d : {Default{lblEdtSRMText1, "SRM Text 1", "R.T.V."},
-                           Default{lblEdtSRMText2, "SRM Text 2", "FIRE1"},
-                           Default{lblEdtSRMText3, "SRM Text 3", "FIRE2"},
-                           Default{lblEdtSRMText4, "SRM Text 4 ", "FIRE3"},
-                           Default{lblEdtSRMTextMsg14, "SRM Text", "MAYDAY"}}) {
-    d.edit->EditLabel->setText(d.caption);
-    d.edit->setMaxLength(16);
-    d.edit->SetUpperCaseOnly();
-    d.edit->setValidator(PrintableAscii(d.edit));
-    d.edit->setText(d.text);
-  }
   cbxEncrptionEnable->setText("Encrption Enable");
   cbxEncrptionEnable->setChecked(true);
   cbxEncryptionAddressMode->setText("Security Address Mode");
@@ -52,14 +38,10 @@ void TForm1::InitSrmAndEncryptionControls() {
   EnableEncryptionControls(cbxEncrptionEnable->isChecked());
 }
 
-void TForm1::spbSRMTextClick() {
-  SendConfigLines(
-      PlanSrmTextWrite({Latin1(lblEdtSRMText1->text()), Latin1(lblEdtSRMText2->text()),
-                        Latin1(lblEdtSRMText3->text()), Latin1(lblEdtSRMText4->text())}));
-}
+void TForm1::spbSRMTextClick() { SendConfigLines(PlanSrmTextWrite(TabSheetSRMText->Texts())); }
 
 void TForm1::spbSRMButtonTextClick() {
-  SendConfigLines({PlanSrmButtonTextWrite(Latin1(lblEdtSRMTextMsg14->text()))});
+  SendConfigLines({PlanSrmButtonTextWrite(TabSheetButtonSRM->Text())});
 }
 
 void TForm1::spbConfigEncryptionClick() {

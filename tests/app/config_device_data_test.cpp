@@ -82,9 +82,9 @@ TEST_F(ConfigDeviceData, SrmAndEncryptionTabsFollowTheDevice) {
   EXPECT_FALSE(TabShown(*form, Find<QWidget>(form, "TabSheetEncryption")));
 
   Device(Signed("$PKVR,R,CFG,30,1,2,"));  // bit 0 clear: nothing
-  EXPECT_EQ(form->SrmMode, 3);
+  EXPECT_EQ(form->CurrentSrmMode(), 3);
   Device(Signed("$PKVR,R,CFG,30,1,3,"));
-  EXPECT_EQ(form->SrmMode, 4);
+  EXPECT_EQ(form->CurrentSrmMode(), 4);
   Device(WithCrLf("[SYSTEM DATA END]"));
   EXPECT_FALSE(TabShown(*form, Find<QWidget>(form, "TabSheetSRMText")));
   EXPECT_TRUE(TabShown(*form, Find<QWidget>(form, "TabSheetButtonSRM")));

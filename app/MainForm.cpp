@@ -20,6 +20,7 @@
 
 #include "app/DeviceMonitor.h"
 #include "app/QtUiDispatcher.h"
+#include "app/pages/EncryptionPage.h"
 #include "app/pages/SrmButtonPage.h"
 #include "app/pages/SrmTextPage.h"
 #include "ui/core/LanguageSetting.h"

@@ -258,13 +258,7 @@ class TForm1 : public QMainWindow {
   class SrmButtonPage* TabSheetButtonSRM;
 
   // ENCRYPTION
-  QWidget* TabSheetEncryption;
-  QCheckBox* cbxEncrptionEnable;
-  QCheckBox* cbxEncryptionAddressMode;
-  QLabel* LabelEncryptionMMSINumber;
-  TEdit* MaskEditEncryptionAddressMMSI;
-  TLabeledEdit* LabeledEditEncryptionASCII;
-  TSpeedButton* spbConfigEncryption;
+  class EncryptionPage* TabSheetEncryption;
 
   // Wi-Fi
   QWidget* TabSheetWiFi;
@@ -391,20 +385,15 @@ class TForm1 : public QMainWindow {
   void spbConfigEncryptionClick();
   void cbxEncrptionEnableClick();
   void cbxEncryptionAddressModeClick();
-  void EnableEncryptionControls(bool on);
-  bool EncryptionEnabled();
-  void EnableAddressControls(bool on);
 
   DEVICE_INFO_STRUCT DeviceInfo;
-  uint32_t CekSequence = 0;  // encryption-key sentences sent in this run
 
  private:
   // What the device said of its SRM pages.
   uint8_t SrmButtonSupported = 0;
   uint8_t SrmTextSupported = 0;
   int32_t SrmMode = 0;
-  void InitConfigPageControls();
-  void InitSrmAndEncryptionControls();
+  uint32_t CekSequence = 0;  // encryption-key sentences sent in this run
   bool ConfigDeviceConnected();
   // Sends whole lines in order; at the first failure the link is closed,
   // PortOpenError shown, and false returned.
@@ -542,7 +531,6 @@ class TForm1 : public QMainWindow {
  private:
   void BuildFrame();
   void BuildConnectionPanel(QWidget* parent);
-  void BuildEncryptionPage();
   void BuildWiFiPage();
   void BuildSystemCheckPage();
   void BuildGpsPage();

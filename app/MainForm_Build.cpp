@@ -18,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -28,6 +27,7 @@
 #include "app/MainForm.h"
 #include "app/pages/BaudRatePage.h"
 #include "app/pages/DataLogPage.h"
+#include "app/pages/EncryptionPage.h"
 #include "app/pages/PageBuild.h"
 #include "app/pages/SrmButtonPage.h"
 #include "app/pages/SrmTextPage.h"
@@ -109,7 +109,7 @@ void TForm1::BuildFrame() {
 
   TabSheetStatic = new StaticDataPage(PageControlConf);
   TabSheetTransceiver = new TransceiverPage(PageControlConf);
-  BuildEncryptionPage();
+  TabSheetEncryption = new EncryptionPage(PageControlConf);
   TabSheetBaudRate = new BaudRatePage(PageControlConf);
   TabSheetSRMText = new SrmTextPage(PageControlConf);
   TabSheetButtonSRM = new SrmButtonPage(PageControlConf);
@@ -246,33 +246,6 @@ void TForm1::BuildConnectionPanel(QWidget* top) {
   side->addWidget(lblFirmVer, 2, 0, 1, 2);
   side->setRowStretch(3, 1);
   row->addLayout(side);
-}
-
-void TForm1::BuildEncryptionPage() {
-  TabSheetEncryption = NewPage(PageControlConf, "TabSheetEncryption", "ENCRYPTION");
-  QWidget* p = TabSheetEncryption;
-  auto* v = new QVBoxLayout(p);
-  cbxEncrptionEnable = Named(new QCheckBox("Encrption Enable", p), "cbxEncrptionEnable");
-  cbxEncrptionEnable->setChecked(true);
-  cbxEncryptionAddressMode =
-      Named(new QCheckBox("Security Address Mode", p), "cbxEncryptionAddressMode");
-  cbxEncryptionAddressMode->setChecked(true);
-  v->addWidget(cbxEncrptionEnable);
-  v->addWidget(cbxEncryptionAddressMode);
-  auto* form = NewPageForm();
-  LabelEncryptionMMSINumber = NewLabel(p, "LabelEncryptionMMSINumber", "MMSI");
-  MaskEditEncryptionAddressMMSI = NewMmsiEdit(p, "MaskEditEncryptionAddressMMSI");
-  MaskEditEncryptionAddressMMSI->setMinimumWidth(120);
-  form->addRow(LabelEncryptionMMSINumber, MaskEditEncryptionAddressMMSI);
-  LabeledEditEncryptionASCII = NewLabeledEdit(p, "LabeledEditEncryptionASCII", "Encryption Code");
-  LabeledEditEncryptionASCII->setMaxLength(16);
-  LabeledEditEncryptionASCII->setText("R.T.V.");
-  LabeledEditEncryptionASCII->setMinimumWidth(200);
-  AddRow(form, LabeledEditEncryptionASCII);
-  v->addLayout(form);
-  v->addStretch(1);
-  spbConfigEncryption = NewButton(p, "spbConfigEncryption", "Config");
-  spbConfigEncryption->hide();
 }
 
 void TForm1::BuildWiFiPage() {

@@ -1,21 +1,17 @@
 // Configure Device, Read Device, the change of configuration tab, and the
-// transceiver and baud-rate tabs.
-#include <QCheckBox>
-#include <QComboBox>
+// writes of the transceiver and baud-rate pages.
 #include <QLabel>
-#include <QSpinBox>
 #include <QTabWidget>
 
 #include "app/MainForm.h"
 #include "app/core/ConfigRecords.h"
 #include "app/pages/BaudRatePage.h"
+#include "app/pages/EncryptionPage.h"
 #include "app/pages/SrmButtonPage.h"
 #include "app/pages/SrmTextPage.h"
 #include "app/pages/StaticDataPage.h"
 #include "app/pages/TransceiverPage.h"
 #include "wifi/core/WiFiSetup.h"
-
-#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -27,7 +23,6 @@ void TForm1::WireConfigPages() {
   Protocol->showStaticVoyageData = [this](const SENTENCE_STRUCT& record) {
     ShowStaticVoyageData(record);
   };
-  InitConfigPageControls();
 
   connect(SpeedButtonSetting, &QPushButton::clicked, this, [this] { SpeedButtonSettingClick(); });
   connect(SpeedButtonReload, &QPushButton::clicked, this, [this] { SpeedButtonReloadClick(); });
@@ -40,19 +35,8 @@ void TForm1::WireConfigPages() {
   connect(TabSheetSRMText, &SrmTextPage::ConfigRequested, this, [this] { spbSRMTextClick(); });
   connect(TabSheetButtonSRM, &SrmButtonPage::ConfigRequested, this,
           [this] { spbSRMButtonTextClick(); });
-  connect(spbConfigEncryption, &QPushButton::clicked, this, [this] { spbConfigEncryptionClick(); });
-  connect(cbxEncrptionEnable, &QCheckBox::clicked, this, [this] { cbxEncrptionEnableClick(); });
-  connect(cbxEncryptionAddressMode, &QCheckBox::clicked, this,
-          [this] { cbxEncryptionAddressModeClick(); });
-}
-
-void TForm1::InitConfigPageControls() {
-  InitSrmAndEncryptionControls();
-
-  // Every write runs from Configure Device; the tabs' own buttons stay hidden.
-  for (QWidget* w : std::initializer_list<QWidget*>{spbConfigEncryption}) w->setVisible(false);
-  SpeedButtonSetting->setText("Configure Device");
-  SpeedButtonReload->setText("Read Device");
+  connect(TabSheetEncryption, &EncryptionPage::ConfigRequested, this,
+          [this] { spbConfigEncryptionClick(); });
 }
 
 bool TForm1::ConfigDeviceConnected() {

@@ -1,16 +1,12 @@
 // Handshake, device-data dump and configuration replies.
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QSpinBox>
 #include <QTabWidget>
-
-#include <cstdio>
 
 #include "app/MainForm.h"
 #include "app/core/DeviceData.h"
 #include "app/core/TextEscape.h"
 #include "app/pages/BaudRatePage.h"
+#include "app/pages/EncryptionPage.h"
 #include "app/pages/SrmButtonPage.h"
 #include "app/pages/SrmTextPage.h"
 #include "app/pages/StaticDataPage.h"
@@ -20,12 +16,6 @@
 namespace {
 
 QString Bytes(const char* text) { return QString::fromLatin1(text); }
-
-QString Nine(long value) {
-  char buffer[24];
-  std::snprintf(buffer, sizeof buffer, "%09ld", value);
-  return QString::fromLatin1(buffer);
-}
 
 void SetTabShown(QTabWidget* pages, QWidget* tab, bool shown) {
   int index = pages->indexOf(tab);
@@ -131,19 +121,13 @@ void TForm1::HandleCfgReply(const CfgReply& reply) {
         if (flag) SetTabShown(PageControlConf, TabSheetEncryption, v == 1);
         break;
       case 3:
-        if (flag) {
-          cbxEncrptionEnable->setChecked(v == 1);
-          cbxEncrptionEnableClick();
-        }
+        if (flag) TabSheetEncryption->ShowEncryptionOn(v == 1);
         break;
       case 4:
-        if (flag) {
-          cbxEncryptionAddressMode->setChecked(v == 1);
-          cbxEncryptionAddressModeClick();
-        }
+        if (flag) TabSheetEncryption->ShowAddressMode(v == 1);
         break;
       case 5:
-        if (v >= 0) MaskEditEncryptionAddressMMSI->setText(Nine(v));
+        if (v >= 0) TabSheetEncryption->ShowAddressMmsi(v);
         break;
       case 6:
         TabSheetTransceiver->ShowAlrReply(v);

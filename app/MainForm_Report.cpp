@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/MainForm.h"
+#include "app/pages/EncryptionPage.h"
 #include "app/pages/SrmButtonPage.h"
 #include "app/pages/SrmTextPage.h"
 #include "app/pages/StaticDataPage.h"
@@ -69,14 +70,7 @@ CONFIG_REPORT_DATA CollectReportData(TForm1& f, const WIFI_GENERATE_REPORT_DATA&
   f.TabSheetButtonSRM->FillReport(d);
 
   d.encryptionShown = TabShown(f.PageControlConf, f.TabSheetEncryption);
-  d.encryptionEnableCaption = Text(f.cbxEncrptionEnable->text());
-  d.encryptionEnabled = f.cbxEncrptionEnable->isChecked();
-  d.encryptionAddressCaption = Text(f.cbxEncryptionAddressMode->text());
-  d.encryptionAddressMode = f.cbxEncryptionAddressMode->isChecked();
-  d.encryptionMmsiCaption = Text(f.LabelEncryptionMMSINumber->text());
-  d.encryptionMmsiText = Text(f.MaskEditEncryptionAddressMMSI->text());
-  d.encryptionAsciiLabel = Text(f.LabeledEditEncryptionASCII->EditLabel->text());
-  d.encryptionAsciiText = Text(f.LabeledEditEncryptionASCII->text());
+  f.TabSheetEncryption->FillReport(d);
 
   d.wifiShown = TabShown(f.PageControlConf, f.TabSheetWiFi);
   d.wifiCaptions.wifiOpen = Text(f.CheckBox_WiFi_Open->text());

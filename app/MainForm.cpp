@@ -21,6 +21,9 @@
 #include "app/DeviceMonitor.h"
 #include "app/QtUiDispatcher.h"
 #include "app/pages/ConnectionPanel.h"
+#include "app/pages/EncryptionPage.h"
+#include "app/pages/SrmButtonPage.h"
+#include "app/pages/SrmTextPage.h"
 #include "app/pages/WiFiSetupPage.h"
 #include "ui/core/LanguageSetting.h"
 #include "ui/widgets/QtDialogs.h"
@@ -88,8 +91,7 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   InitConnectionPages();
   ResetSession();
   // 9. The AIS target table starts empty: a fresh ProtocolState is.
-  // 10. Ship types.
-  FillShipTypeList();
+  // 10. Ship types: the static page lists them.
   // 11. First pages.
   PageControlMain->setCurrentIndex(0);
   PageControlConf->setCurrentIndex(0);
@@ -103,10 +105,9 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   LayoutConnectionGroups();
   mnuLanguageAction->setVisible(false);
   // 16.-17. Device-dependent pages stay hidden until the device reports them.
-  for (QWidget* tab : {TabSheetSRMText, TabSheetEncryption, TabSheetButtonSRM})
+  for (QWidget* tab :
+       std::initializer_list<QWidget*>{TabSheetSRMText, TabSheetEncryption, TabSheetButtonSRM})
     PageControlConf->setTabVisible(PageControlConf->indexOf(tab), false);
-  AlrReplied = 0;
-  SrmMode = 0;
   // 18.-19. Wi-Fi page.
   InitWiFiPage();
 

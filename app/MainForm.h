@@ -151,10 +151,6 @@ class TForm1 : public QMainWindow {
   uint8_t DeviceChanged = 0;
   std::string SerialLine;
   std::string TcpLine;
-  uint8_t AlrReplied = 0;
-  uint8_t SrmButtonSupported = 0;
-  uint8_t SrmTextSupported = 0;
-  int32_t SrmMode = 0;  // 3 SRM text page, 4 SRM button page
   int32_t LanguageIndex = 0;
 
   std::string AppDir;       // with its trailing separator
@@ -201,67 +197,20 @@ class TForm1 : public QMainWindow {
   TSpeedButton* SpeedButtonReload;
 
   // STATIC DATA
-  QWidget* TabSheetStatic;
-  QLabel* LabelMMSI;
-  TEdit* MaskEditMMSI;
-  QLabel* LabelMMSICantProg;
-  TLabeledEdit* lblEdtName;
-  TLabeledEdit* lblEdtCallSign;
-  QLabel* LabelShipType;
-  QComboBox* cbxShipType;
-  QLabel* stShipCargoType;
-  QGroupBox* GroupBoxDimension;
-  QSpinBox* CSpinEditA;
-  QSpinBox* CSpinEditB;
-  QSpinBox* CSpinEditC;
-  QSpinBox* CSpinEditD;
-  TSpeedButton* SpeedButtonStaticData;
-  QPlainTextEdit* MemoRecord;
+  class StaticDataPage* TabSheetStatic;
 
   // TRANSCEIVER
-  QWidget* TabSheetTransceiver;
-  QLabel* lblDscMonitoring;
-  QComboBox* ComboBoxDscMonitoring;
-  QLabel* lblGpsOutput;
-  QComboBox* ComboBoxGpsOutput;
-  QLabel* lblGsOffWarningMsg;
-  QLabel* LabelGPSMode;
-  QComboBox* ComboBoxTransceiver_GPSMode;
-  QLabel* LabelALRSentence;
-  QComboBox* ComboBoxALRSentence;
-  TSpeedButton* spbTransponder;
+  class TransceiverPage* TabSheetTransceiver;
 
   // BAUD RATE
-  QWidget* TabSheetBaudRate;
-  QLabel* LabelUartNo1;
-  QComboBox* cbx_NMEABaudRateNo1;
-  QLabel* LabelUartNo2;
-  QComboBox* cbx_NMEABaudRateNo2;
-  QLabel* LabelUartNo3;
-  QComboBox* cbx_NMEABaudRateNo3;
-  QLabel* LabelUartNo4;
-  QComboBox* cbx_NMEABaudRateNo4;
-  TSpeedButton* spbBaudRate;
+  class BaudRatePage* TabSheetBaudRate;
 
   // SRM TEXT (four texts) and SRM TEXT (the button's text)
-  QWidget* TabSheetSRMText;
-  TLabeledEdit* lblEdtSRMText1;
-  TLabeledEdit* lblEdtSRMText2;
-  TLabeledEdit* lblEdtSRMText3;
-  TLabeledEdit* lblEdtSRMText4;
-  TSpeedButton* spbSRMText;
-  QWidget* TabSheetButtonSRM;
-  TLabeledEdit* lblEdtSRMTextMsg14;
-  TSpeedButton* spbSRMButtonText;
+  class SrmTextPage* TabSheetSRMText;
+  class SrmButtonPage* TabSheetButtonSRM;
 
   // ENCRYPTION
-  QWidget* TabSheetEncryption;
-  QCheckBox* cbxEncrptionEnable;
-  QCheckBox* cbxEncryptionAddressMode;
-  QLabel* LabelEncryptionMMSINumber;
-  TEdit* MaskEditEncryptionAddressMMSI;
-  TLabeledEdit* LabeledEditEncryptionASCII;
-  TSpeedButton* spbConfigEncryption;
+  class EncryptionPage* TabSheetEncryption;
 
   // Wi-Fi
   class WiFiSetupPage* TabSheetWiFi;
@@ -272,11 +221,10 @@ class TForm1 : public QMainWindow {
   // ==== configuration pages and device data ====
   // Wires the configuration pages' handlers; called once the controls exist.
   void WireConfigPages();
-  // Fills cbxShipType from the ship-type table and selects the first row.
-  void FillShipTypeList();
   // The constructor's start values: the six check flags cleared.
   void ResetDeviceInfo();
-  // A new session: the device information cleared except its check flags.
+  // A new session: the device information cleared except its check flags,
+  // nothing shown of a programmed MMSI, and no SRM page chosen.
   void ClearSessionDeviceInfo();
   // Arms the handshake (no line), or offers it a received line (CR LF included).
   void DeviceHandshake(const std::string& line = std::string());
@@ -285,6 +233,8 @@ class TForm1 : public QMainWindow {
   void HandleCfgReply(const CfgReply& reply);
   void SelectSrmMode();
   void ShowSrmTabs();
+  // SrmMode: 3 the SRM text page is shown, 4 the SRM button page, else neither.
+  int32_t CurrentSrmMode() const { return SrmMode; }
   // Shows the NMEA ports of the baud-rate tab by DeviceInfo.multipleBaudType.
   void ShowNmeaPorts();
   // After a stored SSD or VSD (the codec calls it through Protocol).
@@ -306,19 +256,15 @@ class TForm1 : public QMainWindow {
   void spbConfigEncryptionClick();
   void cbxEncrptionEnableClick();
   void cbxEncryptionAddressModeClick();
-  void EnableEncryptionControls(bool on);
-  bool EncryptionEnabled();
-  void EnableAddressControls(bool on);
 
   DEVICE_INFO_STRUCT DeviceInfo;
-  uint32_t CekSequence = 0;  // encryption-key sentences sent in this run
-  // A reported ship type that cbxShipType lacks; written back until the user picks a row.
-  std::optional<uint16_t> KeptShipType;
 
  private:
-  void InitConfigPageControls();
-  void InitSrmAndEncryptionControls();
-  void ShowReportedShipType(int code);
+  // What the device said of its SRM pages.
+  uint8_t SrmButtonSupported = 0;
+  uint8_t SrmTextSupported = 0;
+  int32_t SrmMode = 0;
+  uint32_t CekSequence = 0;  // encryption-key sentences sent in this run
   bool ConfigDeviceConnected();
   // Sends whole lines in order; at the first failure the link is closed,
   // PortOpenError shown, and false returned.
@@ -446,11 +392,6 @@ class TForm1 : public QMainWindow {
 
  private:
   void BuildFrame();
-  void BuildStaticPage();
-  void BuildTransceiverPage();
-  void BuildBaudRatePage();
-  void BuildSrmPages();
-  void BuildEncryptionPage();
   void WireFrame();
   void InitSettingsPaths(const std::string& documentsDir, const std::string& appDir);
   // One received byte run of a link, cut into lines and handed on; false

@@ -1,26 +1,23 @@
 // Configure Device, Read Device, the change of configuration tab, and the
-// transceiver and baud-rate tabs.
-#include <QCheckBox>
-#include <QComboBox>
+// writes of the transceiver and baud-rate pages.
 #include <QLabel>
-#include <QSpinBox>
 #include <QTabWidget>
 
 #include "app/MainForm.h"
 #include "app/core/ConfigRecords.h"
+#include "app/pages/BaudRatePage.h"
 #include "app/pages/ConnectionPanel.h"
+#include "app/pages/EncryptionPage.h"
+#include "app/pages/SrmButtonPage.h"
+#include "app/pages/SrmTextPage.h"
+#include "app/pages/StaticDataPage.h"
+#include "app/pages/TransceiverPage.h"
 #include "app/pages/WiFiSetupPage.h"
 #include "wifi/core/WiFiSetup.h"
-
-#include <QRegularExpressionValidator>
 
 namespace {
 
 const char kPlainCaption[] = "Kvor AIS Configuration";
-
-void FillIfEmpty(QComboBox* box, const QStringList& items) {
-  if (box->count() == 0) box->addItems(items);
-}
 
 }  // namespace
 
@@ -28,79 +25,20 @@ void TForm1::WireConfigPages() {
   Protocol->showStaticVoyageData = [this](const SENTENCE_STRUCT& record) {
     ShowStaticVoyageData(record);
   };
-  InitConfigPageControls();
 
   connect(SpeedButtonSetting, &QPushButton::clicked, this, [this] { SpeedButtonSettingClick(); });
   connect(SpeedButtonReload, &QPushButton::clicked, this, [this] { SpeedButtonReloadClick(); });
   connect(PageControlConf, &QTabWidget::currentChanged, this, [this] { PageControlConfChange(); });
-  connect(SpeedButtonStaticData, &QPushButton::clicked, this,
+  connect(TabSheetStatic, &StaticDataPage::ConfigRequested, this,
           [this] { SpeedButtonStaticDataClick(); });
-  connect(spbTransponder, &QPushButton::clicked, this, [this] { spbTransponderClick(); });
-  connect(spbBaudRate, &QPushButton::clicked, this, [this] { spbBaudRateClick(); });
-  connect(spbSRMText, &QPushButton::clicked, this, [this] { spbSRMTextClick(); });
-  connect(spbSRMButtonText, &QPushButton::clicked, this, [this] { spbSRMButtonTextClick(); });
-  connect(spbConfigEncryption, &QPushButton::clicked, this, [this] { spbConfigEncryptionClick(); });
-  connect(cbxShipType, &QComboBox::currentIndexChanged, this, [this] { cbxShipTypeChange(); });
-  // Only a row the user picks replaces a reported type that the list lacks.
-  connect(cbxShipType, &QComboBox::activated, this, [this] { cbxShipCargoTypeClick(); });
-  connect(ComboBoxGpsOutput, &QComboBox::currentIndexChanged, this,
-          [this] { ComboBoxGpsOutputChange(); });
-  connect(ComboBoxALRSentence, &QComboBox::activated, this,
-          [this] { ComboBoxALRSentenceChange(); });
-  connect(cbxEncrptionEnable, &QCheckBox::clicked, this, [this] { cbxEncrptionEnableClick(); });
-  connect(cbxEncryptionAddressMode, &QCheckBox::clicked, this,
-          [this] { cbxEncryptionAddressModeClick(); });
-}
-
-void TForm1::InitConfigPageControls() {
-  // Static data
-  MaskEditMMSI->setMaxLength(9);
-  MaskEditMMSI->setValidator(
-      new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), MaskEditMMSI));
-  for (TLabeledEdit* edit : {lblEdtName, lblEdtCallSign}) edit->SetUpperCaseOnly();
-  lblEdtName->setMaxLength(20);
-  lblEdtCallSign->setMaxLength(7);
-  LabelMMSICantProg->setVisible(false);
-  CSpinEditA->setRange(0, 511);
-  CSpinEditB->setRange(0, 511);
-  CSpinEditC->setRange(0, 63);
-  CSpinEditD->setRange(0, 63);
-  if (cbxShipType->count() == 0) FillShipTypeList();
-  cbxShipTypeChange();
-
-  // Transceiver
-  FillIfEmpty(ComboBoxDscMonitoring, {"OFF", "ON"});
-  QStringList outputs{"OFF"};
-  for (int s = 1; s <= 10; ++s) outputs << QString("%1s").arg(s);
-  FillIfEmpty(ComboBoxGpsOutput, outputs);
-  FillIfEmpty(ComboBoxTransceiver_GPSMode, {"Altitude higher than 500m", "At sea level"});
-  FillIfEmpty(ComboBoxALRSentence, {"OFF", "ON"});
-  ComboBoxALRSentence->setCurrentIndex(1);  // "ON" until the device reports its setting
-  lblGsOffWarningMsg->setText(
-      "WARNING: All the input sentences will be filtered out (not forwarding).");
-  ComboBoxGpsOutputChange();
-
-  // Baud rates: ports 3 and 4 only for device types that have them
-  for (QComboBox* box :
-       {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4}) {
-    FillIfEmpty(box, {"38400", "9600", "4800"});
-    box->setCurrentIndex(0);
-  }
-  LabelUartNo1->setText("NMEA 1 Input");
-  LabelUartNo2->setText("NMEA 1 Output");
-  for (QWidget* w : std::initializer_list<QWidget*>{LabelUartNo3, cbx_NMEABaudRateNo3, LabelUartNo4,
-                                                    cbx_NMEABaudRateNo4})
-    w->setVisible(false);
-
-  InitSrmAndEncryptionControls();
-
-  // Every write runs from Configure Device; the tabs' own buttons stay hidden.
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{SpeedButtonStaticData, spbTransponder, spbBaudRate,
-                                       spbSRMText, spbSRMButtonText, spbConfigEncryption})
-    w->setVisible(false);
-  SpeedButtonSetting->setText("Configure Device");
-  SpeedButtonReload->setText("Read Device");
+  connect(TabSheetTransceiver, &TransceiverPage::ConfigRequested, this,
+          [this] { spbTransponderClick(); });
+  connect(TabSheetBaudRate, &BaudRatePage::ConfigRequested, this, [this] { spbBaudRateClick(); });
+  connect(TabSheetSRMText, &SrmTextPage::ConfigRequested, this, [this] { spbSRMTextClick(); });
+  connect(TabSheetButtonSRM, &SrmButtonPage::ConfigRequested, this,
+          [this] { spbSRMButtonTextClick(); });
+  connect(TabSheetEncryption, &EncryptionPage::ConfigRequested, this,
+          [this] { spbConfigEncryptionClick(); });
 }
 
 bool TForm1::ConfigDeviceConnected() {
@@ -170,28 +108,19 @@ void TForm1::PageControlConfChange() {
 }
 
 void TForm1::spbTransponderClick() {
-  TransceiverPageValues page;
-  page.dscIndex = ComboBoxDscMonitoring->currentIndex();
-  page.gpsOutputIndex = ComboBoxGpsOutput->currentIndex();
-  page.gpsModeIndex = ComboBoxTransceiver_GPSMode->currentIndex();
-  page.alrIndex = ComboBoxALRSentence->currentIndex();
-  page.alrReplied = AlrReplied != 0;
-  TransceiverWrite write = PlanTransceiverWrite(page);
+  TransceiverWrite write = PlanTransceiverWrite(TabSheetTransceiver->Values());
   auto dbg = BuildDbgLine(*Protocol, write.dbg);
   if (!dbg || !SendConfigLines({*dbg})) return;
-  ComboBoxALRSentence->setCurrentIndex(write.alrIndex);
+  TabSheetTransceiver->SetAlrIndex(write.alrIndex);
   SendConfigLines({write.alrSentence});
 }
 
 void TForm1::spbBaudRateClick() {
-  QComboBox* lists[] = {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3,
-                        cbx_NMEABaudRateNo4};
-  BaudRatePageValues page;
-  for (int i = 0; i < 4; ++i) page.index[i] = lists[i]->currentIndex();
+  BaudRatePageValues page = TabSheetBaudRate->Values();
   page.type = DeviceInfo.multipleBaudType;
   auto plan = PlanBaudRateWrite(page);
   if (auto* unselected = std::get_if<BaudListUnselected>(&plan)) {
-    lists[unselected->list]->setCurrentIndex(0);
+    TabSheetBaudRate->SelectFirstRate(unselected->list);
     return;
   }
   if (auto* refusal = std::get_if<ConfigRefusal>(&plan)) {
@@ -199,17 +128,12 @@ void TForm1::spbBaudRateClick() {
     return;
   }
   if (auto line = BuildDbgLine(*Protocol, std::get<DbgEntries>(plan))) SendConfigLines({*line});
-  spbBaudRate->SetDown(false);
+  TabSheetBaudRate->ReleaseConfigButton();
 }
 
-void TForm1::ComboBoxGpsOutputChange() {
-  lblGsOffWarningMsg->setVisible(ComboBoxGpsOutput->currentIndex() == 0);
-}
+void TForm1::ComboBoxGpsOutputChange() { TabSheetTransceiver->ComboBoxGpsOutputChange(); }
 
-void TForm1::ComboBoxALRSentenceChange() {
-  // Until the device has reported its ALR setting the list stays at "ON".
-  if (!AlrReplied) ComboBoxALRSentence->setCurrentIndex(1);
-}
+void TForm1::ComboBoxALRSentenceChange() { TabSheetTransceiver->ComboBoxALRSentenceChange(); }
 
 void TForm1::SetWiFiModulePresent(bool present) {
   WiFiData.modulePresent = present ? 1 : 0;

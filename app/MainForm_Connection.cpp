@@ -5,6 +5,8 @@
 #include "app/MainForm.h"
 #include "app/core/PortOpenText.h"
 #include "app/pages/ConnectionPanel.h"
+#include "app/pages/StaticDataPage.h"
+#include "app/pages/TransceiverPage.h"
 #include "protocol/Protocol.h"
 #include "wifi/core/PassThrough.h"
 
@@ -90,11 +92,7 @@ void TForm1::ResetSession() {
   TimerConnection->Stop();
   SetConnectionStatus(Texts.Disconnect);
   connectionPanel_->EnableSerialSettings(true);
-  LabelMMSICantProg->hide();
   ClearSessionDeviceInfo();
-  SrmMode = 0;
-  SrmButtonSupported = 0;
-  SrmTextSupported = 0;
 }
 
 void TForm1::ToggleSerialConnection() {
@@ -190,7 +188,7 @@ int TForm1::CheckManualPort() {
 }
 
 bool TForm1::QueryDevice(int command) {
-  AlrReplied = 0;
+  TabSheetTransceiver->SetAlrReplied(false);
   auto& p = Protocol->proprietary;
   p.tstNumberA = 99999;
   p.tstNumberB = 99;

@@ -1,28 +1,22 @@
 // Handshake, device-data dump and configuration replies.
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QSpinBox>
 #include <QTabWidget>
-
-#include <cstdio>
 
 #include "app/MainForm.h"
 #include "app/core/DeviceData.h"
-#include "app/core/ShipType.h"
 #include "app/core/TextEscape.h"
+#include "app/pages/BaudRatePage.h"
 #include "app/pages/ConnectionPanel.h"
+#include "app/pages/EncryptionPage.h"
+#include "app/pages/SrmButtonPage.h"
+#include "app/pages/SrmTextPage.h"
+#include "app/pages/StaticDataPage.h"
+#include "app/pages/TransceiverPage.h"
 #include "ui/core/LanguageLoader.h"
 
 namespace {
 
 QString Bytes(const char* text) { return QString::fromLatin1(text); }
-
-QString Nine(long value) {
-  char buffer[24];
-  std::snprintf(buffer, sizeof buffer, "%09ld", value);
-  return QString::fromLatin1(buffer);
-}
 
 void SetTabShown(QTabWidget* pages, QWidget* tab, bool shown) {
   int index = pages->indexOf(tab);
@@ -35,91 +29,36 @@ void TForm1::ResetDeviceInfo() {
   for (uint8_t& flag : DeviceInfo.checkFlags) flag = 0;
 }
 
-void TForm1::ClearSessionDeviceInfo() { ClearDeviceInfoKeepFlags(DeviceInfo); }
-
-void TForm1::ShowNmeaPorts() {
-  auto third = [this](bool shown) {
-    LabelUartNo3->setVisible(shown);
-    cbx_NMEABaudRateNo3->setVisible(shown);
-  };
-  auto fourth = [this](bool shown) {
-    LabelUartNo4->setVisible(shown);
-    cbx_NMEABaudRateNo4->setVisible(shown);
-  };
-  switch (DeviceInfo.multipleBaudType) {
-    case 1:
-      third(true);
-      LabelUartNo2->setText("NMEA Input");
-      break;
-    case 2:
-      third(true);
-      fourth(true);
-      LabelUartNo3->setText(QString::fromStdString(Texts.BAUD_2In));
-      break;
-    case 3:
-      third(true);
-      fourth(false);
-      LabelUartNo3->setText(QString::fromStdString(Texts.BAUD_2));
-      break;
-    case 4:
-      third(false);
-      fourth(false);
-      break;
-    default:
-      third(false);
-      fourth(false);
-      DeviceInfo.multipleBaudType = 0;
-      break;
-  }
+void TForm1::ClearSessionDeviceInfo() {
+  TabSheetStatic->HideMmsiCantProg();
+  ClearDeviceInfoKeepFlags(DeviceInfo);
+  SrmMode = 0;
+  SrmButtonSupported = 0;
+  SrmTextSupported = 0;
 }
 
-void TForm1::ShowReportedShipType(int code) {
-  int row = FindShipTypeRow(code);
-  if (row >= 0) {
-    KeptShipType.reset();
-    cbxShipType->setCurrentIndex(row);
-    stShipCargoType->setText(QString::number(code));
-  } else {
-    // Not in the list: keep it, so Configure Device writes it back unchanged.
-    KeptShipType = static_cast<uint16_t>(code < 0 ? 0 : code > 256 ? 256 : code);
-    cbxShipType->setCurrentIndex(0);
-    stShipCargoType->setText("0");
-  }
+void TForm1::ShowNmeaPorts() {
+  if (!TabSheetBaudRate->ShowNmeaPorts(DeviceInfo.multipleBaudType, Texts))
+    DeviceInfo.multipleBaudType = 0;
 }
 
 void TForm1::ParseDeviceData(const std::string& line) {
   DeviceDataUpdate u = ::ParseDeviceData(line, DeviceInfo);
-  if (u.mmsi) {
-    bool programmed = DeviceInfo.mmsi != 0;
-    MaskEditMMSI->setEnabled(!programmed);
-    LabelMMSICantProg->setVisible(programmed);
-    if (programmed) {
-      LabelMMSICantProg->setText(QString::fromStdString(MmsiCantProgText(DeviceInfo.mmsi, Texts)));
-      MaskEditMMSI->setText(Nine(DeviceInfo.mmsi));
-    }
-  }
-  if (u.name) lblEdtName->setText(Bytes(DeviceInfo.name));
-  if (u.callSign) lblEdtCallSign->setText(Bytes(DeviceInfo.callSign));
+  if (u.mmsi) TabSheetStatic->ShowMmsi(DeviceInfo.mmsi, MmsiCantProgText(DeviceInfo.mmsi, Texts));
+  if (u.name) TabSheetStatic->ShowName(DeviceInfo.name);
+  if (u.callSign) TabSheetStatic->ShowCallSign(DeviceInfo.callSign);
   if (u.shipCargo) {
-    ShowReportedShipType(DeviceInfo.shipCargoType);
-    CSpinEditA->setValue(DeviceInfo.dimA);
-    CSpinEditB->setValue(DeviceInfo.dimB);
-    CSpinEditC->setValue(DeviceInfo.dimC);
-    CSpinEditD->setValue(DeviceInfo.dimD);
+    TabSheetStatic->ShowReportedShipType(DeviceInfo.shipCargoType);
+    TabSheetStatic->ShowDimensions(DeviceInfo.dimA, DeviceInfo.dimB, DeviceInfo.dimC,
+                                   DeviceInfo.dimD);
   }
-  if (u.dscMonitor) ComboBoxDscMonitoring->setCurrentIndex(u.dscMonitorIndex);
+  if (u.dscMonitor) TabSheetTransceiver->ShowDscMonitoring(u.dscMonitorIndex);
   if (u.firmwareText)
     connectionPanel_->ShowFirmware(
         ("Firmware Version: " + Bytes(DeviceInfo.firmwareText)).toStdString());
-  if (u.nmeaRates) {
-    cbx_NMEABaudRateNo2->setCurrentIndex(u.nmeaNo2Index);
-    cbx_NMEABaudRateNo3->setCurrentIndex(u.nmeaNo3Index);
-  }
-  if (u.gpsOutputIndex) {
-    ComboBoxGpsOutput->setCurrentIndex(*u.gpsOutputIndex);
-    ComboBoxGpsOutputChange();
-  }
-  if (u.gpsDynModel) ComboBoxTransceiver_GPSMode->setCurrentIndex(u.gpsModeIndex);
+  if (u.nmeaRates) TabSheetBaudRate->ShowDumpRates(u.nmeaNo2Index, u.nmeaNo3Index);
+  if (u.gpsOutputIndex) TabSheetTransceiver->ShowGpsOutput(*u.gpsOutputIndex);
+  if (u.gpsDynModel) TabSheetTransceiver->ShowGpsMode(u.gpsModeIndex);
   if (u.srmBoxes) SelectSrmMode();
   if (u.systemDataEnd) ShowSrmTabs();
   if (u.cfgReply) HandleCfgReply(*u.cfgReply);
@@ -137,12 +76,11 @@ void TForm1::HandleCfgReply(const CfgReply& reply) {
     } else if (reply.sub == 3 && v == 14) {
       std::string text = reply.text;
       UnescapeText(text);
-      lblEdtSRMTextMsg14->setText(QString::fromLatin1(text.c_str()));
+      TabSheetButtonSRM->ShowText(text);
     } else if (reply.sub == 5 && v >= 0 && v <= 3) {
       std::string text = reply.text;
       UnescapeText(text);
-      TLabeledEdit* edits[] = {lblEdtSRMText1, lblEdtSRMText2, lblEdtSRMText3, lblEdtSRMText4};
-      edits[v]->setText(QString::fromLatin1(text.c_str()));
+      TabSheetSRMText->ShowText(v, text);
     }
   } else if (reply.id == 108) {
     switch (reply.sub) {
@@ -156,23 +94,16 @@ void TForm1::HandleCfgReply(const CfgReply& reply) {
         if (flag) SetTabShown(PageControlConf, TabSheetEncryption, v == 1);
         break;
       case 3:
-        if (flag) {
-          cbxEncrptionEnable->setChecked(v == 1);
-          cbxEncrptionEnableClick();
-        }
+        if (flag) TabSheetEncryption->ShowEncryptionOn(v == 1);
         break;
       case 4:
-        if (flag) {
-          cbxEncryptionAddressMode->setChecked(v == 1);
-          cbxEncryptionAddressModeClick();
-        }
+        if (flag) TabSheetEncryption->ShowAddressMode(v == 1);
         break;
       case 5:
-        if (v >= 0) MaskEditEncryptionAddressMMSI->setText(Nine(v));
+        if (v >= 0) TabSheetEncryption->ShowAddressMmsi(v);
         break;
       case 6:
-        AlrReplied = 1;
-        ComboBoxALRSentence->setCurrentIndex(v == 0 ? 1 : 0);
+        TabSheetTransceiver->ShowAlrReply(v);
         break;
       case 109:
         SetWiFiModulePresent(v == 1);
@@ -181,30 +112,8 @@ void TForm1::HandleCfgReply(const CfgReply& reply) {
         break;
     }
   } else if (reply.id == 183) {
-    QComboBox* list = nullptr;
-    switch (reply.sub) {
-      case 10:
-        list = cbx_NMEABaudRateNo2;
-        break;
-      case 11:
-        list = cbx_NMEABaudRateNo1;
-        break;
-      case 20:
-        list = cbx_NMEABaudRateNo4;
-        break;
-      case 21:
-        list = cbx_NMEABaudRateNo3;
-        break;
-      default:
-        return;
-    }
-    int index = BaudIndexForRateCode(v);
-    if (index < 0) return;
-    list->setCurrentIndex(index);
-    DeviceInfo.nmeaPortBaud[0] = BaudRateOfIndex(cbx_NMEABaudRateNo2->currentIndex());
-    DeviceInfo.nmeaPortBaud[1] = BaudRateOfIndex(cbx_NMEABaudRateNo1->currentIndex());
-    DeviceInfo.nmeaPortBaud[2] = BaudRateOfIndex(cbx_NMEABaudRateNo4->currentIndex());
-    DeviceInfo.nmeaPortBaud[3] = BaudRateOfIndex(cbx_NMEABaudRateNo3->currentIndex());
+    if (TabSheetBaudRate->ShowRateReply(reply.sub, v))
+      TabSheetBaudRate->PortRates(DeviceInfo.nmeaPortBaud);
   }
 }
 
@@ -216,11 +125,4 @@ void TForm1::SelectSrmMode() {
 void TForm1::ShowSrmTabs() {
   SetTabShown(PageControlConf, TabSheetSRMText, SrmMode == 3);
   SetTabShown(PageControlConf, TabSheetButtonSRM, SrmMode == 4);
-}
-
-void TForm1::FillShipTypeList() {
-  cbxShipType->clear();
-  for (const SHIP_TYPE_ROW& row : ShipTypeTable)
-    cbxShipType->addItem(QString::fromLatin1(row.text));
-  cbxShipType->setCurrentIndex(0);
 }

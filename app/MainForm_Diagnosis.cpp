@@ -9,6 +9,7 @@
 #include "app/MainForm.h"
 #include "app/pages/DataLogPage.h"
 #include "app/pages/GpsStatusPage.h"
+#include "app/pages/StaticDataPage.h"
 #include "app/pages/SystemCheckPage.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "app/MainForm.h"
+#include "app/pages/BaudRatePage.h"
 #include "app/pages/ConnectionPanel.h"
 #include "ui/core/LanguageLoader.h"
 #include "ui/core/LanguageTable.h"
@@ -44,9 +45,8 @@ void TForm1::mnuLangTraChineseClick(QAction* item) {
   FontCharset = lang->fontCharset;
   LoadLanguageFile(AppDir + lang->languageFile, lang->codePage);
   if (frmAbout) frmAbout->LoadReadMe(AppDir + lang->readMeFile, lang->codePage);
-  if (auto caption = UartNo3Caption(DeviceInfo.multipleBaudType, Texts)) {
-    LabelUartNo3->setText(QString::fromStdString(*caption));
-  }
+  if (auto caption = UartNo3Caption(DeviceInfo.multipleBaudType, Texts))
+    TabSheetBaudRate->ShowThirdPortCaption(*caption);
 }
 
 void TForm1::LoadLanguageFile(const std::string& path, const std::string& codePage) {

@@ -16,6 +16,11 @@
 #include <memory>
 
 #include "app/MainForm.h"
+#include "app/pages/EncryptionPage.h"
+#include "app/pages/SrmButtonPage.h"
+#include "app/pages/SrmTextPage.h"
+#include "app/pages/StaticDataPage.h"
+#include "app/pages/TransceiverPage.h"
 #include "app/pages/WiFiSetupPage.h"
 #include "ui/core/ConfigReport.h"
 #include "ui/core/Maker.h"
@@ -45,7 +50,7 @@ CONFIG_REPORT_DATA CollectReportData(TForm1& f, const WIFI_GENERATE_REPORT_DATA&
   d.name = DeviceText(info.name);
   d.callSign = DeviceText(info.callSign);
   d.mmsi = info.mmsi;
-  d.shipType = Text(f.cbxShipType->currentText());
+  f.TabSheetStatic->FillReport(d);
   d.dimA = info.dimA;
   d.dimB = info.dimB;
   d.dimC = info.dimC;
@@ -55,36 +60,18 @@ CONFIG_REPORT_DATA CollectReportData(TForm1& f, const WIFI_GENERATE_REPORT_DATA&
   d.gpsOutputOn = info.gpsOutputOn;
   d.gpsReportInterval = info.gpsReportInterval;
   d.gpsDynModel = info.gpsDynModel;
-  for (int i = 0; i < 2; ++i) {
-    d.gpsModeItems[i] = Text(f.ComboBoxTransceiver_GPSMode->itemText(i));
-    d.alrItems[i] = Text(f.ComboBoxALRSentence->itemText(i));
-  }
-  // Until the device has said otherwise, its ALR output is on.
-  if (f.AlrReplied == 0) f.ComboBoxALRSentence->setCurrentIndex(1);
-  d.alrIndex = f.ComboBoxALRSentence->currentIndex();
+  f.TabSheetTransceiver->FillReport(d);
 
   d.multipleBaudType = info.multipleBaudType;
   for (int i = 0; i < 4; ++i) d.nmeaPortBaud[i] = info.nmeaPortBaud[i];
 
   d.srmTextShown = TabShown(f.PageControlConf, f.TabSheetSRMText);
-  TLabeledEdit* srm[] = {f.lblEdtSRMText1, f.lblEdtSRMText2, f.lblEdtSRMText3, f.lblEdtSRMText4};
-  for (int i = 0; i < 4; ++i) {
-    d.srmTextLabels[i] = Text(srm[i]->EditLabel->text());
-    d.srmTexts[i] = Text(srm[i]->text());
-  }
+  f.TabSheetSRMText->FillReport(d);
   d.srmButtonShown = TabShown(f.PageControlConf, f.TabSheetButtonSRM);
-  d.srmButtonLabel = Text(f.lblEdtSRMTextMsg14->EditLabel->text());
-  d.srmButtonText = Text(f.lblEdtSRMTextMsg14->text());
+  f.TabSheetButtonSRM->FillReport(d);
 
   d.encryptionShown = TabShown(f.PageControlConf, f.TabSheetEncryption);
-  d.encryptionEnableCaption = Text(f.cbxEncrptionEnable->text());
-  d.encryptionEnabled = f.cbxEncrptionEnable->isChecked();
-  d.encryptionAddressCaption = Text(f.cbxEncryptionAddressMode->text());
-  d.encryptionAddressMode = f.cbxEncryptionAddressMode->isChecked();
-  d.encryptionMmsiCaption = Text(f.LabelEncryptionMMSINumber->text());
-  d.encryptionMmsiText = Text(f.MaskEditEncryptionAddressMMSI->text());
-  d.encryptionAsciiLabel = Text(f.LabeledEditEncryptionASCII->EditLabel->text());
-  d.encryptionAsciiText = Text(f.LabeledEditEncryptionASCII->text());
+  f.TabSheetEncryption->FillReport(d);
 
   f.TabSheetWiFi->FillReport(wifi, d);
   return d;
@@ -138,11 +125,10 @@ void TForm1::RunConfigReport() {
     wifiReport.reportLoad = 0;
     return;
   }
-  MemoRecord->clear();
   const CONFIG_REPORT_DATA data = CollectReportData(*this, wifiReport);
   const std::string text = BuildConfigReport(data);
   wifiReport.reportLoad = 0;
-  MemoRecord->setPlainText(QString::fromStdString(text).remove('\r'));
+  TabSheetStatic->ShowRecord(text);
 
   auto chosen = dialogs.SaveFileName("Report File (*.TXT)", ReportFileName(DeviceInfo.mmsi), "");
   if (!chosen || chosen->empty()) return;

@@ -1,75 +1,22 @@
-// The SRM text, SRM button text and encryption pages.
-#include <QCheckBox>
-#include <QLabel>
-#include <QRegularExpressionValidator>
-
+// The writes of the SRM text, SRM button text and encryption pages, and the
+// encryption key the device reports.
 #include <cstring>
 
 #include "app/MainForm.h"
 #include "app/core/Cek.h"
 #include "app/core/ConfigPages.h"
+#include "app/pages/EncryptionPage.h"
+#include "app/pages/SrmButtonPage.h"
+#include "app/pages/SrmTextPage.h"
 
-namespace {
-
-std::string Latin1(const QString& text) { return text.toLatin1().toStdString(); }
-
-// Device texts are printable ASCII; reserved characters are escaped on sending.
-QValidator* PrintableAscii(QObject* parent) {
-  return new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7E]*"), parent);
-}
-
-}  // namespace
-
-void TForm1::InitSrmAndEncryptionControls() {
-  struct Default {
-    TLabeledEdit* edit;
-    const char* caption;
-    const char* text;
-  };
-  for (const Default& d : {Default{lblEdtSRMText1, "SRM Text 1", "R.T.V."},
-                           Default{lblEdtSRMText2, "SRM Text 2", "FIRE1"},
-                           Default{lblEdtSRMText3, "SRM Text 3", "FIRE2"},
-                           Default{lblEdtSRMText4, "SRM Text 4 ", "FIRE3"},
-                           Default{lblEdtSRMTextMsg14, "SRM Text", "MAYDAY"}}) {
-    d.edit->EditLabel->setText(d.caption);
-    d.edit->setMaxLength(16);
-    d.edit->SetUpperCaseOnly();
-    d.edit->setValidator(PrintableAscii(d.edit));
-    d.edit->setText(d.text);
-  }
-  cbxEncrptionEnable->setText("Encrption Enable");
-  cbxEncrptionEnable->setChecked(true);
-  cbxEncryptionAddressMode->setText("Security Address Mode");
-  cbxEncryptionAddressMode->setChecked(true);
-  MaskEditEncryptionAddressMMSI->setMaxLength(9);
-  MaskEditEncryptionAddressMMSI->setValidator(new QRegularExpressionValidator(
-      QRegularExpression("[0-9]{0,9}"), MaskEditEncryptionAddressMMSI));
-  MaskEditEncryptionAddressMMSI->setText("000000000");
-  LabeledEditEncryptionASCII->EditLabel->setText("Encryption Code");
-  LabeledEditEncryptionASCII->setMaxLength(16);
-  LabeledEditEncryptionASCII->setValidator(PrintableAscii(LabeledEditEncryptionASCII));
-  LabeledEditEncryptionASCII->setText("R.T.V.");
-  lblEdtName->setValidator(PrintableAscii(lblEdtName));
-  lblEdtCallSign->setValidator(PrintableAscii(lblEdtCallSign));
-  EnableEncryptionControls(cbxEncrptionEnable->isChecked());
-}
-
-void TForm1::spbSRMTextClick() {
-  SendConfigLines(
-      PlanSrmTextWrite({Latin1(lblEdtSRMText1->text()), Latin1(lblEdtSRMText2->text()),
-                        Latin1(lblEdtSRMText3->text()), Latin1(lblEdtSRMText4->text())}));
-}
+void TForm1::spbSRMTextClick() { SendConfigLines(PlanSrmTextWrite(TabSheetSRMText->Texts())); }
 
 void TForm1::spbSRMButtonTextClick() {
-  SendConfigLines({PlanSrmButtonTextWrite(Latin1(lblEdtSRMTextMsg14->text()))});
+  SendConfigLines({PlanSrmButtonTextWrite(TabSheetButtonSRM->Text())});
 }
 
 void TForm1::spbConfigEncryptionClick() {
-  EncryptionPageValues page;
-  page.enabled = cbxEncrptionEnable->isChecked();
-  page.addressMode = cbxEncryptionAddressMode->isChecked();
-  page.addressMmsi = MaskEditEncryptionAddressMMSI->text().toStdString();
-  page.key = Latin1(LabeledEditEncryptionASCII->text());
+  EncryptionPageValues page = TabSheetEncryption->Values();
   page.ownMmsi = Protocol->ais.targets.slot[0].mmsi;
   auto plan = PlanEncryptionWrite(page, CekSequence);
   if (auto* refusal = std::get_if<ConfigRefusal>(&plan)) {
@@ -79,27 +26,10 @@ void TForm1::spbConfigEncryptionClick() {
   SendConfigLines(std::get<std::vector<std::string>>(plan));
 }
 
-void TForm1::cbxEncrptionEnableClick() {
-  EnableEncryptionControls(cbxEncrptionEnable->isChecked());
-}
+void TForm1::cbxEncrptionEnableClick() { TabSheetEncryption->cbxEncrptionEnableClick(); }
 
 void TForm1::cbxEncryptionAddressModeClick() {
-  EnableAddressControls(cbxEncryptionAddressMode->isChecked());
-}
-
-void TForm1::EnableEncryptionControls(bool on) {
-  cbxEncryptionAddressMode->setEnabled(on);
-  EnableAddressControls(cbxEncryptionAddressMode->isChecked());
-  LabeledEditEncryptionASCII->setEnabled(on);
-  LabeledEditEncryptionASCII->EditLabel->setEnabled(on);
-}
-
-bool TForm1::EncryptionEnabled() { return cbxEncrptionEnable->isChecked(); }
-
-void TForm1::EnableAddressControls(bool on) {
-  bool enabled = EncryptionEnabled() && on;
-  LabelEncryptionMMSINumber->setEnabled(enabled);
-  MaskEditEncryptionAddressMMSI->setEnabled(enabled);
+  TabSheetEncryption->cbxEncryptionAddressModeClick();
 }
 
 void TForm1::ParseCekSentence() {
@@ -108,5 +38,5 @@ void TForm1::ParseCekSentence() {
   std::string formatter(record.formatter, strnlen(record.formatter, sizeof record.formatter));
   std::string key(cek.key, strnlen(cek.key, sizeof cek.key));
   if (auto text = DecodeCekKey(formatter, key, cek.sentenceType))
-    LabeledEditEncryptionASCII->setText(QString::fromLatin1(text->c_str()));
+    TabSheetEncryption->ShowKey(*text);
 }

@@ -2,6 +2,8 @@
 
 #include <QRegularExpressionValidator>
 
+#include <cstdio>
+
 QLabel* NewLabel(QWidget* parent, const char* name, const QString& caption) {
   return Named(new QLabel(caption, parent), name);
 }
@@ -49,4 +51,14 @@ QFormLayout* NewPageForm() {
   form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
   form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
   return form;
+}
+
+QValidator* PrintableAscii(QObject* parent) {
+  return new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7E]*"), parent);
+}
+
+QString NineDigits(long value) {
+  char buffer[24];
+  std::snprintf(buffer, sizeof buffer, "%09ld", value);
+  return QString::fromLatin1(buffer);
 }

@@ -11,6 +11,8 @@
 
 #include "app/FormControls.h"
 
+class QValidator;
+
 template <class W>
 W* Named(W* w, const char* name) {
   w->setObjectName(name);
@@ -34,3 +36,7 @@ QWidget* NewPage(QTabWidget* pages, const char* name, const QString& caption);
 void AddRow(QFormLayout* form, TLabeledEdit* edit);
 // The form layout of the configuration pages: captions right-aligned.
 QFormLayout* NewPageForm();
+// Device texts are printable ASCII; reserved characters are escaped on sending.
+QValidator* PrintableAscii(QObject* parent);
+// An MMSI as the pages show it: nine digits, with leading zeros.
+QString NineDigits(long value);

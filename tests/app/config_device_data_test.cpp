@@ -5,6 +5,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include "app/pages/StaticDataPage.h"
+#include "app/pages/TransceiverPage.h"
 #include "protocol/Protocol.h"
 #include "tests/app/config_fixture.h"
 #include "tests/support/find_control.h"
@@ -80,9 +82,9 @@ TEST_F(ConfigDeviceData, SrmAndEncryptionTabsFollowTheDevice) {
   EXPECT_FALSE(TabShown(*form, Find<QWidget>(form, "TabSheetEncryption")));
 
   Device(Signed("$PKVR,R,CFG,30,1,2,"));  // bit 0 clear: nothing
-  EXPECT_EQ(form->SrmMode, 3);
+  EXPECT_EQ(form->CurrentSrmMode(), 3);
   Device(Signed("$PKVR,R,CFG,30,1,3,"));
-  EXPECT_EQ(form->SrmMode, 4);
+  EXPECT_EQ(form->CurrentSrmMode(), 4);
   Device(WithCrLf("[SYSTEM DATA END]"));
   EXPECT_FALSE(TabShown(*form, Find<QWidget>(form, "TabSheetSRMText")));
   EXPECT_TRUE(TabShown(*form, Find<QWidget>(form, "TabSheetButtonSRM")));
@@ -111,9 +113,9 @@ TEST_F(ConfigDeviceData, RepliesSetTheControls) {
   EXPECT_EQ(Find<QComboBox>(form, "cbx_NMEABaudRateNo3")->currentText(), "4800");
   EXPECT_EQ(form->DeviceInfo.nmeaPortBaud[3], 4800);
 
-  EXPECT_EQ(form->AlrReplied, 0);
+  EXPECT_EQ(Find<TransceiverPage>(form, "TabSheetTransceiver")->AlrReplied(), 0);
   Device(Signed("$PKVR,R,CFG,108,6,,"));
-  EXPECT_EQ(form->AlrReplied, 1);
+  EXPECT_EQ(Find<TransceiverPage>(form, "TabSheetTransceiver")->AlrReplied(), 1);
   EXPECT_EQ(Find<QComboBox>(form, "ComboBoxALRSentence")->currentText(), "OFF");
   Device(Signed("$PKVR,R,CFG,108,6,0,"));
   EXPECT_EQ(Find<QComboBox>(form, "ComboBoxALRSentence")->currentText(), "ON");
@@ -142,8 +144,9 @@ TEST_F(ConfigDeviceData, ReceivedStaticAndVoyageData) {
   Device(Signed("$AIVSD,99,,,,,,,,"));
   EXPECT_EQ(Find<QComboBox>(form, "cbxShipType")->currentIndex(), 0);
   EXPECT_EQ(Find<QLabel>(form, "stShipCargoType")->text(), "0");
-  ASSERT_TRUE(form->KeptShipType);
-  EXPECT_EQ(*form->KeptShipType, 99);
+  const auto kept = Find<StaticDataPage>(form, "TabSheetStatic")->KeptShipType();
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(*kept, 99);
 
   Device(Signed("$AISSD,CALL,NAME,10,20,5,6,0,AI"));
   EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditA")->value(), 10);

@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include "app/pages/TransceiverPage.h"
 #include "tests/app/config_fixture.h"
 #include "tests/support/find_control.h"
 
@@ -60,7 +61,7 @@ TEST_F(ConfigPages, TransceiverDefaultsAndEdits) {
   Find<QComboBox>(form, "ComboBoxALRSentence")->setCurrentIndex(0);
   form->ComboBoxALRSentenceChange();
   EXPECT_EQ(Find<QComboBox>(form, "ComboBoxALRSentence")->currentIndex(), 1);
-  form->AlrReplied = 1;
+  Find<TransceiverPage>(form, "TabSheetTransceiver")->SetAlrReplied(true);
   Find<QComboBox>(form, "ComboBoxALRSentence")->setCurrentIndex(0);
   form->ComboBoxALRSentenceChange();
   EXPECT_EQ(Find<QComboBox>(form, "ComboBoxALRSentence")->currentIndex(), 0);

@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include "app/pages/TransceiverPage.h"
 #include "tests/app/config_fixture.h"
 #include "tests/support/find_control.h"
 #include "tools/transponder-sim/TransponderSim.h"
@@ -70,7 +71,8 @@ TEST_F(ConfigSim, WriteEveryTabThenReadItBack) {
     Find<QComboBox>(form, "ComboBoxDscMonitoring")->setCurrentIndex(0);
     Find<QComboBox>(form, "ComboBoxGpsOutput")->setCurrentIndex(5);
     Find<QComboBox>(form, "ComboBoxTransceiver_GPSMode")->setCurrentIndex(0);
-    EXPECT_EQ(form->AlrReplied, 1);  // the device reported its ALR setting
+    EXPECT_EQ(Find<TransceiverPage>(form, "TabSheetTransceiver")->AlrReplied(),
+              1);  // the device reported its ALR setting
     Find<QComboBox>(form, "ComboBoxALRSentence")->setCurrentIndex(0);
   });
 

@@ -49,7 +49,7 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
     : QMainWindow(parent),
       ownedDialogs_(MakeDialogs(options)),
       dialogs(options.dialogs ? *options.dialogs : *ownedDialogs_),
-      Protocol(std::make_unique<ProtocolState>()),
+      protocol_(std::make_unique<ProtocolState>()),
       commSystem_(options.commSystem),
       liveTimers_(options.liveTimers) {
   if (auto* qt = dynamic_cast<QtDialogs*>(ownedDialogs_.get())) qt->SetParent(this);
@@ -83,9 +83,9 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   // 2.-5. Program folder, settings folder and file.
   InitSettingsPaths(options.documentsDir, options.appDir);
   // 6. Language and message texts.
-  LanguageIndex = ReadLanguageSetting(SettingsFile);
-  InitDefaultTexts(Texts);
-  connectionPanel_->SetConnectCaption(Texts.Connect[0]);
+  languageIndex_ = ReadLanguageSetting(settingsFile_);
+  InitDefaultTexts(texts_);
+  connectionPanel_->SetConnectCaption(texts_.Connect[0]);
   // 7.-8. Serial component, port lists, connection pages, a clean session.
   InitSerialPort();
   InitConnectionPages();
@@ -137,7 +137,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::InitSettingsPaths(const std::string& documentsDir, const std::string& appDir) {
-  AppDir =
+  appDir_ =
       WithSlash(appDir.empty() ? QCoreApplication::applicationDirPath().toStdString() : appDir);
   std::string docs = documentsDir;
   if (docs.empty())
@@ -146,11 +146,11 @@ void TForm1::InitSettingsPaths(const std::string& documentsDir, const std::strin
   if (docs.empty()) docs = QDir::homePath().toStdString();
   if (docs.empty()) docs = ".";
   docs = WithSlash(docs);
-  SettingsDir = docs + "Kvor/VantrelCfg/";
+  settingsDir_ = docs + "Kvor/VantrelCfg/";
   std::error_code ec;
-  std::filesystem::create_directories(SettingsDir, ec);
-  if (!std::filesystem::is_directory(SettingsDir, ec)) SettingsDir = docs;
-  SettingsFile = SettingsDir + "KvorAisConfig.ini";
+  std::filesystem::create_directories(settingsDir_, ec);
+  if (!std::filesystem::is_directory(settingsDir_, ec)) settingsDir_ = docs;
+  settingsFile_ = settingsDir_ + "KvorAisConfig.ini";
 }
 
 void TForm1::WireFrame() {
@@ -172,7 +172,7 @@ void TForm1::WireFrame() {
 }
 
 void TForm1::DeviceChangeNotice() {
-  DeviceChanged = 1;
+  deviceChanged_ = 1;
   reloadNeeded = 1;
 }
 
@@ -185,23 +185,23 @@ void TForm1::Timer1Timer() { session_->Tick(); }
 
 void TForm1::Timer2Timer() {
   // A burst of notices rebuilds the lists once, on the second tick.
-  if (DeviceChanged == 1) {
-    ++DeviceChangeTicks;
-    if (DeviceChangeTicks >= 2) {
-      DeviceChanged = 0;
-      DeviceChangeTicks = 0;
+  if (deviceChanged_ == 1) {
+    ++deviceChangeTicks_;
+    if (deviceChangeTicks_ >= 2) {
+      deviceChanged_ = 0;
+      deviceChangeTicks_ = 0;
       EnumComPorts();
       ProbeComPorts();
       FillComPortCombo();
       CheckConnectedPortPresent(session_->DeviceConnected != 0);
     }
   }
-  if (ReportCountdown >= 1 && ReportCountdown < 255) --ReportCountdown;
+  if (reportCountdown_ >= 1 && reportCountdown_ < 255) --reportCountdown_;
   CheckWiFiSetupLink();
-  if (WiFi->Memo_WiFi.LineCount() > 5000) WiFi->Memo_WiFi.Clear();
+  if (wifi_->Memo_WiFi.LineCount() > 5000) wifi_->Memo_WiFi.Clear();
   CheckWiFiTimeouts();
-  if (ReportCountdown == 0) {
-    ReportCountdown = 255;
+  if (reportCountdown_ == 0) {
+    reportCountdown_ = 255;
     if (PageControlConf->isTabVisible(PageControlConf->indexOf(TabSheetWiFi)))
       RefreshWiFiBeforeReport();
     WriteConfigReport();
@@ -209,13 +209,13 @@ void TForm1::Timer2Timer() {
 }
 
 bool TForm1::FormCloseQuery() {
-  if (dialogs.MessageBox(Texts.QueryExit, Texts.Exit_Caption, DialogButtons::OkCancel,
+  if (dialogs.MessageBox(texts_.QueryExit, texts_.Exit_Caption, DialogButtons::OkCancel,
                          DialogIcon::Question) != DialogResult::Ok)
     return false;
   serial_->Close();
   tcp_->Close();
   std::string error;
-  WriteLanguageSetting(SettingsFile, LanguageIndex, &error);
+  WriteLanguageSetting(settingsFile_, languageIndex_, &error);
   return true;
 }
 
@@ -240,18 +240,18 @@ void TForm1::mnuWiFiClick() { SelectConnectionMedium(1, mnuWiFi); }
 
 void TForm1::SelectConnectionMedium(int medium, QAction* menuItem) {
   // The menu item's own click toggles its mark; put the marks back first.
-  mnuSerialPort->setChecked(ConnectionMedium == 0);
-  mnuWiFi->setChecked(ConnectionMedium == 1);
-  if (medium == ConnectionMedium) return;
+  mnuSerialPort->setChecked(medium_ == 0);
+  mnuWiFi->setChecked(medium_ == 1);
+  if (medium == medium_) return;
   if (connectionPanel_->ConnectTag() == 1) {
-    if (dialogs.MessageBox(Texts.ConnectionChangeText, Texts.Warning, DialogButtons::OkCancel,
+    if (dialogs.MessageBox(texts_.ConnectionChangeText, texts_.Warning, DialogButtons::OkCancel,
                            DialogIcon::Warning) != DialogResult::Ok)
       return;
     ToggleConnection();
   }
   mnuSerialPort->setChecked(menuItem == mnuSerialPort);
   mnuWiFi->setChecked(menuItem == mnuWiFi);
-  ConnectionMedium = static_cast<int8_t>(medium);
+  medium_ = static_cast<int8_t>(medium);
   link_ = medium == 0 ? static_cast<Link*>(serial_.get()) : tcp_.get();
   connectionPanel_->ShowMedium(medium == 0);
   if (medium != 0) {

@@ -115,11 +115,11 @@ void TForm1::BuildFrame() {
   // The module's bytes (network names, keys) as the page and the report show
   // them: UTF-8 as it is, else read in the language's old code page.
   TabSheetWiFi = new WiFiSetupPage(PageControlConf, [this](const std::string& bytes) {
-    return DecodeText(bytes, LanguageForSetting(LanguageIndex).codePage);
+    return DecodeText(bytes, LanguageForSetting(languageIndex_).codePage);
   });
   TabSheetSystemCheck = new SystemCheckPage(PageControlDiagnosis);
   TabSheetGpsStatus = new GpsStatusPage(PageControlDiagnosis, dialogs);
-  TabSheetDataLog = new DataLogPage(PageControlDiagnosis, dialogs, Texts);
+  TabSheetDataLog = new DataLogPage(PageControlDiagnosis, dialogs, texts_);
 
   // Configure Device and Read Device act on the current configuration tab.
   auto* bottom = new QHBoxLayout;

@@ -22,7 +22,7 @@ const char kPlainCaption[] = "Kvor AIS Configuration";
 }  // namespace
 
 void TForm1::WireConfigPages() {
-  Protocol->showStaticVoyageData = [this](const SENTENCE_STRUCT& record) {
+  protocol_->showStaticVoyageData = [this](const SENTENCE_STRUCT& record) {
     ShowStaticVoyageData(record);
   };
 
@@ -42,7 +42,7 @@ void TForm1::WireConfigPages() {
 }
 
 bool TForm1::ConfigDeviceConnected() {
-  if (WiFi) return WiFi->CheckDeviceConnected();
+  if (wifi_) return wifi_->CheckDeviceConnected();
   if (connectionPanel_->ConnectTag() == 1 && session_->DeviceDataEnd == 1) return true;
   dialogs.MessageBox("Please connect device first!", kPlainCaption, DialogButtons::Ok);
   return false;
@@ -92,7 +92,7 @@ void TForm1::SpeedButtonReloadClick() {
   if (!ConfigDeviceConnected()) return;
   if (PageControlConf->currentWidget() == TabSheetWiFi && !WiFiReadDevice()) return;
   QueryDevice(17);
-  ReportCountdown = 1;
+  reportCountdown_ = 1;
 }
 
 void TForm1::PageControlConfChange() {
@@ -101,7 +101,7 @@ void TForm1::PageControlConfChange() {
     SendRaw(SrmQuerySentence());
   UpdateIpAddressControl();
   if (PageControlMain->currentWidget() == TabSheetConfig && tab == TabSheetWiFi &&
-      connectionPanel_->StatusText() == Texts.Connected && reloadNeeded) {
+      connectionPanel_->StatusText() == texts_.Connected && reloadNeeded) {
     EnableWiFiPageControls(true);
     StartLoadWiFiSettings();
   }
@@ -109,7 +109,7 @@ void TForm1::PageControlConfChange() {
 
 void TForm1::spbTransponderClick() {
   TransceiverWrite write = PlanTransceiverWrite(TabSheetTransceiver->Values());
-  auto dbg = BuildDbgLine(*Protocol, write.dbg);
+  auto dbg = BuildDbgLine(*protocol_, write.dbg);
   if (!dbg || !SendConfigLines({*dbg})) return;
   TabSheetTransceiver->SetAlrIndex(write.alrIndex);
   SendConfigLines({write.alrSentence});
@@ -117,7 +117,7 @@ void TForm1::spbTransponderClick() {
 
 void TForm1::spbBaudRateClick() {
   BaudRatePageValues page = TabSheetBaudRate->Values();
-  page.type = DeviceInfo.multipleBaudType;
+  page.type = deviceInfo_.multipleBaudType;
   auto plan = PlanBaudRateWrite(page);
   if (auto* unselected = std::get_if<BaudListUnselected>(&plan)) {
     TabSheetBaudRate->SelectFirstRate(unselected->list);
@@ -127,7 +127,7 @@ void TForm1::spbBaudRateClick() {
     ShowRefusal(*refusal);
     return;
   }
-  if (auto line = BuildDbgLine(*Protocol, std::get<DbgEntries>(plan))) SendConfigLines({*line});
+  if (auto line = BuildDbgLine(*protocol_, std::get<DbgEntries>(plan))) SendConfigLines({*line});
   TabSheetBaudRate->ReleaseConfigButton();
 }
 

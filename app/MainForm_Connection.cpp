@@ -18,7 +18,7 @@ class FormConnectionHost : public ConnectionHost {
   bool TcpMediumChosen() const override { return f_.mnuWiFi->isChecked(); }
   bool AutoDetection() const override { return f_.connectionPanel_->AutoMode(); }
   bool ConnectControlDown() const override { return f_.connectionPanel_->ConnectDown(); }
-  int OpenablePortCount() const override { return static_cast<int>(f_.OpenablePortList.size()); }
+  int OpenablePortCount() const override { return static_cast<int>(f_.openablePorts_.size()); }
   bool SerialPortOpen() const override { return f_.Comm()->IsOpen(); }
   bool TcpLinkOpen() const override { return f_.Tcp().IsOpen(); }
   void OpenChosenPort() override {
@@ -26,7 +26,7 @@ class FormConnectionHost : public ConnectionHost {
     f_.OpenSerialPort(f_.PortPathForText(f_.connectionPanel_->PortText()));
   }
   void OpenOpenablePort(int index) override {
-    f_.OpenComPort(f_.OpenablePortList[static_cast<size_t>(index)]);
+    f_.OpenComPort(f_.openablePorts_[static_cast<size_t>(index)]);
     f_.connectionPanel_->ShowAutoPort(f_.connectionPanel_->PortText());
   }
   void SetAutoBaud(int index) override { f_.SetAutoBaud(index); }
@@ -40,7 +40,7 @@ class FormConnectionHost : public ConnectionHost {
   }
   void ToggleConnection() override { f_.ToggleConnection(); }
   void Show(ConnectionMessage message) override {
-    const MSG_TEXT_STRUCT& t = f_.Texts;
+    const MSG_TEXT_STRUCT& t = f_.texts_;
     switch (message) {
       case ConnectionMessage::NoSerialPortExist:
         f_.dialogs.MessageBox(t.NoSerialPortExist, t.Warning, DialogButtons::Ok,
@@ -82,15 +82,15 @@ void TForm1::ToggleConnection() {
 
 void TForm1::ResetSession() {
   // A line cut off by the end of the last session belongs to no later one.
-  SerialLine.clear();
+  serialLine_.clear();
   serialSkipping_ = false;
-  TcpLine.clear();
+  tcpLine_.clear();
   tcpSkipping_ = false;
   session_->Reset();
   connectionPanel_->ClearAutoDetect();
   Timer1->Stop();
   TimerConnection->Stop();
-  SetConnectionStatus(Texts.Disconnect);
+  SetConnectionStatus(texts_.Disconnect);
   connectionPanel_->EnableSerialSettings(true);
   ClearSessionDeviceInfo();
 }
@@ -130,9 +130,9 @@ void TForm1::ToggleSerialConnection() {
       ProbeComPorts();
       FillComPortCombo();
       panel->SelectFirstPort();
-      if (!OpenablePortList.empty()) {
-        panel->SelectPort(OpenablePortList.front().name);
-        panel->ShowAutoPort(OpenablePortList.front().name);
+      if (!openablePorts_.empty()) {
+        panel->SelectPort(openablePorts_.front().name);
+        panel->ShowAutoPort(openablePorts_.front().name);
         panel->SetBaudIndex(0);
         panel->ShowAutoBaud(panel->BaudText());
       } else {
@@ -140,21 +140,21 @@ void TForm1::ToggleSerialConnection() {
         panel->ShowAutoBaud("N/A");
       }
     }
-    panel->SetConnectCaption(Texts.Connect[1]);
+    panel->SetConnectCaption(texts_.Connect[1]);
     session_->ConnectionStep();
     session_->ConnectTick = 1;
     Timer1->Start();
     TimerConnection->Start();
-    SetConnectionStatus(Texts.Connecting);
+    SetConnectionStatus(texts_.Connecting);
     panel->EnableSerialSettings(false);
     return;
   }
 
-  panel->SetConnectCaption(Texts.Connect[0]);
+  panel->SetConnectCaption(texts_.Connect[0]);
   Timer1->Stop();
   TimerConnection->Stop();
   TimerUpdateSysChk->Stop();
-  SetConnectionStatus(Texts.Disconnect);
+  SetConnectionStatus(texts_.Disconnect);
   Timer_WiFi_function->Stop();
   if (ProcessingBarRunning()) {
     CloseProcessingBar();
@@ -179,9 +179,9 @@ void TForm1::OpenSerialPort(const std::string& path) {
 
 int TForm1::CheckManualPort() {
   const std::string text = connectionPanel_->PortText();
-  for (const auto& port : OpenablePortList)
+  for (const auto& port : openablePorts_)
     if (port.name == text || port.path == text) return 1;
-  return dialogs.MessageBox(Texts.CheckPortError, Texts.Warning, DialogButtons::OkCancel,
+  return dialogs.MessageBox(texts_.CheckPortError, texts_.Warning, DialogButtons::OkCancel,
                             DialogIcon::Warning) == DialogResult::Ok
              ? 1
              : 2;
@@ -189,7 +189,7 @@ int TForm1::CheckManualPort() {
 
 bool TForm1::QueryDevice(int command) {
   TabSheetTransceiver->SetAlrReplied(false);
-  auto& p = Protocol->proprietary;
+  auto& p = protocol_->proprietary;
   p.tstNumberA = 99999;
   p.tstNumberB = 99;
   p.tstLetterC = '@';
@@ -206,24 +206,24 @@ bool TForm1::QueryDevice(int command) {
 void TForm1::TimerConnectionTimer() {
   const ConnectionSession::Status status = session_->NextStatus();
   if (status == ConnectionSession::Status::Connected) {
-    SetConnectionStatus(Texts.Connected);
+    SetConnectionStatus(texts_.Connected);
     TimerConnection->Stop();
     Timer1->Stop();
     TimerUpdateSysChk->Start();
     return;
   }
-  connectionPanel_->BlinkStatus(Texts.Connecting,
+  connectionPanel_->BlinkStatus(texts_.Connecting,
                                 status == ConnectionSession::Status::ConnectingRed);
 }
 
 void TForm1::SetConnectionStatus(const std::string& text) {
-  if (text == Texts.Connected) {
+  if (text == texts_.Connected) {
     connectionPanel_->ShowStatus(text, 0x0000ff, true);
     PageControlConf->setCurrentWidget(TabSheetStatic);
     reloadNeeded = 1;
     UpdateIpAddressControl();
-  } else if (text == Texts.Connecting || text == Texts.Disconnect) {
-    connectionPanel_->ShowStatus(text, 0x000000, text == Texts.Connecting);
+  } else if (text == texts_.Connecting || text == texts_.Disconnect) {
+    connectionPanel_->ShowStatus(text, 0x000000, text == texts_.Connecting);
   } else {
     connectionPanel_->ShowStatusText(text);
   }

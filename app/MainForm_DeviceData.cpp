@@ -26,36 +26,37 @@ void SetTabShown(QTabWidget* pages, QWidget* tab, bool shown) {
 }  // namespace
 
 void TForm1::ResetDeviceInfo() {
-  for (uint8_t& flag : DeviceInfo.checkFlags) flag = 0;
+  for (uint8_t& flag : deviceInfo_.checkFlags) flag = 0;
 }
 
 void TForm1::ClearSessionDeviceInfo() {
   TabSheetStatic->HideMmsiCantProg();
-  ClearDeviceInfoKeepFlags(DeviceInfo);
+  ClearDeviceInfoKeepFlags(deviceInfo_);
   SrmMode = 0;
   SrmButtonSupported = 0;
   SrmTextSupported = 0;
 }
 
 void TForm1::ShowNmeaPorts() {
-  if (!TabSheetBaudRate->ShowNmeaPorts(DeviceInfo.multipleBaudType, Texts))
-    DeviceInfo.multipleBaudType = 0;
+  if (!TabSheetBaudRate->ShowNmeaPorts(deviceInfo_.multipleBaudType, texts_))
+    deviceInfo_.multipleBaudType = 0;
 }
 
 void TForm1::ParseDeviceData(const std::string& line) {
-  DeviceDataUpdate u = ::ParseDeviceData(line, DeviceInfo);
-  if (u.mmsi) TabSheetStatic->ShowMmsi(DeviceInfo.mmsi, MmsiCantProgText(DeviceInfo.mmsi, Texts));
-  if (u.name) TabSheetStatic->ShowName(DeviceInfo.name);
-  if (u.callSign) TabSheetStatic->ShowCallSign(DeviceInfo.callSign);
+  DeviceDataUpdate u = ::ParseDeviceData(line, deviceInfo_);
+  if (u.mmsi)
+    TabSheetStatic->ShowMmsi(deviceInfo_.mmsi, MmsiCantProgText(deviceInfo_.mmsi, texts_));
+  if (u.name) TabSheetStatic->ShowName(deviceInfo_.name);
+  if (u.callSign) TabSheetStatic->ShowCallSign(deviceInfo_.callSign);
   if (u.shipCargo) {
-    TabSheetStatic->ShowReportedShipType(DeviceInfo.shipCargoType);
-    TabSheetStatic->ShowDimensions(DeviceInfo.dimA, DeviceInfo.dimB, DeviceInfo.dimC,
-                                   DeviceInfo.dimD);
+    TabSheetStatic->ShowReportedShipType(deviceInfo_.shipCargoType);
+    TabSheetStatic->ShowDimensions(deviceInfo_.dimA, deviceInfo_.dimB, deviceInfo_.dimC,
+                                   deviceInfo_.dimD);
   }
   if (u.dscMonitor) TabSheetTransceiver->ShowDscMonitoring(u.dscMonitorIndex);
   if (u.firmwareText)
     connectionPanel_->ShowFirmware(
-        ("Firmware Version: " + Bytes(DeviceInfo.firmwareText)).toStdString());
+        ("Firmware Version: " + Bytes(deviceInfo_.firmwareText)).toStdString());
   if (u.nmeaRates) TabSheetBaudRate->ShowDumpRates(u.nmeaNo2Index, u.nmeaNo3Index);
   if (u.gpsOutputIndex) TabSheetTransceiver->ShowGpsOutput(*u.gpsOutputIndex);
   if (u.gpsDynModel) TabSheetTransceiver->ShowGpsMode(u.gpsModeIndex);
@@ -113,13 +114,13 @@ void TForm1::HandleCfgReply(const CfgReply& reply) {
     }
   } else if (reply.id == 183) {
     if (TabSheetBaudRate->ShowRateReply(reply.sub, v))
-      TabSheetBaudRate->PortRates(DeviceInfo.nmeaPortBaud);
+      TabSheetBaudRate->PortRates(deviceInfo_.nmeaPortBaud);
   }
 }
 
 void TForm1::SelectSrmMode() {
-  if (DeviceInfo.srmBoxes == 4 || SrmTextSupported == 1) SrmMode = 3;
-  if (DeviceInfo.srmBoxes == 1 || SrmButtonSupported == 1) SrmMode = 4;
+  if (deviceInfo_.srmBoxes == 4 || SrmTextSupported == 1) SrmMode = 3;
+  if (deviceInfo_.srmBoxes == 1 || SrmButtonSupported == 1) SrmMode = 4;
 }
 
 void TForm1::ShowSrmTabs() {

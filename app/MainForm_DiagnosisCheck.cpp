@@ -8,7 +8,7 @@
 #include "protocol/AisTargets.h"
 
 SysCheckView TForm1::SystemCheckNow() const {
-  return ComputeSystemCheck(SysCheckInputsFrom(DeviceInfo, Protocol->ais.targets.slot[0],
+  return ComputeSystemCheck(SysCheckInputsFrom(deviceInfo_, protocol_->ais.targets.slot[0],
                                                TabSheetSystemCheck->ReportCounters()));
 }
 
@@ -21,14 +21,14 @@ void TForm1::UpdateCheckImages() {
   const SysCheckView v = SystemCheckNow();
   TabSheetSystemCheck->ShowCheckImages(v);
   // The configuration report reads these two.
-  DeviceInfo.checkFlags[kFlagTxPassed] = v.passed[kCheckTx] ? 1 : 0;
-  DeviceInfo.checkFlags[kFlagRxPassed] = v.passed[kCheckRx] ? 1 : 0;
+  deviceInfo_.checkFlags[kFlagTxPassed] = v.passed[kCheckTx] ? 1 : 0;
+  deviceInfo_.checkFlags[kFlagRxPassed] = v.passed[kCheckRx] ? 1 : 0;
 }
 
 void TForm1::SpeedButtonClearCheckClick() {
   TabSheetSystemCheck->ResetReportCounters();
-  for (uint8_t& f : DeviceInfo.checkFlags) f = 0;
-  ClearAisTargets(Protocol->ais.targets);
+  for (uint8_t& f : deviceInfo_.checkFlags) f = 0;
+  ClearAisTargets(protocol_->ais.targets);
   TimerUpdateSysChkTimer();
   // A second's pause before asking again, without holding up the receive path.
   if (TimerClearCheck) {

@@ -18,5 +18,5 @@ void TForm1::ButtonCustomSendCommandClick() {
 }
 
 void TForm1::SetWiFiOperationNone() {
-  if (WiFi) WiFi->SetWiFiOperation(WiFiOperation::None);
+  if (wifi_) wifi_->SetWiFiOperation(WiFiOperation::None);
 }

@@ -18,9 +18,9 @@ void TForm1::DispatchStatusSentence(const std::string& line) {
   const size_t start = line.find_first_of("$!");
   if (start == std::string::npos) return;
   std::string sentence = line.substr(start, kStatusSentenceLimit);
-  if (!ProcessSentence(*Protocol, sentence)) return;
+  if (!ProcessSentence(*protocol_, sentence)) return;
 
-  const SENTENCE_STRUCT& rec = Protocol->incoming;
+  const SENTENCE_STRUCT& rec = protocol_->incoming;
   switch (ClassifySentence(rec)) {
     case GROUP_GNSS:
       UpdateGpsStatus();
@@ -37,14 +37,14 @@ void TForm1::DispatchStatusSentence(const std::string& line) {
 }
 
 void TForm1::CountAisReports() {
-  const SENTENCE_STRUCT& rec = Protocol->incoming;
+  const SENTENCE_STRUCT& rec = protocol_->incoming;
   TabSheetSystemCheck->CountAisReports(rec.formatter, rec.fields.vdm.channel);
 }
 
 void TForm1::UpdateGpsStatus() {
-  GNSS_DATA_STRUCT& gnss = Protocol->gnss;
-  const AIS_TARGET_STRUCT& own = Protocol->ais.targets.slot[0];
-  const GpsSentenceInput in = GpsInputFromRecords(Protocol->incoming.formatter, gnss, own);
+  GNSS_DATA_STRUCT& gnss = protocol_->gnss;
+  const AIS_TARGET_STRUCT& own = protocol_->ais.targets.slot[0];
+  const GpsSentenceInput in = GpsInputFromRecords(protocol_->incoming.formatter, gnss, own);
   // The page has shown this fix; the next GGA raises the flag again.
   if (gnss.fixUpdated == 1) gnss.fixUpdated = 0;
   TabSheetGpsStatus->UpdateGpsStatus(in);

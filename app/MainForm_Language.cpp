@@ -21,15 +21,15 @@ void TForm1::WireLanguageAndReport() {
 
 void TForm1::CreateInformationWindows() {
   // Owned by the main window, but windows of their own.
-  if (!frmAbout) frmAbout = new TfrmAbout(this);
-  if (!frmAgreement) frmAgreement = new TfrmAgreement(this);
+  if (!about_) about_ = new TfrmAbout(this);
+  if (!agreement_) agreement_ = new TfrmAgreement(this);
 }
 
 void TForm1::ApplySavedLanguage() {
   QAction* item = mnuLangEnglish;
-  if (LanguageIndex == 1) item = mnuLangTraChinese;
-  if (LanguageIndex == 2) item = mnuLangSimpChinese;
-  if (LanguageIndex == 3) item = mnuLangRussian;
+  if (languageIndex_ == 1) item = mnuLangTraChinese;
+  if (languageIndex_ == 2) item = mnuLangSimpChinese;
+  if (languageIndex_ == 3) item = mnuLangRussian;
   item->setChecked(true);
   mnuLangTraChineseClick(item);
 }
@@ -41,29 +41,29 @@ void TForm1::mnuLangTraChineseClick(QAction* item) {
   const int tag = item->data().toInt(&isNumber);
   const LanguageInfo* lang = isNumber ? LanguageByNumber(tag) : nullptr;
   if (!lang) return;
-  LanguageIndex = lang->number;
-  FontCharset = lang->fontCharset;
-  LoadLanguageFile(AppDir + lang->languageFile, lang->codePage);
-  if (frmAbout) frmAbout->LoadReadMe(AppDir + lang->readMeFile, lang->codePage);
-  if (auto caption = UartNo3Caption(DeviceInfo.multipleBaudType, Texts))
+  languageIndex_ = lang->number;
+  fontCharset_ = lang->fontCharset;
+  LoadLanguageFile(appDir_ + lang->languageFile, lang->codePage);
+  if (about_) about_->LoadReadMe(appDir_ + lang->readMeFile, lang->codePage);
+  if (auto caption = UartNo3Caption(deviceInfo_.multipleBaudType, texts_))
     TabSheetBaudRate->ShowThirdPortCaption(*caption);
 }
 
 void TForm1::LoadLanguageFile(const std::string& path, const std::string& codePage) {
   std::vector<QObject*> windows{this};
-  if (frmAbout) windows.push_back(frmAbout);
-  if (frmAgreement) windows.push_back(frmAgreement);
+  if (about_) windows.push_back(about_);
+  if (agreement_) windows.push_back(agreement_);
   WidgetLanguageControls controls(windows);
   LanguageContext context;
   context.openPortTag = connectionPanel_->ConnectTag();
   context.connectState = session_->ConnectState;
-  context.mmsi = DeviceInfo.mmsi;
-  ::LoadLanguageFile(path, codePage, controls, Texts, context);
+  context.mmsi = deviceInfo_.mmsi;
+  ::LoadLanguageFile(path, codePage, controls, texts_, context);
 }
 
 void TForm1::ShowAbout() {
   CreateInformationWindows();
-  frmAbout->show();
-  frmAbout->raise();
-  frmAbout->activateWindow();
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
 }

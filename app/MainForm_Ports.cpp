@@ -29,14 +29,14 @@ void TForm1::InitLinks() {
   // The port's own hang-up is sure news: the next tick already acts on it.
   serial_->onEnded = [this] {
     DeviceChangeNotice();
-    DeviceChangeTicks = std::max(DeviceChangeTicks, 1);
+    deviceChangeTicks_ = std::max(deviceChangeTicks_, 1);
   };
   tcp_ = std::make_unique<TcpLink>(*dispatcher_);
   tcp_->onReceived = [this](std::string_view bytes, bool gapBefore) {
     if (gapBefore) {
       // The line in progress lost its tail, and what follows starts
       // somewhere inside a line: neither half is handed on.
-      TcpLine.clear();
+      tcpLine_.clear();
       tcpSkipping_ = true;
     }
     return TcpRxHandler(bytes);
@@ -58,11 +58,11 @@ void TForm1::InitSerialPort() {
   std::vector<std::string> bauds;
   for (int i = 0; i < kOfferedBaudCount; ++i) bauds.emplace_back(kBaudTexts[kOfferedBauds[i]]);
   connectionPanel_->SetBauds(bauds);
-  if (!ComPortList.empty())
+  if (!comPorts_.empty())
     connectionPanel_->SelectFirstPort();
   else
     connectionPanel_->SetPortText("N/A");
-  if (!ComPortList.empty()) Comm()->SetDeviceName(ComPortList.front().path);
+  if (!comPorts_.empty()) Comm()->SetDeviceName(comPorts_.front().path);
 }
 
 void TForm1::EnumComPorts() {
@@ -72,35 +72,35 @@ void TForm1::EnumComPorts() {
     listedOpenPort_.clear();
   else if (IsListedPort(Comm()->DeviceName()))
     listedOpenPort_ = Comm()->DeviceName();
-  ComPortList = ports_->Enumerate();
+  comPorts_ = ports_->Enumerate();
   // The lists hold 256 ports, as the selector and the detection expect.
-  if (ComPortList.size() > 256) ComPortList.resize(256);
+  if (comPorts_.size() > 256) comPorts_.resize(256);
 }
 
 bool TForm1::IsListedPort(const std::string& path) const {
-  return std::any_of(ComPortList.begin(), ComPortList.end(),
+  return std::any_of(comPorts_.begin(), comPorts_.end(),
                      [&](const SerialPortInfo& p) { return p.path == path; });
 }
 
 void TForm1::ProbeComPorts() {
-  OpenablePortList.clear();
-  for (const auto& port : ComPortList) {
+  openablePorts_.clear();
+  for (const auto& port : comPorts_) {
     // The port of our own open connection is in use by us, not openable.
     if (Comm()->IsOpen() && Comm()->DeviceName() == port.path) continue;
-    if (ports_->Probe(port.path)) OpenablePortList.push_back(port);
+    if (ports_->Probe(port.path)) openablePorts_.push_back(port);
   }
 }
 
 void TForm1::FillComPortCombo() {
   std::string remembered;
   if (session_->DeviceConnected == 1) remembered = connectionPanel_->PortText();
-  connectionPanel_->ShowPorts(ComPortList, remembered,
+  connectionPanel_->ShowPorts(comPorts_, remembered,
                               Comm()->IsOpen() && Comm()->DeviceName() == remembered);
   cbxComPortChange();
 }
 
 std::string TForm1::PortPathForText(const std::string& text) const {
-  for (const auto& port : ComPortList)
+  for (const auto& port : comPorts_)
     if (port.name == text) return port.path;
   return text;
 }
@@ -144,5 +144,5 @@ void TForm1::RadioButtonConnectionModeAutoClick() {
   EnumComPorts();
   ProbeComPorts();
   FillComPortCombo();
-  connectionPanel_->ShowModePage(!ComPortList.empty());
+  connectionPanel_->ShowModePage(!comPorts_.empty());
 }

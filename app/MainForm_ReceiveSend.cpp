@@ -19,7 +19,7 @@ bool TForm1::TcpRxHandler(std::string_view bytes) {
 }
 
 bool TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
-  std::string& line = serial ? SerialLine : TcpLine;
+  std::string& line = serial ? serialLine_ : tcpLine_;
   bool& skipping = serial ? serialSkipping_ : tcpSkipping_;
   // A handler may end the link (a failed send closes it) or the window:
   // what is left of this run belongs to no session then.
@@ -61,7 +61,7 @@ bool TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
 void TForm1::HandleLine(std::string& line, bool serial) {
   if (TabSheetDataLog->LogEnabled()) TabSheetDataLog->AppendDataLog(line);
   // The serial link also carries the Wi-Fi module's replies.
-  if (serial) WiFi->OnSerialLine(line);
+  if (serial) wifi_->OnSerialLine(line);
   if (line.size() > (serial ? kSerialLineLimit : kTcpLineLimit)) return;
   const std::string full = line + "\r\n";
   DispatchStatusSentence(full);
@@ -78,7 +78,7 @@ bool TForm1::SendSentence(std::string text) {
 
 bool TForm1::SendRecordSentence(const char* talker, const char* formatter) {
   std::string sentence;
-  if (!BuildSentence(*Protocol, sentence, formatter, talker)) return false;
+  if (!BuildSentence(*protocol_, sentence, formatter, talker)) return false;
   if (SendRaw(sentence)) return true;
   // Ports that do not open are expected while trying them in turn.
   const bool autoDetecting = connectionPanel_->AutoMode() && mnuSerialPort->isChecked() &&
@@ -92,5 +92,5 @@ bool TForm1::SendRecordSentence(const char* talker, const char* formatter) {
 
 void TForm1::ReportSendFailure() {
   if (connectionPanel_->ConnectDown()) ToggleConnection();
-  dialogs.MessageBox(Texts.PortOpenError, Texts.Error, DialogButtons::Ok, DialogIcon::Error);
+  dialogs.MessageBox(texts_.PortOpenError, texts_.Error, DialogButtons::Ok, DialogIcon::Error);
 }

@@ -36,21 +36,23 @@ std::string DeviceText(const char* bytes) { return QString::fromLatin1(bytes).to
 
 bool TabShown(QTabWidget* tabs, QWidget* page) { return tabs->isTabVisible(tabs->indexOf(page)); }
 
+}  // namespace
+
 // What the report shows, from the device information and the page controls.
-CONFIG_REPORT_DATA CollectReportData(TForm1& f, const WIFI_GENERATE_REPORT_DATA& wifi) {
+CONFIG_REPORT_DATA TForm1::CollectReportData(const WIFI_GENERATE_REPORT_DATA& wifi) const {
   CONFIG_REPORT_DATA d;
-  d.versionLabel = f.frmAbout ? Text(f.frmAbout->Label6->text()) : kVersionText;
-  if (f.ReportClock) {
-    const auto t = f.ReportClock();
+  d.versionLabel = about_ ? Text(about_->Label6->text()) : kVersionText;
+  if (reportClock_) {
+    const auto t = reportClock_();
     d.time = {t[0], t[1], t[2], t[3], t[4], t[5]};
   }
-  const DEVICE_INFO_STRUCT& info = f.DeviceInfo;
+  const DEVICE_INFO_STRUCT& info = deviceInfo_;
   d.serialNumber = DeviceText(info.serialNumber);
   d.firmwareText = DeviceText(info.firmwareText);
   d.name = DeviceText(info.name);
   d.callSign = DeviceText(info.callSign);
   d.mmsi = info.mmsi;
-  f.TabSheetStatic->FillReport(d);
+  TabSheetStatic->FillReport(d);
   d.dimA = info.dimA;
   d.dimB = info.dimB;
   d.dimC = info.dimC;
@@ -60,30 +62,28 @@ CONFIG_REPORT_DATA CollectReportData(TForm1& f, const WIFI_GENERATE_REPORT_DATA&
   d.gpsOutputOn = info.gpsOutputOn;
   d.gpsReportInterval = info.gpsReportInterval;
   d.gpsDynModel = info.gpsDynModel;
-  f.TabSheetTransceiver->FillReport(d);
+  TabSheetTransceiver->FillReport(d);
 
   d.multipleBaudType = info.multipleBaudType;
   for (int i = 0; i < 4; ++i) d.nmeaPortBaud[i] = info.nmeaPortBaud[i];
 
-  d.srmTextShown = TabShown(f.PageControlConf, f.TabSheetSRMText);
-  f.TabSheetSRMText->FillReport(d);
-  d.srmButtonShown = TabShown(f.PageControlConf, f.TabSheetButtonSRM);
-  f.TabSheetButtonSRM->FillReport(d);
+  d.srmTextShown = TabShown(PageControlConf, TabSheetSRMText);
+  TabSheetSRMText->FillReport(d);
+  d.srmButtonShown = TabShown(PageControlConf, TabSheetButtonSRM);
+  TabSheetButtonSRM->FillReport(d);
 
-  d.encryptionShown = TabShown(f.PageControlConf, f.TabSheetEncryption);
-  f.TabSheetEncryption->FillReport(d);
+  d.encryptionShown = TabShown(PageControlConf, TabSheetEncryption);
+  TabSheetEncryption->FillReport(d);
 
-  f.TabSheetWiFi->FillReport(wifi, d);
+  TabSheetWiFi->FillReport(wifi, d);
   return d;
 }
 
-}  // namespace
-
 void TForm1::WireReport() {
-  OpenReportFile = [](const std::string& path) {
+  openReportFile_ = [](const std::string& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
   };
-  ReportClock = [] {
+  reportClock_ = [] {
     const QDateTime now = QDateTime::currentDateTime();
     const QDate d = now.date();
     const QTime t = now.time();
@@ -94,7 +94,7 @@ void TForm1::WireReport() {
 void TForm1::RefreshWiFiBeforeReport() {
   reportStep_ = ReportStep::WaitingForWiFi;
   std::weak_ptr<int> alive = alive_;
-  WiFi->StartReportRefresh([this, alive] {
+  wifi_->StartReportRefresh([this, alive] {
     if (!alive.expired() && reportStep_ == ReportStep::WaitingForWiFi) PostConfigReport();
   });
 }
@@ -125,12 +125,12 @@ void TForm1::RunConfigReport() {
     wifiReport.reportLoad = 0;
     return;
   }
-  const CONFIG_REPORT_DATA data = CollectReportData(*this, wifiReport);
+  const CONFIG_REPORT_DATA data = CollectReportData(wifiReport);
   const std::string text = BuildConfigReport(data);
   wifiReport.reportLoad = 0;
   TabSheetStatic->ShowRecord(text);
 
-  auto chosen = dialogs.SaveFileName("Report File (*.TXT)", ReportFileName(DeviceInfo.mmsi), "");
+  auto chosen = dialogs.SaveFileName("Report File (*.TXT)", ReportFileName(deviceInfo_.mmsi), "");
   if (!chosen || chosen->empty()) return;
   std::string path = *chosen;
   // The dialog's default extension.
@@ -145,5 +145,13 @@ void TForm1::RunConfigReport() {
     dialogs.MessageBox(error, "Error", DialogButtons::Ok, DialogIcon::Error);
     return;
   }
-  if (OpenReportFile) OpenReportFile(path);
+  if (openReportFile_) openReportFile_(path);
+}
+
+void TForm1::SetReportFileOpener(std::function<void(const std::string& path)> open) {
+  openReportFile_ = std::move(open);
+}
+
+void TForm1::SetReportClock(std::function<std::array<int, 6>()> clock) {
+  reportClock_ = std::move(clock);
 }

@@ -17,7 +17,7 @@ void TForm1::spbSRMButtonTextClick() {
 
 void TForm1::spbConfigEncryptionClick() {
   EncryptionPageValues page = TabSheetEncryption->Values();
-  page.ownMmsi = Protocol->ais.targets.slot[0].mmsi;
+  page.ownMmsi = protocol_->ais.targets.slot[0].mmsi;
   auto plan = PlanEncryptionWrite(page, CekSequence);
   if (auto* refusal = std::get_if<ConfigRefusal>(&plan)) {
     ShowRefusal(*refusal);
@@ -33,7 +33,7 @@ void TForm1::cbxEncryptionAddressModeClick() {
 }
 
 void TForm1::ParseCekSentence() {
-  const SENTENCE_STRUCT& record = Protocol->incoming;
+  const SENTENCE_STRUCT& record = protocol_->incoming;
   const CEK_STRUCT& cek = record.fields.cek;
   std::string formatter(record.formatter, strnlen(record.formatter, sizeof record.formatter));
   std::string key(cek.key, strnlen(cek.key, sizeof cek.key));

@@ -12,7 +12,7 @@ void TForm1::SpeedButtonStaticDataClick() {
     ShowRefusal(*refusal);
     return;
   }
-  auto lines = BuildStaticDataLines(*Protocol, std::get<StaticDataWrite>(plan));
+  auto lines = BuildStaticDataLines(*protocol_, std::get<StaticDataWrite>(plan));
   if (!lines || !SendConfigLines(*lines)) return;
   QueryDevice(16);
 }
@@ -23,17 +23,17 @@ void TForm1::cbxShipCargoTypeClick() { TabSheetStatic->cbxShipCargoTypeClick(); 
 
 void TForm1::ShowStaticVoyageData(const SENTENCE_STRUCT& record) {
   const std::string formatter(record.formatter, strnlen(record.formatter, sizeof record.formatter));
-  const AIS_DATA_STRUCT& ais = Protocol->aisData;
+  const AIS_DATA_STRUCT& ais = protocol_->aisData;
   if (formatter == "VSD") {
-    DeviceInfo.shipCargoType = ais.shipType;
+    deviceInfo_.shipCargoType = ais.shipType;
     TabSheetStatic->ShowReportedShipType(ais.shipType);
   } else if (formatter == "SSD") {
     bool inRange = ais.dimA <= 511 && ais.dimB <= 511 && ais.dimC <= 63 && ais.dimD <= 63;
-    DeviceInfo.dimA = inRange ? ais.dimA : 0;
-    DeviceInfo.dimB = inRange ? ais.dimB : 0;
-    DeviceInfo.dimC = inRange ? ais.dimC : 0;
-    DeviceInfo.dimD = inRange ? ais.dimD : 0;
-    TabSheetStatic->ShowDimensions(DeviceInfo.dimA, DeviceInfo.dimB, DeviceInfo.dimC,
-                                   DeviceInfo.dimD);
+    deviceInfo_.dimA = inRange ? ais.dimA : 0;
+    deviceInfo_.dimB = inRange ? ais.dimB : 0;
+    deviceInfo_.dimC = inRange ? ais.dimC : 0;
+    deviceInfo_.dimD = inRange ? ais.dimD : 0;
+    TabSheetStatic->ShowDimensions(deviceInfo_.dimA, deviceInfo_.dimB, deviceInfo_.dimC,
+                                   deviceInfo_.dimD);
   }
 }

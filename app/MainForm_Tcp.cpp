@@ -32,16 +32,16 @@ void TForm1::ToggleTcpConnection() {
 
 void TForm1::SetTcpConnectedUi(bool on) {
   connectionPanel_->SetConnectTag(on ? 1 : 0);
-  connectionPanel_->SetConnectCaption(Texts.Connect[on ? 1 : 0]);
+  connectionPanel_->SetConnectCaption(texts_.Connect[on ? 1 : 0]);
   connectionPanel_->SetConnectDown(on);
   if (on) {
     Timer1->Start();
     TimerConnection->Start();
-    SetConnectionStatus(Texts.Connecting);
+    SetConnectionStatus(texts_.Connecting);
   } else {
     Timer1->Stop();
     TimerConnection->Stop();
-    SetConnectionStatus(Texts.Disconnect);
+    SetConnectionStatus(texts_.Disconnect);
   }
 }
 

@@ -15,8 +15,6 @@
 #include "wifi/widgets/ControlHooks.h"
 #include "wifi/widgets/WiFiWindows.h"
 
-namespace {
-
 // What the set-up needs of the window around its page.
 class FormWiFiHost : public WiFiHost {
  public:
@@ -49,8 +47,6 @@ class FormWiFiHost : public WiFiHost {
   TForm1& f_;
 };
 
-}  // namespace
-
 struct TForm1::WiFiParts {
   std::unique_ptr<FormWiFiHost> host;
   std::unique_ptr<QtProgressWindow> progress;
@@ -63,39 +59,39 @@ void TForm1::InitWiFiPage() {
     auto parts = std::make_shared<WiFiParts>();
     parts->host = std::make_unique<FormWiFiHost>(*this);
     parts->progress =
-        std::make_unique<QtProgressWindow>(this, [this] { return WiFi->WiFiStatusText; });
+        std::make_unique<QtProgressWindow>(this, [this] { return wifi_->WiFiStatusText; });
     parts->password = std::make_unique<QtPasswordPrompt>(this);
     parts->setup =
-        std::make_unique<WiFiSetup>(WiFiData, WiFiReportData, ApList, Texts, *TabSheetWiFi,
+        std::make_unique<WiFiSetup>(WiFiData, WiFiReportData, ApList, texts_, *TabSheetWiFi,
                                     *parts->host, dialogs, *parts->progress, *parts->password);
     TabSheetWiFi->Attach(*parts->setup);
-    WiFi = parts->setup.get();
+    wifi_ = parts->setup.get();
     wifiParts_ = std::move(parts);
   }
-  WiFi->InitWiFiPage();
+  wifi_->InitWiFiPage();
   // The memo's design text stands as its first line.
-  if (WiFi->Memo_WiFi.LineCount() == 0) WiFi->Memo_WiFi.Append("Debug and Receive the command");
+  if (wifi_->Memo_WiFi.LineCount() == 0) wifi_->Memo_WiFi.Append("Debug and Receive the command");
 }
 
 void TForm1::WireWiFiPage() {
-  WiFiSetup* s = WiFi;
+  WiFiSetup* s = wifi_;
   new EventHook(this, QEvent::WindowActivate, [s] {
     s->FormOnActivate();
     return false;
   });
 }
 
-void TForm1::Timer_WiFi_functionTimer() { WiFi->Timer_WiFi_functionTimer(); }
-void TForm1::CheckWiFiSetupLink() { WiFi->CheckWiFiSetupLink(); }
-void TForm1::CheckWiFiTimeouts() { WiFi->CheckWiFiTimeouts(); }
-void TForm1::UpdateIpAddressControl() { WiFi->UpdateIpAddressControl(); }
-bool TForm1::UpdateWiFiTabVisibility() { return WiFi->UpdateWiFiTabVisibility(); }
-void TForm1::CloseProcessingBar() { WiFi->CloseProcessingBar(); }
-void TForm1::WiFiConfigureDevice() { WiFi->WiFiConfigureDevice(); }
-bool TForm1::WiFiReadDevice() { return WiFi->WiFiReadDevice(); }
-void TForm1::EnableWiFiPageControls(bool enabled) { WiFi->EnableWiFiPageControls(enabled); }
-void TForm1::StartLoadWiFiSettings() { WiFi->StartLoadWiFiSettings(); }
-void TForm1::FillWiFiReportData() { WiFi->FillWiFiReportData(); }
+void TForm1::Timer_WiFi_functionTimer() { wifi_->Timer_WiFi_functionTimer(); }
+void TForm1::CheckWiFiSetupLink() { wifi_->CheckWiFiSetupLink(); }
+void TForm1::CheckWiFiTimeouts() { wifi_->CheckWiFiTimeouts(); }
+void TForm1::UpdateIpAddressControl() { wifi_->UpdateIpAddressControl(); }
+bool TForm1::UpdateWiFiTabVisibility() { return wifi_->UpdateWiFiTabVisibility(); }
+void TForm1::CloseProcessingBar() { wifi_->CloseProcessingBar(); }
+void TForm1::WiFiConfigureDevice() { wifi_->WiFiConfigureDevice(); }
+bool TForm1::WiFiReadDevice() { return wifi_->WiFiReadDevice(); }
+void TForm1::EnableWiFiPageControls(bool enabled) { wifi_->EnableWiFiPageControls(enabled); }
+void TForm1::StartLoadWiFiSettings() { wifi_->StartLoadWiFiSettings(); }
+void TForm1::FillWiFiReportData() { wifi_->FillWiFiReportData(); }
 
 bool TForm1::ProcessingBarRunning() {
   TForm_ProcessingBar* bar = wifiParts_ ? wifiParts_->progress->Bar() : nullptr;

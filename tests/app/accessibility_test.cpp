@@ -99,7 +99,7 @@ TEST_F(Accessibility, WiFiModeChoicesAreRadioButtonsThatAskFirst) {
   Activate(sta);
   EXPECT_TRUE(sta->state().checked);
   EXPECT_FALSE(ap->state().checked);
-  EXPECT_EQ(form->WiFiData.operation, WiFiOperation::ChangeMode);
+  EXPECT_EQ(form->WiFi().wifi.operation, WiFiOperation::ChangeMode);
   EXPECT_TRUE(Find<TTimer>(form, "Timer_WiFi_function")->Enabled());
 }
 
@@ -123,7 +123,7 @@ TEST_F(Accessibility, EnableWiFiIsACheckBoxThatAsksFirst) {
 
   Activate(box);
   EXPECT_EQ(box->state().checked, !wasOn);
-  EXPECT_EQ(form->WiFiData.operation, WiFiOperation::EnableWiFi);
+  EXPECT_EQ(form->WiFi().wifi.operation, WiFiOperation::EnableWiFi);
   EXPECT_TRUE(Find<TTimer>(form, "Timer_WiFi_function")->Enabled());
 }
 

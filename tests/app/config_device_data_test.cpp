@@ -19,7 +19,8 @@ std::string Signed(std::string body) {
 }
 
 bool TabShown(TForm1& f, QWidget* tab) {
-  return f.PageControlConf->isTabVisible(f.PageControlConf->indexOf(tab));
+  auto* pages = Find<QTabWidget>(f, "PageControlConf");
+  return pages->isTabVisible(pages->indexOf(tab));
 }
 
 class ConfigDeviceData : public ConfigFormTest {};
@@ -50,7 +51,7 @@ TEST_F(ConfigDeviceData, DumpFillsThePages) {
   EXPECT_TRUE(Find<QLabel>(form, "lblGsOffWarningMsg")->isHidden());
   EXPECT_EQ(Find<QComboBox>(form, "ComboBoxTransceiver_GPSMode")->currentIndex(), 0);
   // Type 3 in the dump means the four-port device.
-  EXPECT_EQ(form->DeviceInfo.multipleBaudType, 2);
+  EXPECT_EQ(form->DeviceInfo().multipleBaudType, 2);
   EXPECT_FALSE(Find<QComboBox>(form, "cbx_NMEABaudRateNo4")->isHidden());
   EXPECT_EQ(Find<QLabel>(form, "LabelUartNo3")->text(), "NMEA 2 Input");
 }
@@ -101,8 +102,8 @@ TEST_F(ConfigDeviceData, RepliesSetTheControls) {
   Connect();
   Device(Signed("$PKVR,R,CFG,183,10,5,"));
   EXPECT_EQ(Find<QComboBox>(form, "cbx_NMEABaudRateNo2")->currentText(), "9600");
-  EXPECT_EQ(form->DeviceInfo.nmeaPortBaud[0], 9600);
-  EXPECT_EQ(form->DeviceInfo.nmeaPortBaud[1], 38400);
+  EXPECT_EQ(form->DeviceInfo().nmeaPortBaud[0], 9600);
+  EXPECT_EQ(form->DeviceInfo().nmeaPortBaud[1], 38400);
   Device(Signed("$PKVR,R,CFG,183,10,7,"));
   EXPECT_EQ(Find<QComboBox>(form, "cbx_NMEABaudRateNo2")->currentText(), "9600");
   std::string bad = Signed("$PKVR,R,CFG,183,10,6,");
@@ -111,7 +112,7 @@ TEST_F(ConfigDeviceData, RepliesSetTheControls) {
   EXPECT_EQ(Find<QComboBox>(form, "cbx_NMEABaudRateNo2")->currentText(), "9600");
   Device(Signed("$PKVR,R,CFG,183,21,6,"));
   EXPECT_EQ(Find<QComboBox>(form, "cbx_NMEABaudRateNo3")->currentText(), "4800");
-  EXPECT_EQ(form->DeviceInfo.nmeaPortBaud[3], 4800);
+  EXPECT_EQ(form->DeviceInfo().nmeaPortBaud[3], 4800);
 
   EXPECT_EQ(Find<TransceiverPage>(form, "TabSheetTransceiver")->AlrReplied(), 0);
   Device(Signed("$PKVR,R,CFG,108,6,,"));
@@ -140,7 +141,7 @@ TEST_F(ConfigDeviceData, ReceivedStaticAndVoyageData) {
   Device(Signed("$AIVSD,59,,,,,,,,"));
   EXPECT_EQ(Find<QComboBox>(form, "cbxShipType")->currentIndex(), 17);
   EXPECT_EQ(Find<QLabel>(form, "stShipCargoType")->text(), "59");
-  EXPECT_EQ(form->DeviceInfo.shipCargoType, 59);
+  EXPECT_EQ(form->DeviceInfo().shipCargoType, 59);
   Device(Signed("$AIVSD,99,,,,,,,,"));
   EXPECT_EQ(Find<QComboBox>(form, "cbxShipType")->currentIndex(), 0);
   EXPECT_EQ(Find<QLabel>(form, "stShipCargoType")->text(), "0");
@@ -151,20 +152,20 @@ TEST_F(ConfigDeviceData, ReceivedStaticAndVoyageData) {
   Device(Signed("$AISSD,CALL,NAME,10,20,5,6,0,AI"));
   EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditA")->value(), 10);
   EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditD")->value(), 6);
-  EXPECT_EQ(form->DeviceInfo.dimD, 6);
+  EXPECT_EQ(form->DeviceInfo().dimD, 6);
   Device(Signed("$AISSD,CALL,NAME,512,20,5,6,0,AI"));
   EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditA")->value(), 0);
   EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditB")->value(), 0);
   EXPECT_EQ(Find<QSpinBox>(form, "CSpinEditC")->value(), 0);
-  EXPECT_EQ(form->DeviceInfo.dimD, 0);
+  EXPECT_EQ(form->DeviceInfo().dimD, 0);
 }
 
 TEST_F(ConfigDeviceData, EncryptionKeyReport) {
   Connect();
-  ASSERT_TRUE(ProcessSentence(*form->Protocol, Signed("$AICEK,1,1,0,0,00004142,R")));
+  ASSERT_TRUE(ProcessSentence(form->Protocol(), Signed("$AICEK,1,1,0,0,00004142,R")));
   form->ParseCekSentence();
   EXPECT_EQ(Find<TLabeledEdit>(form, "LabeledEditEncryptionASCII")->text(), "AB");
-  ASSERT_TRUE(ProcessSentence(*form->Protocol, Signed("$AICEK,1,1,0,0,4344,C")));
+  ASSERT_TRUE(ProcessSentence(form->Protocol(), Signed("$AICEK,1,1,0,0,4344,C")));
   form->ParseCekSentence();
   EXPECT_EQ(Find<TLabeledEdit>(form, "LabeledEditEncryptionASCII")->text(), "AB");
 }

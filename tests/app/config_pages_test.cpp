@@ -37,7 +37,7 @@ TEST_F(ConfigPages, NothingWithoutAConnectedDevice) {
   form->SpeedButtonReloadClick();
   ASSERT_EQ(dialogs.shown.size(), 2u);
   EXPECT_EQ(dialogs.shown[0].text, "Please connect device first!");
-  EXPECT_EQ(form->ReportCountdown, 255);
+  EXPECT_EQ(form->ReportCountdown(), 255);
   // Choosing an SRM tab while disconnected sends nothing either.
   ShowConfTab(Find<QWidget>(form, "TabSheetSRMText"));
   EXPECT_TRUE(Sent().empty());
@@ -73,14 +73,14 @@ TEST_F(ConfigPages, BaudRatesByDeviceType) {
   Connect();
   EXPECT_EQ(Configure(Find<QWidget>(form, "TabSheetBaudRate")),
             (Lines{"$PDBG,040,0,042,0,,,,*13\r\n"}));
-  form->DeviceInfo.multipleBaudType = 2;
+  form->DeviceInfo().multipleBaudType = 2;
   Find<QComboBox>(form, "cbx_NMEABaudRateNo1")->setCurrentIndex(0);
   Find<QComboBox>(form, "cbx_NMEABaudRateNo2")->setCurrentIndex(0);
   Find<QComboBox>(form, "cbx_NMEABaudRateNo3")->setCurrentIndex(0);
   Find<QComboBox>(form, "cbx_NMEABaudRateNo4")->setCurrentIndex(2);
   EXPECT_EQ(Configure(Find<QWidget>(form, "TabSheetBaudRate")),
             (Lines{"$PDBG,040,2,042,2,038,2,039,6*16\r\n"}));
-  form->DeviceInfo.multipleBaudType = 9;
+  form->DeviceInfo().multipleBaudType = 9;
   EXPECT_TRUE(Configure(Find<QWidget>(form, "TabSheetBaudRate")).empty());
   ASSERT_EQ(dialogs.shown.size(), 2u);
   EXPECT_EQ(dialogs.shown[1].text, "Unknown device type! The setting is abort!");
@@ -194,9 +194,9 @@ TEST_F(ConfigPages, ReadDevice) {
   Lines lines = Sent();
   ASSERT_GE(lines.size(), 1u);
   EXPECT_EQ(lines[0].substr(0, 16), "$PTST,,,,,00017*");
-  EXPECT_EQ(form->ReportCountdown, 1);
+  EXPECT_EQ(form->ReportCountdown(), 1);
   // On the Wi-Fi tab with the function off nothing is read.
-  form->ReportCountdown = 255;
+  form->SetReportCountdown(255);
   ShowConfTab(Find<QWidget>(form, "TabSheetWiFi"));
   Find<QCheckBox>(form, "CheckBox_WiFi_Open")->setChecked(false);
   dialogs.shown.clear();
@@ -204,7 +204,7 @@ TEST_F(ConfigPages, ReadDevice) {
   EXPECT_TRUE(Sent().empty());
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].text, "Please Enable Wi-Fi first!");
-  EXPECT_EQ(form->ReportCountdown, 255);
+  EXPECT_EQ(form->ReportCountdown(), 255);
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ TEST_F(ConfigSim, WriteEveryTabThenReadItBack) {
   });
 
   Configure(Find<QWidget>(form, "TabSheetBaudRate"), [&] {
-    EXPECT_EQ(form->DeviceInfo.multipleBaudType, 2);
+    EXPECT_EQ(form->DeviceInfo().multipleBaudType, 2);
     Find<QComboBox>(form, "cbx_NMEABaudRateNo1")->setCurrentIndex(1);
     Find<QComboBox>(form, "cbx_NMEABaudRateNo2")->setCurrentIndex(2);
     Find<QComboBox>(form, "cbx_NMEABaudRateNo3")->setCurrentIndex(0);
@@ -129,7 +129,7 @@ TEST_F(ConfigSim, WriteEveryTabThenReadItBack) {
 
   ShowConfTab(Find<QWidget>(form, "TabSheetStatic"));
   form->SpeedButtonReloadClick();
-  EXPECT_EQ(form->ReportCountdown, 1);
+  EXPECT_EQ(form->ReportCountdown(), 1);
   Shuttle(8);
   ShowConfTab(Find<QWidget>(form, "TabSheetSRMText"));  // choosing the tab reads the SRM texts
   Shuttle();

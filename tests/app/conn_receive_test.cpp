@@ -24,14 +24,14 @@ class ReceiveTest : public FormTest {
     form->OpenPortClick();
     ASSERT_TRUE(form->Comm()->IsOpen());
     dev.Received();
-    form->WiFi->Memo_WiFi.Clear();
+    form->WiFi().Memo_WiFi.Clear();
   }
   // Waits for the window to take the bytes in (a loaded machine, or a
   // sanitizer build, can take longer than a fixed pause), then lets it settle.
   void Send(PtyDevice& dev, const std::string& bytes) {
     auto seen = [this] {
       return Find<QPlainTextEdit>(form, "Memo_WiFi")->toPlainText().toStdString() + "|" +
-             form->SerialLine;
+             form->SerialLine();
     };
     const std::string before = seen();
     dev.Write(bytes);
@@ -59,7 +59,7 @@ TEST_F(ReceiveTest, SerialLinesAreCutAtLfWithoutCrAndNul) {
   Pump(30);
   EXPECT_THAT(MemoLines(Find<QPlainTextEdit>(form, "Memo_WiFi")),
               ElementsAre("ABC", "", "$GPTXT,01*00"));
-  EXPECT_TRUE(form->SerialLine.empty());
+  EXPECT_TRUE(form->SerialLine().empty());
 }
 
 TEST_F(ReceiveTest, SerialLineLimitIs82) {
@@ -100,7 +100,7 @@ TEST_F(ReceiveTest, GarbageWithoutLfIsBoundedAndTheNextLineStartsClean) {
   form->TcpRxHandler("arm\r\n");
   for (size_t i = 0; i < junk.size(); i += 512) {
     form->TcpRxHandler(junk.substr(i, 512));
-    ASSERT_LE(form->TcpLine.size(), TForm1::kLineAccumulatorLimit);
+    ASSERT_LE(form->TcpLine().size(), TForm1::kLineAccumulatorLimit);
   }
   // The tail of the junk up to its LF is skipped, then lines count again.
   form->TcpRxHandler("tail[DEVICE DATA END]\r\n");
@@ -125,14 +125,14 @@ TEST_F(ReceiveTest, PlusOkEntersCommandModeOnce) {
   Open(dev);
   Find<TTimer>(form, "Timer_WiFi_function")->Start();  // a Wi-Fi operation is under way
   Send(dev, "+ok=1\r\n");
-  EXPECT_EQ(form->cmdMode, 0);
-  form->wifiStep = 5;
+  EXPECT_EQ(form->WiFi().wifi.cmdMode, 0);
+  form->WiFi().wifi.step = 5;
   Send(dev, "junk\r\n+ok\r\n");
-  EXPECT_EQ(form->cmdMode, 1);
-  EXPECT_EQ(form->wifiStep, 0);
+  EXPECT_EQ(form->WiFi().wifi.cmdMode, 1);
+  EXPECT_EQ(form->WiFi().wifi.step, 0);
   EXPECT_TRUE(Find<QPlainTextEdit>(form, "Memo_WiFi")->toPlainText().isEmpty());
   Send(dev, "+ok\r\n");
-  EXPECT_EQ(form->cmdMode, 1);
+  EXPECT_EQ(form->WiFi().wifi.cmdMode, 1);
   EXPECT_THAT(MemoLines(Find<QPlainTextEdit>(form, "Memo_WiFi")), ElementsAre("+ok"));
 }
 
@@ -160,11 +160,11 @@ TEST_F(ReceiveTest, SendRawGoesOnlyToTheChosenMedium) {
 TEST_F(ReceiveTest, Memo5000LinesKeptAndClearedAbove) {
   Make();
   // The lines as the serial receive path hands them on.
-  form->WiFi->Memo_WiFi.Clear();
-  for (int i = 0; i < 5000; ++i) form->WiFi->OnSerialLine(std::to_string(i));
+  form->WiFi().Memo_WiFi.Clear();
+  for (int i = 0; i < 5000; ++i) form->WiFi().OnSerialLine(std::to_string(i));
   form->Timer2Timer();
   EXPECT_EQ(Find<QPlainTextEdit>(form, "Memo_WiFi")->document()->blockCount(), 5000);
-  form->WiFi->OnSerialLine("5000");
+  form->WiFi().OnSerialLine("5000");
   form->Timer2Timer();
   EXPECT_TRUE(Find<QPlainTextEdit>(form, "Memo_WiFi")->toPlainText().isEmpty());
 }

@@ -12,6 +12,7 @@
 
 #include "tests/app/conn_fixture.h"
 #include "tests/support/find_control.h"
+#include "wifi/core/WiFiSetup.h"
 
 using namespace conn;
 using ::testing::ElementsAre;
@@ -86,7 +87,7 @@ TEST_F(SerialTest, ManualConnectQueriesUntilTheDumpEndsThenShowsConnected) {
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
   EXPECT_FALSE(Find<TTimer>(form, "TimerUpdateSysChk")->Enabled());
   EXPECT_TRUE(Find<QComboBox>(form, "cbxComPort")->isEnabled());
-  EXPECT_EQ(form->reloadNeeded, 1);
+  EXPECT_EQ(form->WiFi().wifi.reloadNeeded, 1);
 }
 
 TEST_F(SerialTest, SilentDeviceTimesOutOnTick21AndTheNextTickCloses) {
@@ -119,8 +120,8 @@ TEST_F(SerialTest, ManualPortHeldByAnotherProgramWarnsFirst) {
   PtyDevice dev;
   dev.Hold();
   Make({dev.path});
-  EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 1);
-  EXPECT_EQ(static_cast<int>(form->OpenablePortList.size()), 0);
+  EXPECT_EQ(static_cast<int>(form->ComPortList().size()), 1);
+  EXPECT_EQ(static_cast<int>(form->OpenablePortList().size()), 0);
 
   dialogs.answers = {DialogResult::Cancel};
   ConnectManual(dev);
@@ -233,7 +234,7 @@ TEST_F(SerialTest, AutomaticDetectionTriesOpenablePortsInTurn) {
   PtyDevice a, held, c;
   held.Hold();
   Make({a.path, held.path, c.path});
-  ASSERT_EQ(static_cast<int>(form->OpenablePortList.size()), 2);
+  ASSERT_EQ(static_cast<int>(form->OpenablePortList().size()), 2);
   Find<QRadioButton>(form, "RadioButtonConnectionModeAuto")->setChecked(true);
   form->RadioButtonConnectionModeAutoClick();
   EXPECT_EQ(Find<QTabWidget>(form, "PageControlDetectComPortMode")->currentWidget(),
@@ -388,7 +389,7 @@ TEST_F(SerialTest, PortUnpluggedWhileConnectedClosesOnTheSecondTimer2Tick) {
   EXPECT_FALSE(form->Comm()->IsOpen());
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Disconnect...");
-  EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 1);
+  EXPECT_EQ(static_cast<int>(form->ComPortList().size()), 1);
   form->Timer2Timer();
   form->Timer2Timer();
   EXPECT_EQ(ports->enumerations, before + 1);
@@ -413,7 +414,7 @@ TEST_F(SerialTest, ChangingMediumWhileConnectedAsksFirst) {
   EXPECT_TRUE(form->Comm()->IsOpen());
   EXPECT_TRUE(Find<QAction>(form, "mnuSerialPort")->isChecked());
   EXPECT_FALSE(Find<QAction>(form, "mnuWiFi")->isChecked());
-  EXPECT_EQ(form->ConnectionMedium, 0);
+  EXPECT_EQ(form->ConnectionMedium(), 0);
   EXPECT_FALSE(Find<QGroupBox>(form, "GroupBoxSerialConnectionMode")->isHidden());
   EXPECT_TRUE(Find<QGroupBox>(form, "GroupBoxWiFiConnectionMode")->isHidden());
 
@@ -423,7 +424,7 @@ TEST_F(SerialTest, ChangingMediumWhileConnectedAsksFirst) {
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
   EXPECT_FALSE(Find<QAction>(form, "mnuSerialPort")->isChecked());
   EXPECT_TRUE(Find<QAction>(form, "mnuWiFi")->isChecked());
-  EXPECT_EQ(form->ConnectionMedium, 1);
+  EXPECT_EQ(form->ConnectionMedium(), 1);
   EXPECT_TRUE(Find<QGroupBox>(form, "GroupBoxSerialConnectionMode")->isHidden());
   EXPECT_FALSE(Find<QGroupBox>(form, "GroupBoxWiFiConnectionMode")->isHidden());
   EXPECT_FALSE(Find<QTabWidget>(form, "PageControlConf")
@@ -434,7 +435,7 @@ TEST_F(SerialTest, ChangingMediumWhileConnectedAsksFirst) {
   dialogs.shown.clear();
   Find<QAction>(form, "mnuSerialPort")->trigger();
   EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_EQ(form->ConnectionMedium, 0);
+  EXPECT_EQ(form->ConnectionMedium(), 0);
   EXPECT_TRUE(Find<QAction>(form, "mnuSerialPort")->isChecked());
   EXPECT_FALSE(Find<QAction>(form, "mnuWiFi")->isChecked());
 }
@@ -449,7 +450,7 @@ TEST_F(SerialTest, FailedSendWhileConnectedIsReportedAndCloses) {
   close(dev.master);
   dev.master = -1;
   // The hang-up counts as a device change.
-  EXPECT_TRUE(WaitFor([&] { return form->DeviceChanged == 1; }));
+  EXPECT_TRUE(WaitFor([&] { return form->DeviceChanged(); }));
   EXPECT_FALSE(form->QueryDevice(17));
   EXPECT_THAT(Captions(), ElementsAre("Error: Serial port open error! Please check!"));
   EXPECT_FALSE(form->Comm()->IsOpen());

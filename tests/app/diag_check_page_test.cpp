@@ -53,8 +53,8 @@ TEST_F(DiagCheckPage, ItemsPassFromDumpPositionAndTraffic) {
   EXPECT_EQ(Text(Find<QLabel>(form, "lblValRxCntA")), "0");
   EXPECT_EQ(Text(Find<QLabel>(form, "lblValRxCntB")), "2");
   EXPECT_EQ(Pictures(), std::vector<bool>(6, true));
-  EXPECT_EQ(form->DeviceInfo.checkFlags[kFlagTxPassed], 1);
-  EXPECT_EQ(form->DeviceInfo.checkFlags[kFlagRxPassed], 1);
+  EXPECT_EQ(form->DeviceInfo().checkFlags[kFlagTxPassed], 1);
+  EXPECT_EQ(form->DeviceInfo().checkFlags[kFlagRxPassed], 1);
 
   // A report whose time stamp is not available is no fix.
   DeviceLines({PositionReport18("VDO", 'A', 123456789, 5.8, 52.8, 0.1, 90, 60)});
@@ -75,7 +75,7 @@ TEST_F(DiagCheckPage, ClearFailsEverythingThenAsksTheDeviceASecondLater) {
   EXPECT_EQ(Text(Find<QLabel>(form, "lblValMMSI")), "000000000");
   EXPECT_EQ(Text(Find<QLabel>(form, "lblValGps")), "Lost");
   EXPECT_EQ(CheckPage()->ReportCounters().txA, 0u);
-  EXPECT_EQ(form->DeviceInfo.checkFlags[kFlagTxPassed], 0);
+  EXPECT_EQ(form->DeviceInfo().checkFlags[kFlagTxPassed], 0);
   // Nothing is sent at once and the window does not block.
   EXPECT_TRUE(Sent().empty());
   EXPECT_TRUE(Find<TTimer>(form, "TimerClearCheck")->Enabled());

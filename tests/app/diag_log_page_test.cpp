@@ -111,8 +111,8 @@ TEST_F(DiagLogPage, CustomCommandWithoutConnectionReportsIt) {
   Find<TEdit>(form, "EditSendCommand")->setText("AT+VER");
   form->ButtonCustomSendCommandClick();
   ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].text, form->Texts.PortOpenError);
-  EXPECT_EQ(dialogs.shown[0].caption, form->Texts.Error);
+  EXPECT_EQ(dialogs.shown[0].text, form->Texts().PortOpenError);
+  EXPECT_EQ(dialogs.shown[0].caption, form->Texts().Error);
   EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
 }
 

@@ -31,7 +31,7 @@ TEST_F(FrameTest, StartsIdleWithTheFormDefaults) {
     EXPECT_FALSE(t->Enabled()) << t->objectName().toStdString();
   EXPECT_EQ(Find<TTimer>(form, "Timer1")->Interval(), 1000);
   EXPECT_EQ(Find<TTimer>(form, "TimerConnection")->Interval(), 200);
-  EXPECT_EQ(form->ConnectionMedium, 0);
+  EXPECT_EQ(form->ConnectionMedium(), 0);
   EXPECT_TRUE(Find<QAction>(form, "mnuSerialPort")->isChecked());
   EXPECT_FALSE(Find<QAction>(form, "mnuWiFi")->isChecked());
   EXPECT_TRUE(Find<QMenu>(form, "mnuOption")->menuAction()->isVisible());
@@ -49,7 +49,7 @@ TEST_F(FrameTest, StartsIdleWithTheFormDefaults) {
   EXPECT_TRUE(Find<QLabel>(form, "lblFirmVer")->text().isEmpty());
   EXPECT_EQ(Find<QComboBox>(form, "cbxBaudRate")->count(), 1);
   EXPECT_EQ(Find<QComboBox>(form, "cbxBaudRate")->currentText().toStdString(), "115200");
-  EXPECT_EQ(form->ReportCountdown, 255);
+  EXPECT_EQ(form->ReportCountdown(), 255);
   for (QWidget* tab :
        {Find<QWidget>(form, "TabSheetSRMText"), Find<QWidget>(form, "TabSheetEncryption"),
         Find<QWidget>(form, "TabSheetButtonSRM")})
@@ -103,43 +103,43 @@ TEST_F(FrameTest, ControlsCarryTheirNames) {
 
 TEST_F(FrameTest, ReportFollowsReadDeviceOnTheNextTickOnce) {
   Make();
-  form->ReportCountdown = 1;
+  form->SetReportCountdown(1);
   form->Timer2Timer();
-  EXPECT_EQ(form->ReportCountdown, 255);
+  EXPECT_EQ(form->ReportCountdown(), 255);
   const size_t asked = dialogs.saveRequests.size();
   form->Timer2Timer();
   form->Timer2Timer();
   EXPECT_EQ(dialogs.saveRequests.size(), asked);
-  EXPECT_EQ(form->ReportCountdown, 255);
+  EXPECT_EQ(form->ReportCountdown(), 255);
 }
 
 TEST_F(FrameTest, SettingsLiveUnderTheDocumentsFolder) {
   Make();
-  EXPECT_EQ(form->SettingsDir, (docs / "Kvor/VantrelCfg/").string());
-  EXPECT_TRUE(std::filesystem::is_directory(form->SettingsDir));
-  EXPECT_EQ(form->SettingsFile, form->SettingsDir + "KvorAisConfig.ini");
+  const std::string dir = (docs / "Kvor/VantrelCfg/").string();
+  EXPECT_TRUE(std::filesystem::is_directory(dir));
+  EXPECT_EQ(form->SettingsFile(), dir + "KvorAisConfig.ini");
 
   // The stored language comes back; the close query writes it again.
-  form->LanguageIndex = 3;
+  form->SetLanguageIndex(3);
   dialogs.answers = {DialogResult::Ok};
   ASSERT_TRUE(form->FormCloseQuery());
-  EXPECT_EQ(ReadLanguageSetting(form->SettingsFile), 3);
+  EXPECT_EQ(ReadLanguageSetting(form->SettingsFile()), 3);
   form.reset();
   Make();
-  EXPECT_EQ(form->LanguageIndex, 3);
+  EXPECT_EQ(form->LanguageIndex(), 3);
 
   // Cancel changes nothing.
-  form->LanguageIndex = 1;
+  form->SetLanguageIndex(1);
   dialogs.answers = {DialogResult::Cancel};
   EXPECT_FALSE(form->FormCloseQuery());
-  EXPECT_EQ(ReadLanguageSetting(form->SettingsFile), 3);
+  EXPECT_EQ(ReadLanguageSetting(form->SettingsFile()), 3);
 }
 
 TEST_F(FrameTest, SettingsFallBackToTheDocumentsFolder) {
   // "Kvor" exists as a file: the folder cannot be made.
   std::ofstream(docs / "Kvor") << "x";
   Make();
-  EXPECT_EQ(form->SettingsDir, docs.string() + "/");
+  EXPECT_EQ(form->SettingsFile(), docs.string() + "/KvorAisConfig.ini");
 }
 
 TEST_F(FrameTest, PortListsFollowTheDevices) {
@@ -153,20 +153,20 @@ TEST_F(FrameTest, PortListsFollowTheDevices) {
   std::sort(names.begin(), names.end(), NaturalLess);
   EXPECT_EQ(shown, names);
   EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->currentIndex(), 0);
-  EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 3);
-  EXPECT_EQ(static_cast<int>(form->OpenablePortList.size()), 2);
-  for (const auto& p : form->OpenablePortList) EXPECT_NE(p.path, held.path);
-  EXPECT_EQ(form->Comm()->DeviceName(), form->ComPortList.front().path);
+  EXPECT_EQ(static_cast<int>(form->ComPortList().size()), 3);
+  EXPECT_EQ(static_cast<int>(form->OpenablePortList().size()), 2);
+  for (const auto& p : form->OpenablePortList()) EXPECT_NE(p.path, held.path);
+  EXPECT_EQ(form->Comm()->DeviceName(), form->ComPortList().front().path);
 
   // Changing the selection while closed changes the port to open.
   Find<QComboBox>(form, "cbxComPort")->setCurrentIndex(2);
-  EXPECT_EQ(form->Comm()->DeviceName(), form->ComPortList[2].path);
+  EXPECT_EQ(form->Comm()->DeviceName(), form->ComPortList()[2].path);
 
   // No port left: "N/A" and both lists empty.
   ports->SetPaths({});
   form->RadioButtonConnectionModeAutoClick();
-  EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 0);
-  EXPECT_EQ(static_cast<int>(form->OpenablePortList.size()), 0);
+  EXPECT_EQ(static_cast<int>(form->ComPortList().size()), 0);
+  EXPECT_EQ(static_cast<int>(form->OpenablePortList().size()), 0);
   EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->currentText().toStdString(), "N/A");
 }
 
@@ -183,7 +183,7 @@ TEST_F(FrameTest, RebuildWhileConnectedKeepsTheSelectedPort) {
   form->DeviceChangeNotice();
   form->Timer2Timer();
   form->Timer2Timer();
-  EXPECT_EQ(static_cast<int>(form->ComPortList.size()), 2);
+  EXPECT_EQ(static_cast<int>(form->ComPortList().size()), 2);
   EXPECT_EQ(Find<QComboBox>(form, "cbxComPort")->currentText().toStdString(), late.Name());
   EXPECT_TRUE(form->Comm()->IsOpen());
   EXPECT_EQ(form->Comm()->DeviceName(), late.path);

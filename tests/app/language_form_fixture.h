@@ -51,7 +51,7 @@ class LanguageFormTest : public ::testing::Test {
     std::ofstream(root_ / "app" / relative, std::ios::binary) << bytes;
   }
   std::string Path(const std::string& name) const { return (root_ / name).string(); }
-  std::string SettingsFile() const { return form->SettingsFile; }
+  std::string SettingsFile() const { return form->SettingsFile(); }
 
   static void RunPosted() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();

@@ -69,12 +69,12 @@ TEST_F(SerialFaultTest, DeviceVanishingMidLineClosesQuietlyAndItsReturnStartsCle
   Make({link});
   ConnectTo(*first);
   first->Write(kRmcHead);
-  ASSERT_TRUE(WaitFor([&] { return !form->SerialLine.empty(); }));
+  ASSERT_TRUE(WaitFor([&] { return !form->SerialLine().empty(); }));
 
   Vanish(*first);
   std::filesystem::remove(link);
   ports->SetPaths({});
-  ASSERT_TRUE(WaitFor([&] { return form->DeviceChanged == 1; }));  // the hang-up
+  ASSERT_TRUE(WaitFor([&] { return form->DeviceChanged(); }));  // the hang-up
   form->Timer2Timer();
   form->Timer2Timer();
   EXPECT_FALSE(form->Comm()->IsOpen());
@@ -157,7 +157,7 @@ class TcpFaultTest : public linktest::TcpFormTest {
 TEST_F(TcpFaultTest, PeerResetMidSentenceEndsTheLinkAndTheNextSessionStartsClean) {
   ConnectAndDetect();
   device.Write(kRmcHead);
-  ASSERT_TRUE(WaitFor([&] { return !form->TcpLine.empty(); }));
+  ASSERT_TRUE(WaitFor([&] { return !form->TcpLine().empty(); }));
   ResetPeer();
   ASSERT_TRUE(WaitFor([&] { return !form->Tcp().IsOpen(); }));
   EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 0);
@@ -217,7 +217,7 @@ TEST_F(TcpFaultTest, FloodWithoutLfIsDroppedAtTheLinkAndTheWindowKeepsUp) {
   // The window catches up, keeps its line bounded and its timers running.
   for (int i = 0; i < 40; ++i) {
     Pump(10);
-    ASSERT_LE(form->TcpLine.size(), TForm1::kLineAccumulatorLimit);
+    ASSERT_LE(form->TcpLine().size(), TForm1::kLineAccumulatorLimit);
     form->TimerConnectionTimer();
   }
   ASSERT_TRUE(WaitFor([&] { return form->Tcp().Received()->Size() == 0; }, 10000));

@@ -32,12 +32,12 @@ TEST_F(ReadDeviceReport, TheDeviceAsItAnsweredLandsInTheFile) {
            WithCrLf("[GPS_RI]=5"), WithCrLf("[GPS_NAV5_dynModel]=5"),
            WithCrLf("[MultipleBaudRate]=1")});
   Device(Checksummed("$PKVR,R,CFG,183,10,5,"));
-  form->ReportClock = [] { return std::array<int, 6>{2026, 12, 9, 7, 1, 2}; };
+  form->SetReportClock([] { return std::array<int, 6>{2026, 12, 9, 7, 1, 2}; });
   std::vector<std::string> opened;
-  form->OpenReportFile = [&](const std::string& p) { opened.push_back(p); };
+  form->SetReportFileOpener([&](const std::string& p) { opened.push_back(p); });
 
   form->SpeedButtonReloadClick();
-  EXPECT_EQ(form->ReportCountdown, 1);
+  EXPECT_EQ(form->ReportCountdown(), 1);
   // The answer to the query Read Device sent: ALR output off.
   Device(Checksummed("$PKVR,R,CFG,108,6,1,"));
   const std::string path = (docs_ / "211234567.TXT").string();

@@ -14,6 +14,7 @@
 #include "tests/app/language_form_fixture.h"
 #include "tests/support/find_control.h"
 #include "wifi/core/WiFiData.h"
+#include "wifi/core/WiFiSetup.h"
 
 namespace {
 
@@ -23,7 +24,8 @@ std::string Slurp(const std::string& path) {
 }
 
 void ShowTab(TForm1& f, QWidget* page, bool on) {
-  f.PageControlConf->setTabVisible(f.PageControlConf->indexOf(page), on);
+  auto* tabs = Find<QTabWidget>(&f, "PageControlConf");
+  tabs->setTabVisible(tabs->indexOf(page), on);
 }
 
 }  // namespace
@@ -34,9 +36,9 @@ class ReportFormTest : public LanguageFormTest {
     LanguageFormTest::SetUp();
     MakeForm();
     form->ApplySavedLanguage();
-    form->ReportClock = [] { return std::array<int, 6>{2026, 12, 9, 6, 30, 5}; };
-    form->OpenReportFile = [this](const std::string& p) { opened.push_back(p); };
-    DEVICE_INFO_STRUCT& d = form->DeviceInfo;
+    form->SetReportClock([] { return std::array<int, 6>{2026, 12, 9, 6, 30, 5}; });
+    form->SetReportFileOpener([this](const std::string& p) { opened.push_back(p); });
+    DEVICE_INFO_STRUCT& d = form->DeviceInfo();
     d.mmsi = 123;
     std::strcpy(d.name, "SEA SPRITE");
     std::strcpy(d.callSign, "DA1234");
@@ -65,10 +67,10 @@ class ReportFormTest : public LanguageFormTest {
 };
 
 TEST_F(ReportFormTest, ReadDeviceOffersTheReportOnceOnTheNextTick) {
-  form->ReportCountdown = 1;
+  form->SetReportCountdown(1);
   dialogs.answers.push_back(DialogResult::Cancel);
   form->Timer2Timer();
-  EXPECT_EQ(form->ReportCountdown, 255);
+  EXPECT_EQ(form->ReportCountdown(), 255);
   // Handed to the event queue, not asked inside the tick.
   EXPECT_TRUE(dialogs.shown.empty());
   RunPosted();
@@ -137,24 +139,24 @@ TEST_F(ReportFormTest, FailedWriteIsReportedAndOpensNothing) {
       << dialogs.shown[1].text;
   EXPECT_EQ(dialogs.shown[1].caption, "Error");
   EXPECT_TRUE(opened.empty());
-  EXPECT_EQ(form->WiFiReportData.reportLoad, 0);
+  EXPECT_EQ(form->WiFi().report.reportLoad, 0);
 }
 
 TEST_F(ReportFormTest, DeclinedOrCancelledWritesNothing) {
-  form->WiFiReportData.reportLoad = 1;
+  form->WiFi().report.reportLoad = 1;
   dialogs.answers = {DialogResult::Cancel};
   form->WriteConfigReport();
   RunPosted();
   EXPECT_TRUE(dialogs.saveRequests.empty());
-  EXPECT_EQ(form->WiFiReportData.reportLoad, 0);
+  EXPECT_EQ(form->WiFi().report.reportLoad, 0);
 
-  form->WiFiReportData.reportLoad = 1;
+  form->WiFi().report.reportLoad = 1;
   dialogs.answers = {DialogResult::Ok};
   form->WriteConfigReport();  // the save dialog answers "cancelled"
   RunPosted();
   EXPECT_EQ(dialogs.saveRequests.size(), 1u);
   EXPECT_TRUE(opened.empty());
-  EXPECT_EQ(form->WiFiReportData.reportLoad, 0);
+  EXPECT_EQ(form->WiFi().report.reportLoad, 0);
   EXPECT_FALSE(Find<QPlainTextEdit>(form, "MemoRecord")->toPlainText().isEmpty());
 }
 
@@ -185,14 +187,14 @@ TEST_F(ReportFormTest, OptionalTabsInTheCurrentLanguage) {
 
 TEST_F(ReportFormTest, WiFiReloadComesFirstThenTheQuestion) {
   ShowTab(*form, Find<QWidget>(form, "TabSheetWiFi"), true);
-  WIFI_GENERATE_REPORT_DATA& w = form->WiFiReportData;
-  form->ReportCountdown = 1;
+  WIFI_GENERATE_REPORT_DATA& w = form->WiFi().report;
+  form->SetReportCountdown(1);
   dialogs.answers = {DialogResult::Ok};
   dialogs.saveAnswers.push_back(Path("wifi.TXT"));
   form->Timer2Timer();
   RunPosted();
   EXPECT_TRUE(form->ProcessingBarRunning());
-  EXPECT_EQ(form->WiFiData.operation, WiFiOperation::LoadWiFiSettings);
+  EXPECT_EQ(form->WiFi().wifi.operation, WiFiOperation::LoadWiFiSettings);
   EXPECT_EQ(w.reportLoad, 1);  // the access-point page is not on screen
   EXPECT_TRUE(dialogs.shown.empty());
   // The reload read the module meanwhile; its end brings the question.
@@ -215,7 +217,7 @@ TEST_F(ReportFormTest, WiFiReloadComesFirstThenTheQuestion) {
 
 TEST_F(ReportFormTest, AccessPointLinesCarryThePageCaptions) {
   ShowTab(*form, Find<QWidget>(form, "TabSheetWiFi"), true);
-  WIFI_GENERATE_REPORT_DATA& w = form->WiFiReportData;
+  WIFI_GENERATE_REPORT_DATA& w = form->WiFi().report;
   w.firmwareVersion = "1.08";
   w.enabled = 1;
   w.mode = 0;
@@ -246,7 +248,7 @@ TEST_F(ReportFormTest, AccessPointLinesCarryThePageCaptions) {
 TEST_F(ReportFormTest, ModuleNamesAreWrittenAsThePageShowsThem) {
   Find<QAction>(form, "mnuLangTraChinese")->trigger();  // whose old code page is Big5
   ShowTab(*form, Find<QWidget>(form, "TabSheetWiFi"), true);
-  WIFI_GENERATE_REPORT_DATA& w = form->WiFiReportData;
+  WIFI_GENERATE_REPORT_DATA& w = form->WiFi().report;
   w.enabled = 1;
   w.mode = 0;
   w.channel = 6;

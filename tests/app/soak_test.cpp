@@ -164,10 +164,10 @@ class SoakTest : public FormTest {
       const AisReportCounts& want = reference.counts;
       if (got.rxA != want.rxA || got.rxB != want.rxB || got.txA != want.txA || got.txB != want.txB)
         d << "AIS counts: " << Describe(got) << " want " << Describe(want) << "\n";
-      if (Describe(form->Protocol->gnss) != Describe(reference.state->gnss))
-        d << "GNSS: " << Describe(form->Protocol->gnss) << " want "
+      if (Describe(form->Protocol().gnss) != Describe(reference.state->gnss))
+        d << "GNSS: " << Describe(form->Protocol().gnss) << " want "
           << Describe(reference.state->gnss) << "\n";
-      const auto& mine = form->Protocol->ais.targets;
+      const auto& mine = form->Protocol().ais.targets;
       const auto& theirs = reference.state->ais.targets;
       if (mine.count != theirs.count)
         d << "targets: " << mine.count << " want " << theirs.count << "\n";
@@ -218,8 +218,8 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
   Run(2000);
   // The memo's storage keeps the size it once had; it is brought to its
   // bound here so that the level below compares like with like.
-  for (int i = 0; i < 5000; ++i) form->WiFi->OnSerialLine(std::string(60, 'x'));
-  form->WiFi->Memo_WiFi.Clear();
+  for (int i = 0; i < 5000; ++i) form->WiFi().OnSerialLine(std::string(60, 'x'));
+  form->WiFi().Memo_WiFi.Clear();
   Pump(50);
   const size_t heapStart = HeapInUse();
   const double wallStart = Seconds(CLOCK_MONOTONIC);
@@ -236,7 +236,7 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
       maxMemoLines =
           std::max(maxMemoLines, Find<QPlainTextEdit>(form, "Memo_WiFi")->document()->blockCount());
       peakRssKb = std::max(peakRssKb, StatusKb("VmRSS:"));
-      ASSERT_LE(form->SerialLine.size(), TForm1::kLineAccumulatorLimit);
+      ASSERT_LE(form->SerialLine().size(), TForm1::kLineAccumulatorLimit);
     }
     form->TimerConnectionTimer();
     form->Timer2Timer();
@@ -258,7 +258,7 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
 
   // Every station that was heard soundly, and no other.
   std::set<uint32_t> shown;
-  const auto& table = form->Protocol->ais.targets;
+  const auto& table = form->Protocol().ais.targets;
   for (int i = 0; i < table.count; ++i) {
     EXPECT_FALSE(TransponderSim::IsGhostMmsi(table.slot[i].mmsi)) << Describe(table.slot[i]);
     shown.insert(table.slot[i].mmsi);
@@ -277,7 +277,7 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
   // Memory: the reply memo keeps its bound, and with it emptied the heap is
   // where it was after the warm-up.
   EXPECT_LE(maxMemoLines, 5000 + 400);  // cleared once a second when above 5,000
-  form->WiFi->Memo_WiFi.Clear();
+  form->WiFi().Memo_WiFi.Clear();
   Pump(50);
   const long heapGrowth = long(HeapInUse()) - long(heapStart);
   EXPECT_LT(heapGrowth, 1L << 20) << "bytes more in use after the soak";

@@ -29,7 +29,7 @@ class WiFiBytesTest : public WiFiFormTest {
   // The page in Traditional Chinese, whose old code page is Big5.
   void InChinese() {
     Find<QAction>(form, "mnuLangTraChinese")->trigger();
-    ASSERT_EQ(form->LanguageIndex, 1);
+    ASSERT_EQ(form->LanguageIndex(), 1);
   }
 
   void Load() {
@@ -69,10 +69,10 @@ TEST_F(WiFiBytesTest, AccessPointNameGoesBackAsTheModuleGaveIt) {
   module->settings.apSsid = kHarbour;
   Load();
   EXPECT_EQ(Find<TEdit>(form, "Edit_WiFi_SSID")->text(), QString::fromUtf8("港區"));
-  EXPECT_EQ(form->WiFiReportData.ssid, kHarbour);
+  EXPECT_EQ(form->WiFi().report.ssid, kHarbour);
 
   Click(Find<TSpeedButton>(form, "SpeedButtonSetting"));  // Configure Device, answered Yes
-  EXPECT_EQ(form->WiFiData.operation, WiFiOperation::ApplyApSettings);
+  EXPECT_EQ(form->WiFi().wifi.operation, WiFiOperation::ApplyApSettings);
   EXPECT_TRUE(TickUntilReceived("AT+APSSID=" + kHarbour));
   EXPECT_EQ(module->settings.apSsid, kHarbour);
 }
@@ -114,10 +114,10 @@ TEST_F(WiFiBytesTest, ChosenNetworkIsJoinedByItsBytes) {
   list->scrollToItem(taipei);
   Click(list->viewport(), list->visualItemRect(taipei).center());
   ASSERT_EQ(list->currentRow(), 4);
-  EXPECT_EQ(form->WiFiData.joinSsid, kTaipei);
+  EXPECT_EQ(form->WiFi().wifi.joinSsid, kTaipei);
 
   Click(Find<TSpeedButton>(form, "SpeedButton_WiFi_STA_connect"));
-  EXPECT_EQ(form->WiFiData.operation, WiFiOperation::ConnectStation);
+  EXPECT_EQ(form->WiFi().wifi.operation, WiFiOperation::ConnectStation);
   EXPECT_TRUE(TickUntilReceived("AT+STA=" + kTaipei));
 }
 
@@ -130,7 +130,7 @@ TEST_F(WiFiBytesTest, TypedHiddenNameGoesOutAsUtf8) {
   Type(Find<TEdit>(form, "Edit_Hide_WiFi"), QString::fromUtf8("Café ☕"));
   AnswerPasswordPrompt("hidden2024");
   Click(Find<TSpeedButton>(form, "SpeedButton_WiFi_STA_connect"));
-  EXPECT_EQ(form->WiFiData.joinSsid, "Caf\xC3\xA9 \xE2\x98\x95");
+  EXPECT_EQ(form->WiFi().wifi.joinSsid, "Caf\xC3\xA9 \xE2\x98\x95");
   EXPECT_TRUE(TickUntilReceived("AT+STA=Caf\xC3\xA9 \xE2\x98\x95"));
   EXPECT_TRUE(TickUntilReceived("AT+PSK=2,hidden2024"));
 

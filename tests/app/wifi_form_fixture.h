@@ -38,7 +38,7 @@ class WiFiFormTest : public PtyFormTest {
     ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
     Exchange();
     form->TimerConnectionTimer();
-    ASSERT_EQ(form->WiFiData.modulePresent, 1);  // reported by the device
+    ASSERT_EQ(form->WiFi().wifi.modulePresent, 1);  // reported by the device
     Find<QTabWidget>(form, "PageControlMain")
         ->setCurrentWidget(Find<QWidget>(form, "TabSheetConfig"));
     Find<QTabWidget>(form, "PageControlConf")

@@ -67,8 +67,8 @@ TEST_F(WiFiFormTest, LoadsTheAccessPointSettingsIntoThePage) {
   EXPECT_TRUE(Find<QCheckBox>(form, "CheckBox_WiFi_Open")->isChecked());
   EXPECT_TRUE(Find<QRadioButton>(form, "RadioButton_AP")->isChecked());
   EXPECT_TRUE(Find<QRadioButton>(form, "RadioButton_AP")->font().bold());
-  EXPECT_EQ(form->WiFiReportData.ssid, "KVOR-AIS");
-  EXPECT_EQ(form->WiFiData.cmdMode, 0);
+  EXPECT_EQ(form->WiFi().report.ssid, "KVOR-AIS");
+  EXPECT_EQ(form->WiFi().wifi.cmdMode, 0);
   // The memo shows the exchange with the module->
   EXPECT_TRUE(Find<QPlainTextEdit>(form, "Memo_WiFi")->toPlainText().contains("+ok=3333"));
   EXPECT_EQ(sent.back(), "$PDBG,163,0,,,,,,*15");
@@ -121,7 +121,7 @@ TEST_F(WiFiFormTest, RadioPressAsksBeforeTheModeChanges) {
 
   Click(Find<QRadioButton>(form, "RadioButton_STA"));  // answered OK
   EXPECT_TRUE(Find<QRadioButton>(form, "RadioButton_STA")->isChecked());
-  EXPECT_EQ(form->WiFiData.operation, WiFiOperation::ChangeMode);
+  EXPECT_EQ(form->WiFi().wifi.operation, WiFiOperation::ChangeMode);
   EXPECT_GT(RunToEnd(), 0);
   EXPECT_EQ(module->settings.opMode, 1);
   Pump(20);  // the page follows once the progress window has closed

@@ -14,7 +14,7 @@ class WiFiReportTest : public WiFiFormTest {
  protected:
   void SetUp() override {
     WiFiFormTest::SetUp();
-    form->OpenReportFile = [this](const std::string& path) { opened.push_back(path); };
+    form->SetReportFileOpener([this](const std::string& path) { opened.push_back(path); });
     ConnectToWiFiTab();
     if (!Find<TTimer>(form, "Timer_WiFi_function")->Enabled()) form->StartLoadWiFiSettings();
     ASSERT_GT(RunToEnd(), 0);
@@ -26,7 +26,7 @@ class WiFiReportTest : public WiFiFormTest {
   void ReadDeviceUntil(size_t boxes) {
     dialogs.whileOpen = [this] { Pump(30); };
     Click(Find<TSpeedButton>(form, "SpeedButtonReload"));
-    ASSERT_EQ(form->ReportCountdown, 1);
+    ASSERT_EQ(form->ReportCountdown(), 1);
     for (int i = 0; i < 30 && dialogs.shown.size() < boxes; ++i) Tick();
     Pump(30);
   }

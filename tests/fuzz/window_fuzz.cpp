@@ -22,9 +22,9 @@ namespace {
 TForm1* form = nullptr;
 
 void CheckWindow() {
-  FUZZ_CHECK(form->TcpLine.size() <= TForm1::kLineAccumulatorLimit);
+  FUZZ_CHECK(form->TcpLine().size() <= TForm1::kLineAccumulatorLimit);
   FUZZ_CHECK(form->Session().ConnectState >= 0 && form->Session().ConnectState <= 2);
-  const auto& t = form->Protocol->ais.targets;
+  const auto& t = form->Protocol().ais.targets;
   FUZZ_CHECK(t.count >= 1 && t.count <= AIS_TARGET_LIST_STRUCT::kSlots);
   // Lists show one of their entries or none.
   for (QComboBox* box : form->findChildren<QComboBox*>())
@@ -37,10 +37,10 @@ void CheckWindow() {
     FUZZ_CHECK(mmsi.size() == 9);
     for (char c : mmsi) FUZZ_CHECK(c >= '0' && c <= '9');
   }
-  FUZZ_CHECK(TextFits(form->DeviceInfo.name));
-  FUZZ_CHECK(TextFits(form->DeviceInfo.callSign));
-  FUZZ_CHECK(TextFits(form->DeviceInfo.firmwareText));
-  FUZZ_CHECK(TextFits(form->DeviceInfo.serialNumber));
+  FUZZ_CHECK(TextFits(form->DeviceInfo().name));
+  FUZZ_CHECK(TextFits(form->DeviceInfo().callSign));
+  FUZZ_CHECK(TextFits(form->DeviceInfo().firmwareText));
+  FUZZ_CHECK(TextFits(form->DeviceInfo().serialNumber));
 }
 
 }  // namespace

@@ -131,7 +131,7 @@ TEST_F(PortGoneTest, ATypedPortStaysThroughOtherDevicesAndGoesWithItsOwn) {
   LinkTo(again);
   ConnectTo(again, link);
   Vanish(again);
-  ASSERT_TRUE(WaitFor([&] { return form->DeviceChanged == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return form->DeviceChanged(); }));
   form->Timer2Timer();
   ExpectDisconnected();
 }

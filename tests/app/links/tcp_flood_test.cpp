@@ -78,7 +78,7 @@ TEST_F(TcpFloodTest, MediumChangeAFailedSendAndTheCloseQueryEndTheLinkWithinASec
   // Far more than the sockets hold, and the device reads nothing.
   const std::string big(64 << 20, 'x');
   const Way ways[] = {
-      {"medium change", [](TForm1& f) { f.mnuSerialPort->trigger(); }, true},
+      {"medium change", [](TForm1& f) { Find<QAction>(f, "mnuSerialPort")->trigger(); }, true},
       {"failed send", [&](TForm1& f) { EXPECT_FALSE(f.SendRaw(big)); }, true},
       {"close query", [](TForm1& f) { EXPECT_TRUE(f.FormCloseQuery()); }, false},
   };

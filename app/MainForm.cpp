@@ -88,7 +88,7 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   connectionPanel_->SetConnectCaption(texts_.Connect[0]);
   // 7.-8. Serial component, port lists, connection pages, a clean session.
   InitSerialPort();
-  InitConnectionPages();
+  connectionPanel_->InitPages();
   ResetSession();
   // 9. The AIS target table starts empty: a fresh ProtocolState is.
   // 10. Ship types: the static page lists them.
@@ -100,10 +100,11 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   UpdateCheckImages();
   CreateSatelliteChart();
   // 13.-15. Menus.
-  mnuOptionAction->setVisible(true);
-  mnuConnectionAction->setVisible(true);
-  LayoutConnectionGroups();
-  mnuLanguageAction->setVisible(false);
+  menus_.mnuOptionAction->setVisible(true);
+  menus_.mnuConnectionAction->setVisible(true);
+  connectionPanel_->EqualizeGroups();
+  connectionPanel_->ShowMedium(!menus_.mnuWiFi->isChecked());
+  menus_.mnuLanguageAction->setVisible(false);
   // 16.-17. Device-dependent pages stay hidden until the device reports them.
   for (QWidget* tab :
        std::initializer_list<QWidget*>{TabSheetSRMText, TabSheetEncryption, TabSheetButtonSRM})
@@ -144,24 +145,23 @@ void TForm1::InitSettingsPaths(const std::string& documentsDir, const std::strin
     docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
   // No Documents folder at all: the home folder, then the working folder.
   if (docs.empty()) docs = QDir::homePath().toStdString();
-  if (docs.empty()) docs = ".";
-  docs = WithSlash(docs);
-  settingsDir_ = docs + "Kvor/VantrelCfg/";
+  docs = WithSlash(docs.empty() ? std::string(".") : docs);
+  std::string dir = docs + "Kvor/VantrelCfg/";
   std::error_code ec;
-  std::filesystem::create_directories(settingsDir_, ec);
-  if (!std::filesystem::is_directory(settingsDir_, ec)) settingsDir_ = docs;
-  settingsFile_ = settingsDir_ + "KvorAisConfig.ini";
+  std::filesystem::create_directories(dir, ec);
+  if (!std::filesystem::is_directory(dir, ec)) dir = docs;
+  settingsFile_ = dir + "KvorAisConfig.ini";
 }
 
 void TForm1::WireFrame() {
-  connect(mnuExit, &QAction::triggered, this, [this] { btnExitClick(); });
+  connect(menus_.mnuExit, &QAction::triggered, this, [this] { btnExitClick(); });
   ConnectionPanel* panel = connectionPanel_;
   connect(panel, &ConnectionPanel::ExitClicked, this, [this] { btnExitClick(); });
-  connect(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
+  connect(menus_.mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
   // The radio group checks the clicked item before the question is asked;
   // SelectConnectionMedium puts the marks where they belong.
-  connect(mnuSerialPort, &QAction::triggered, this, [this] { mnuSerialPortClick(); });
-  connect(mnuWiFi, &QAction::triggered, this, [this] { mnuWiFiClick(); });
+  connect(menus_.mnuSerialPort, &QAction::triggered, this, [this] { mnuSerialPortClick(); });
+  connect(menus_.mnuWiFi, &QAction::triggered, this, [this] { mnuWiFiClick(); });
   connect(panel, &ConnectionPanel::ConnectClicked, this, [this] { OpenPortClick(); });
   connect(panel, &ConnectionPanel::StatusDoubleClicked, this,
           [this] { LabelConnectionStatusDblClick(); });
@@ -173,12 +173,12 @@ void TForm1::WireFrame() {
 
 void TForm1::DeviceChangeNotice() {
   deviceChanged_ = 1;
-  reloadNeeded = 1;
+  WiFiData.reloadNeeded = 1;
 }
 
 void TForm1::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  ipControlShown = 1;
+  WiFiData.ipControlShown = 1;
 }
 
 void TForm1::Timer1Timer() { session_->Tick(); }
@@ -197,9 +197,9 @@ void TForm1::Timer2Timer() {
     }
   }
   if (reportCountdown_ >= 1 && reportCountdown_ < 255) --reportCountdown_;
-  CheckWiFiSetupLink();
+  wifi_->CheckWiFiSetupLink();
   if (wifi_->Memo_WiFi.LineCount() > 5000) wifi_->Memo_WiFi.Clear();
-  CheckWiFiTimeouts();
+  wifi_->CheckWiFiTimeouts();
   if (reportCountdown_ == 0) {
     reportCountdown_ = 255;
     if (PageControlConf->isTabVisible(PageControlConf->indexOf(TabSheetWiFi)))
@@ -232,16 +232,14 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::btnExitClick() { close(); }
 
-void TForm1::mnuAboutClick() { ShowAbout(); }
+void TForm1::mnuSerialPortClick() { SelectConnectionMedium(0, menus_.mnuSerialPort); }
 
-void TForm1::mnuSerialPortClick() { SelectConnectionMedium(0, mnuSerialPort); }
-
-void TForm1::mnuWiFiClick() { SelectConnectionMedium(1, mnuWiFi); }
+void TForm1::mnuWiFiClick() { SelectConnectionMedium(1, menus_.mnuWiFi); }
 
 void TForm1::SelectConnectionMedium(int medium, QAction* menuItem) {
   // The menu item's own click toggles its mark; put the marks back first.
-  mnuSerialPort->setChecked(medium_ == 0);
-  mnuWiFi->setChecked(medium_ == 1);
+  menus_.mnuSerialPort->setChecked(medium_ == 0);
+  menus_.mnuWiFi->setChecked(medium_ == 1);
   if (medium == medium_) return;
   if (connectionPanel_->ConnectTag() == 1) {
     if (dialogs.MessageBox(texts_.ConnectionChangeText, texts_.Warning, DialogButtons::OkCancel,
@@ -249,21 +247,14 @@ void TForm1::SelectConnectionMedium(int medium, QAction* menuItem) {
       return;
     ToggleConnection();
   }
-  mnuSerialPort->setChecked(menuItem == mnuSerialPort);
-  mnuWiFi->setChecked(menuItem == mnuWiFi);
+  menus_.mnuSerialPort->setChecked(menuItem == menus_.mnuSerialPort);
+  menus_.mnuWiFi->setChecked(menuItem == menus_.mnuWiFi);
   medium_ = static_cast<int8_t>(medium);
   link_ = medium == 0 ? static_cast<Link*>(serial_.get()) : tcp_.get();
   connectionPanel_->ShowMedium(medium == 0);
   if (medium != 0) {
     Timer_WiFi_function->Stop();
     PageControlConf->setTabVisible(PageControlConf->indexOf(TabSheetWiFi), false);
-    if (ipControlShown == 1) UpdateIpAddressControl();
+    if (WiFiData.ipControlShown == 1) wifi_->UpdateIpAddressControl();
   }
 }
-
-void TForm1::LayoutConnectionGroups() {
-  connectionPanel_->EqualizeGroups();
-  connectionPanel_->ShowMedium(!mnuWiFi->isChecked());
-}
-
-void TForm1::InitConnectionPages() { connectionPanel_->InitPages(); }

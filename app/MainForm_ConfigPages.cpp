@@ -48,6 +48,8 @@ bool TForm1::ConfigDeviceConnected() {
   return false;
 }
 
+// Sends whole lines in order; at the first failure the link is closed,
+// PortOpenError shown, and false returned.
 bool TForm1::SendConfigLines(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) {
     if (SendRaw(line)) continue;
@@ -68,7 +70,7 @@ void TForm1::SpeedButtonSettingClick() {
   if (!ConfigDeviceConnected()) return;
   QWidget* tab = PageControlConf->currentWidget();
   if (tab == TabSheetWiFi) {
-    WiFiConfigureDevice();  // no question asked on this tab
+    wifi_->WiFiConfigureDevice();  // no question asked on this tab
     return;
   }
   if (dialogs.MessageBox("Do you want to configure the device?", "Configuration",
@@ -90,7 +92,7 @@ void TForm1::SpeedButtonSettingClick() {
 
 void TForm1::SpeedButtonReloadClick() {
   if (!ConfigDeviceConnected()) return;
-  if (PageControlConf->currentWidget() == TabSheetWiFi && !WiFiReadDevice()) return;
+  if (PageControlConf->currentWidget() == TabSheetWiFi && !wifi_->WiFiReadDevice()) return;
   QueryDevice(17);
   reportCountdown_ = 1;
 }
@@ -99,10 +101,10 @@ void TForm1::PageControlConfChange() {
   QWidget* tab = PageControlConf->currentWidget();
   if (connectionPanel_->ConnectTag() == 1 && (tab == TabSheetSRMText || tab == TabSheetButtonSRM))
     SendRaw(SrmQuerySentence());
-  UpdateIpAddressControl();
+  wifi_->UpdateIpAddressControl();
   if (PageControlMain->currentWidget() == TabSheetConfig && tab == TabSheetWiFi &&
-      connectionPanel_->StatusText() == texts_.Connected && reloadNeeded) {
-    EnableWiFiPageControls(true);
+      connectionPanel_->StatusText() == texts_.Connected && WiFiData.reloadNeeded) {
+    wifi_->EnableWiFiPageControls(true);
     StartLoadWiFiSettings();
   }
 }
@@ -134,8 +136,3 @@ void TForm1::spbBaudRateClick() {
 void TForm1::ComboBoxGpsOutputChange() { TabSheetTransceiver->ComboBoxGpsOutputChange(); }
 
 void TForm1::ComboBoxALRSentenceChange() { TabSheetTransceiver->ComboBoxALRSentenceChange(); }
-
-void TForm1::SetWiFiModulePresent(bool present) {
-  WiFiData.modulePresent = present ? 1 : 0;
-  UpdateWiFiTabVisibility();
-}

@@ -9,13 +9,14 @@
 #include "app/pages/TransceiverPage.h"
 #include "protocol/Protocol.h"
 #include "wifi/core/PassThrough.h"
+#include "wifi/core/WiFiSetup.h"
 
 // The window as the connection's state machine sees it.
 class FormConnectionHost : public ConnectionHost {
  public:
   explicit FormConnectionHost(TForm1& f) : f_(f) {}
-  bool SerialMediumChosen() const override { return f_.mnuSerialPort->isChecked(); }
-  bool TcpMediumChosen() const override { return f_.mnuWiFi->isChecked(); }
+  bool SerialMediumChosen() const override { return f_.menus_.mnuSerialPort->isChecked(); }
+  bool TcpMediumChosen() const override { return f_.menus_.mnuWiFi->isChecked(); }
   bool AutoDetection() const override { return f_.connectionPanel_->AutoMode(); }
   bool ConnectControlDown() const override { return f_.connectionPanel_->ConnectDown(); }
   int OpenablePortCount() const override { return static_cast<int>(f_.openablePorts_.size()); }
@@ -76,16 +77,14 @@ bool TForm1::ConnectionOpen() const { return connectionPanel_->ConnectTag() == 1
 std::string TForm1::ConnectionStatusText() const { return connectionPanel_->StatusText(); }
 
 void TForm1::ToggleConnection() {
-  if (mnuSerialPort->isChecked()) ToggleSerialConnection();
-  if (mnuWiFi->isChecked()) ToggleTcpConnection();
+  if (menus_.mnuSerialPort->isChecked()) ToggleSerialConnection();
+  if (menus_.mnuWiFi->isChecked()) ToggleTcpConnection();
 }
 
 void TForm1::ResetSession() {
   // A line cut off by the end of the last session belongs to no later one.
-  serialLine_.clear();
-  serialSkipping_ = false;
-  tcpLine_.clear();
-  tcpSkipping_ = false;
+  serialLines_.Drop();
+  tcpLines_.Drop();
   session_->Reset();
   connectionPanel_->ClearAutoDetect();
   Timer1->Stop();
@@ -110,7 +109,7 @@ void TForm1::ToggleSerialConnection() {
     panel->SetConnectDown(false);
     if (Comm()->IsOpen()) {
       serial_->Close();
-      reloadNeeded = 1;
+      WiFiData.reloadNeeded = 1;
     }
   }
   ResetSession();
@@ -172,6 +171,7 @@ void TForm1::OpenComPort(const SerialPortInfo& port) {
   OpenSerialPort(port.path);
 }
 
+// Opens the port at path with RTS and DTR raised; left closed on failure.
 void TForm1::OpenSerialPort(const std::string& path) {
   Comm()->SetDeviceName(path);
   serial_->Open();
@@ -220,8 +220,8 @@ void TForm1::SetConnectionStatus(const std::string& text) {
   if (text == texts_.Connected) {
     connectionPanel_->ShowStatus(text, 0x0000ff, true);
     PageControlConf->setCurrentWidget(TabSheetStatic);
-    reloadNeeded = 1;
-    UpdateIpAddressControl();
+    WiFiData.reloadNeeded = 1;
+    wifi_->UpdateIpAddressControl();
   } else if (text == texts_.Connecting || text == texts_.Disconnect) {
     connectionPanel_->ShowStatus(text, 0x000000, text == texts_.Connecting);
   } else {

@@ -13,6 +13,7 @@
 #include "app/pages/StaticDataPage.h"
 #include "app/pages/TransceiverPage.h"
 #include "ui/core/LanguageLoader.h"
+#include "wifi/core/WiFiSetup.h"
 
 namespace {
 
@@ -29,6 +30,8 @@ void TForm1::ResetDeviceInfo() {
   for (uint8_t& flag : deviceInfo_.checkFlags) flag = 0;
 }
 
+// A new session: the device information cleared except its check flags,
+// nothing shown of a programmed MMSI, and no SRM page chosen.
 void TForm1::ClearSessionDeviceInfo() {
   TabSheetStatic->HideMmsiCantProg();
   ClearDeviceInfoKeepFlags(deviceInfo_);
@@ -37,6 +40,7 @@ void TForm1::ClearSessionDeviceInfo() {
   SrmTextSupported = 0;
 }
 
+// Shows the NMEA ports of the baud-rate tab by the device type.
 void TForm1::ShowNmeaPorts() {
   if (!TabSheetBaudRate->ShowNmeaPorts(deviceInfo_.multipleBaudType, texts_))
     deviceInfo_.multipleBaudType = 0;
@@ -107,7 +111,8 @@ void TForm1::HandleCfgReply(const CfgReply& reply) {
         TabSheetTransceiver->ShowAlrReply(v);
         break;
       case 109:
-        SetWiFiModulePresent(v == 1);
+        WiFiData.modulePresent = v == 1 ? 1 : 0;
+        wifi_->UpdateWiFiTabVisibility();
         break;
       default:
         break;

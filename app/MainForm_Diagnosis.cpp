@@ -11,6 +11,7 @@
 #include "app/pages/GpsStatusPage.h"
 #include "app/pages/StaticDataPage.h"
 #include "app/pages/SystemCheckPage.h"
+#include "wifi/core/WiFiSetup.h"
 
 namespace {
 
@@ -62,20 +63,20 @@ void TForm1::FormKeyUp(int key) {
   if (key == Qt::Key_F12) {
     PageControlMain->setCurrentWidget(TabSheetDiagnosis);
     PageControlDiagnosis->setCurrentWidget(TabSheetDataLog);
-    UpdateIpAddressControl();
+    wifi_->UpdateIpAddressControl();
     SpeedButtonSetting->hide();
     SpeedButtonReload->hide();
   } else if (key == Qt::Key_F1) {
     PageControlMain->setCurrentWidget(TabSheetConfig);
     PageControlConf->setCurrentWidget(TabSheetStatic);
-    UpdateIpAddressControl();
+    wifi_->UpdateIpAddressControl();
     SpeedButtonSetting->show();
     SpeedButtonReload->show();
   }
 }
 
 void TForm1::PageControlMainChange() {
-  UpdateIpAddressControl();
+  wifi_->UpdateIpAddressControl();
   const bool config = PageControlMain->currentIndex() == 0;
   SpeedButtonSetting->setVisible(config);
   SpeedButtonReload->setVisible(config);

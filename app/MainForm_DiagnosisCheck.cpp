@@ -7,6 +7,7 @@
 #include "app/pages/SystemCheckPage.h"
 #include "protocol/AisTargets.h"
 
+// The six items as the device dump, the own vessel and the counts stand now.
 SysCheckView TForm1::SystemCheckNow() const {
   return ComputeSystemCheck(SysCheckInputsFrom(deviceInfo_, protocol_->ais.targets.slot[0],
                                                TabSheetSystemCheck->ReportCounters()));
@@ -17,6 +18,7 @@ void TForm1::TimerUpdateSysChkTimer() {
   UpdateCheckImages();
 }
 
+// The six pictures; the TX and RX results go into the device information.
 void TForm1::UpdateCheckImages() {
   const SysCheckView v = SystemCheckNow();
   TabSheetSystemCheck->ShowCheckImages(v);

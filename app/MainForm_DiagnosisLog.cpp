@@ -12,11 +12,8 @@ void TForm1::ButtonCustomSendCommandClick() {
   const CustomCommand cmd = PrepareCustomCommand(TabSheetDataLog->CommandText());
   if (cmd.stopWiFi) {
     Timer_WiFi_function->Stop();
-    SetWiFiOperationNone();
+    // The custom command took the Wi-Fi module over: no operation is current.
+    wifi_->SetWiFiOperation(WiFiOperation::None);
   }
   if (!SendRaw(cmd.bytes)) ReportSendFailure();
-}
-
-void TForm1::SetWiFiOperationNone() {
-  if (wifi_) wifi_->SetWiFiOperation(WiFiOperation::None);
 }

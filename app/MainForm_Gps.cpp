@@ -13,6 +13,7 @@ namespace {
 constexpr size_t kStatusSentenceLimit = 82;
 }  // namespace
 
+// A received line (CR LF included) for the status sentences.
 void TForm1::DispatchStatusSentence(const std::string& line) {
   if (line.size() > kStatusSentenceLimit) return;
   const size_t start = line.find_first_of("$!");
@@ -41,6 +42,7 @@ void TForm1::CountAisReports() {
   TabSheetSystemCheck->CountAisReports(rec.formatter, rec.fields.vdm.channel);
 }
 
+// After a stored GNSS sentence, and after an AIS one that began with '!'.
 void TForm1::UpdateGpsStatus() {
   GNSS_DATA_STRUCT& gnss = protocol_->gnss;
   const AIS_TARGET_STRUCT& own = protocol_->ais.targets.slot[0];

@@ -13,7 +13,8 @@
 #include "ui/widgets/LanguageApply.h"
 
 void TForm1::WireLanguageAndReport() {
-  for (QAction* item : {mnuLangEnglish, mnuLangTraChinese, mnuLangSimpChinese, mnuLangRussian}) {
+  for (QAction* item : {menus_.mnuLangEnglish, menus_.mnuLangTraChinese, menus_.mnuLangSimpChinese,
+                        menus_.mnuLangRussian}) {
     connect(item, &QAction::triggered, this, [this, item] { mnuLangTraChineseClick(item); });
   }
   WireReport();
@@ -26,10 +27,10 @@ void TForm1::CreateInformationWindows() {
 }
 
 void TForm1::ApplySavedLanguage() {
-  QAction* item = mnuLangEnglish;
-  if (languageIndex_ == 1) item = mnuLangTraChinese;
-  if (languageIndex_ == 2) item = mnuLangSimpChinese;
-  if (languageIndex_ == 3) item = mnuLangRussian;
+  QAction* item = menus_.mnuLangEnglish;
+  if (languageIndex_ == 1) item = menus_.mnuLangTraChinese;
+  if (languageIndex_ == 2) item = menus_.mnuLangSimpChinese;
+  if (languageIndex_ == 3) item = menus_.mnuLangRussian;
   item->setChecked(true);
   mnuLangTraChineseClick(item);
 }
@@ -61,7 +62,7 @@ void TForm1::LoadLanguageFile(const std::string& path, const std::string& codePa
   ::LoadLanguageFile(path, codePage, controls, texts_, context);
 }
 
-void TForm1::ShowAbout() {
+void TForm1::mnuAboutClick() {
   CreateInformationWindows();
   about_->show();
   about_->raise();

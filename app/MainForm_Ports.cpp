@@ -36,8 +36,7 @@ void TForm1::InitLinks() {
     if (gapBefore) {
       // The line in progress lost its tail, and what follows starts
       // somewhere inside a line: neither half is handed on.
-      tcpLine_.clear();
-      tcpSkipping_ = true;
+      tcpLines_.Drop(true);
     }
     return TcpRxHandler(bytes);
   };
@@ -99,6 +98,8 @@ void TForm1::FillComPortCombo() {
   cbxComPortChange();
 }
 
+// The device path for the port box's text: a listed name gives its path,
+// any other text is taken as a path as it is.
 std::string TForm1::PortPathForText(const std::string& text) const {
   for (const auto& port : comPorts_)
     if (port.name == text) return port.path;
@@ -110,7 +111,7 @@ void TForm1::CheckConnectedPortPresent(bool connected) {
   const std::string& open = Comm()->DeviceName();
   const bool gone =
       Comm()->HungUp() || !PortPathExists(open) || (open == listedOpenPort_ && !IsListedPort(open));
-  if (gone && mnuSerialPort->isChecked()) ToggleConnection();
+  if (gone && menus_.mnuSerialPort->isChecked()) ToggleConnection();
 }
 
 void TForm1::cbxComPortChange() {

@@ -10,52 +10,20 @@
 #include "protocol/Protocol.h"
 #include "wifi/core/WiFiSetup.h"
 
-bool TForm1::SerialRxHandler(std::string_view bytes) {
-  return HandleReceivedBytes(bytes.data(), bytes.size(), true);
-}
+bool TForm1::SerialRxHandler(std::string_view bytes) { return HandleReceivedBytes(bytes, true); }
 
-bool TForm1::TcpRxHandler(std::string_view bytes) {
-  return HandleReceivedBytes(bytes.data(), bytes.size(), false);
-}
+bool TForm1::TcpRxHandler(std::string_view bytes) { return HandleReceivedBytes(bytes, false); }
 
-bool TForm1::HandleReceivedBytes(const char* data, size_t count, bool serial) {
-  std::string& line = serial ? serialLine_ : tcpLine_;
-  bool& skipping = serial ? serialSkipping_ : tcpSkipping_;
+bool TForm1::HandleReceivedBytes(std::string_view bytes, bool serial) {
   // A handler may end the link (a failed send closes it) or the window:
   // what is left of this run belongs to no session then.
   const Link& link = serial ? static_cast<const Link&>(*serial_) : *tcp_;
   const uint64_t closes = link.Closes();
-  auto ended = [&] { return closing_ || link.Closes() != closes; };
-  for (size_t i = 0; i < count; ++i) {
-    const char c = data[i];
-    if (c == '\0' || c == '\r') continue;
-    if (c == '\n') {
-      if (skipping) {
-        skipping = false;
-        line.clear();
-        continue;
-      }
-      // Taken out first: a consumer may start a new session, which clears
-      // the line being received.
-      std::string finished = std::move(line);
-      line.clear();
-      HandleLine(finished, serial);
-      if (ended()) return false;
-      continue;
-    }
-    if (skipping) continue;
-    line.push_back(c);
-    if (line.size() >= kLineAccumulatorLimit) {
-      // An endless run without LF: an over-long line, logged and dropped;
-      // the rest of it up to the next LF is skipped.
-      std::string finished = std::move(line);
-      line.clear();
-      skipping = true;
-      HandleLine(finished, serial);
-      if (ended()) return false;
-    }
-  }
-  return true;
+  LineCutter& cutter = serial ? serialLines_ : tcpLines_;
+  return cutter.Feed(bytes, [&](std::string& line) {
+    HandleLine(line, serial);
+    return !closing_ && link.Closes() == closes;
+  });
 }
 
 void TForm1::HandleLine(std::string& line, bool serial) {
@@ -81,11 +49,11 @@ bool TForm1::SendRecordSentence(const char* talker, const char* formatter) {
   if (!BuildSentence(*protocol_, sentence, formatter, talker)) return false;
   if (SendRaw(sentence)) return true;
   // Ports that do not open are expected while trying them in turn.
-  const bool autoDetecting = connectionPanel_->AutoMode() && mnuSerialPort->isChecked() &&
+  const bool autoDetecting = connectionPanel_->AutoMode() && menus_.mnuSerialPort->isChecked() &&
                              session_->ConnectState == 1 && !session_->DeviceConnected;
   if (autoDetecting) return false;
   // On TCP the link's end is its own notice; nothing more to say.
-  if (mnuWiFi->isChecked()) return false;
+  if (menus_.mnuWiFi->isChecked()) return false;
   ReportSendFailure();
   return false;
 }

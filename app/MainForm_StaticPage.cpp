@@ -21,6 +21,7 @@ void TForm1::cbxShipTypeChange() { TabSheetStatic->cbxShipTypeChange(); }
 
 void TForm1::cbxShipCargoTypeClick() { TabSheetStatic->cbxShipCargoTypeClick(); }
 
+// After a stored SSD or VSD (the codec calls it through the protocol state).
 void TForm1::ShowStaticVoyageData(const SENTENCE_STRUCT& record) {
   const std::string formatter(record.formatter, strnlen(record.formatter, sizeof record.formatter));
   const AIS_DATA_STRUCT& ais = protocol_->aisData;

@@ -20,8 +20,8 @@ class FormWiFiHost : public WiFiHost {
  public:
   explicit FormWiFiHost(TForm1& f) : f_(f) {}
   bool SendRaw(const std::string& bytes) override { return f_.SendRaw(bytes); }
-  bool SerialMediumChosen() const override { return f_.mnuSerialPort->isChecked(); }
-  bool TcpMediumChosen() const override { return f_.mnuWiFi->isChecked(); }
+  bool SerialMediumChosen() const override { return f_.menus_.mnuSerialPort->isChecked(); }
+  bool TcpMediumChosen() const override { return f_.menus_.mnuWiFi->isChecked(); }
   std::string ConnectionStatusText() const override { return f_.ConnectionStatusText(); }
   bool ConnectionOpen() const override { return f_.ConnectionOpen(); }
   bool DeviceDataEnd() const override { return f_.Session().DeviceDataEnd == 1; }
@@ -82,16 +82,8 @@ void TForm1::WireWiFiPage() {
 }
 
 void TForm1::Timer_WiFi_functionTimer() { wifi_->Timer_WiFi_functionTimer(); }
-void TForm1::CheckWiFiSetupLink() { wifi_->CheckWiFiSetupLink(); }
-void TForm1::CheckWiFiTimeouts() { wifi_->CheckWiFiTimeouts(); }
-void TForm1::UpdateIpAddressControl() { wifi_->UpdateIpAddressControl(); }
-bool TForm1::UpdateWiFiTabVisibility() { return wifi_->UpdateWiFiTabVisibility(); }
 void TForm1::CloseProcessingBar() { wifi_->CloseProcessingBar(); }
-void TForm1::WiFiConfigureDevice() { wifi_->WiFiConfigureDevice(); }
-bool TForm1::WiFiReadDevice() { return wifi_->WiFiReadDevice(); }
-void TForm1::EnableWiFiPageControls(bool enabled) { wifi_->EnableWiFiPageControls(enabled); }
 void TForm1::StartLoadWiFiSettings() { wifi_->StartLoadWiFiSettings(); }
-void TForm1::FillWiFiReportData() { wifi_->FillWiFiReportData(); }
 
 bool TForm1::ProcessingBarRunning() {
   TForm_ProcessingBar* bar = wifiParts_ ? wifiParts_->progress->Bar() : nullptr;

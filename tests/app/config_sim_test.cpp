@@ -20,8 +20,9 @@ class ConfigSim : public ConfigFormTest {
     for (int i = 0; i < rounds; ++i) {
       for (const std::string& line : Sent()) sim.Receive(line);
       const std::string out = sim.TakeOutput();
-      if (!out.empty())
+      if (!out.empty()) {
         ASSERT_EQ(write(master_, out.data(), out.size()), static_cast<ssize_t>(out.size()));
+      }
       Pump(30);
     }
   }

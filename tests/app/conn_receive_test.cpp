@@ -100,7 +100,7 @@ TEST_F(ReceiveTest, GarbageWithoutLfIsBoundedAndTheNextLineStartsClean) {
   form->TcpRxHandler("arm\r\n");
   for (size_t i = 0; i < junk.size(); i += 512) {
     form->TcpRxHandler(junk.substr(i, 512));
-    ASSERT_LE(form->TcpLine().size(), TForm1::kLineAccumulatorLimit);
+    ASSERT_LE(form->TcpLine().size(), LineCutter::kLimit);
   }
   // The tail of the junk up to its LF is skipped, then lines count again.
   form->TcpRxHandler("tail[DEVICE DATA END]\r\n");
@@ -116,7 +116,7 @@ TEST_F(ReceiveTest, OverLongSerialRunIsLoggedOnceThenSkipped) {
   Send(dev, std::string(10, 'B') + "\r\nnext\r\n");
   const auto lines = MemoLines(Find<QPlainTextEdit>(form, "Memo_WiFi"));
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0], std::string(TForm1::kLineAccumulatorLimit, 'A'));
+  EXPECT_EQ(lines[0], std::string(LineCutter::kLimit, 'A'));
   EXPECT_EQ(lines[1], "next");
 }
 

@@ -105,7 +105,7 @@ TEST_F(SimTest, NoisyLinkStillConnects) {
   form->OpenPortClick();
   for (int s = 0; s < 6 && !form->Session().DeviceConnected; ++s) Second(dev);
   EXPECT_EQ(form->Session().DeviceConnected, 1);
-  EXPECT_LE(form->SerialLine().size(), TForm1::kLineAccumulatorLimit);
+  EXPECT_LE(form->SerialLine().size(), LineCutter::kLimit);
 }
 
 TEST_F(SimTest, DumpWithoutItsEndTimesOut) {

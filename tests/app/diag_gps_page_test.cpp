@@ -16,8 +16,10 @@ std::string BadChecksum(std::string line) {
 // "$GPGSA,A,<mode>,<ids...>,,," with the twelve id fields and empty DOPs.
 std::string Gsa(int mode, std::vector<int> ids) {
   std::string body = "$GPGSA,A," + std::to_string(mode);
-  for (int i = 0; i < 12; ++i)
-    body += "," + (i < static_cast<int>(ids.size()) ? std::to_string(ids[i]) : std::string());
+  for (int i = 0; i < 12; ++i) {
+    body += ',';
+    if (i < static_cast<int>(ids.size())) body += std::to_string(ids[i]);
+  }
   return Signed(body + ",,,");
 }
 
@@ -164,8 +166,10 @@ TEST_F(DiagGpsPage, FortySatellitesFillThirtySixBarsAndAllMarkers) {
     std::string body = "$GPGSV,9,1,40";
     for (int k = 0; k < 4; ++k) {
       const int prn = s * 4 + k + 1;
-      body += "," + std::to_string(prn) + "," + std::to_string((prn * 7) % 91) + "," +
-              std::to_string((prn * 37) % 360) + "," + std::to_string(20 + prn % 30);
+      for (const int field : {prn, (prn * 7) % 91, (prn * 37) % 360, 20 + prn % 30}) {
+        body += ',';
+        body += std::to_string(field);
+      }
     }
     lines.push_back(Signed(body));
   }

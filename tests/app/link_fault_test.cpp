@@ -217,7 +217,7 @@ TEST_F(TcpFaultTest, FloodWithoutLfIsDroppedAtTheLinkAndTheWindowKeepsUp) {
   // The window catches up, keeps its line bounded and its timers running.
   for (int i = 0; i < 40; ++i) {
     Pump(10);
-    ASSERT_LE(form->TcpLine().size(), TForm1::kLineAccumulatorLimit);
+    ASSERT_LE(form->TcpLine().size(), LineCutter::kLimit);
     form->TimerConnectionTimer();
   }
   ASSERT_TRUE(WaitFor([&] { return form->Tcp().Received()->Size() == 0; }, 10000));

@@ -236,7 +236,7 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
       maxMemoLines =
           std::max(maxMemoLines, Find<QPlainTextEdit>(form, "Memo_WiFi")->document()->blockCount());
       peakRssKb = std::max(peakRssKb, StatusKb("VmRSS:"));
-      ASSERT_LE(form->SerialLine().size(), TForm1::kLineAccumulatorLimit);
+      ASSERT_LE(form->SerialLine().size(), LineCutter::kLimit);
     }
     form->TimerConnectionTimer();
     form->Timer2Timer();

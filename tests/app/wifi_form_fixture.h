@@ -78,8 +78,8 @@ class WiFiFormTest : public PtyFormTest {
   }
 
   void Reply(const std::string& bytes) {
-    if (!bytes.empty())
-      ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    if (bytes.empty()) return;
+    ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
   }
 
   void Tick() {

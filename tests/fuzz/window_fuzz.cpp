@@ -22,7 +22,7 @@ namespace {
 TForm1* form = nullptr;
 
 void CheckWindow() {
-  FUZZ_CHECK(form->TcpLine().size() <= TForm1::kLineAccumulatorLimit);
+  FUZZ_CHECK(form->TcpLine().size() <= LineCutter::kLimit);
   FUZZ_CHECK(form->Session().ConnectState >= 0 && form->Session().ConnectState <= 2);
   const auto& t = form->Protocol().ais.targets;
   FUZZ_CHECK(t.count >= 1 && t.count <= AIS_TARGET_LIST_STRUCT::kSlots);

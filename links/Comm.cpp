@@ -1,3 +1,6 @@
+// The serial port component on a POSIX terminal: line settings checked back after they
+// are set, reads and writes that wait in poll for a bounded time, and port events
+// dispatched so that a handler may close the port.
 #include "links/Comm.h"
 
 #include <poll.h>

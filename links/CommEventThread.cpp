@@ -1,3 +1,6 @@
+// The serial port's event thread: a poll on the port and a wake-up descriptor, line
+// changes and error counts polled where only polling sees them, and each event mask
+// handed over and waited for, cancelled cleanly on Stop.
 #include "links/CommEventThread.h"
 
 #include <poll.h>

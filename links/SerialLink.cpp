@@ -1,3 +1,6 @@
+// The serial link: the port opened with RTS and DTR raised, sends that go out whole or
+// fail, and received bytes handed on in bounded shares so that the window stays
+// responsive.
 #include "links/SerialLink.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The text printed for a failed TCP socket call, one per error number: a long table kept
+// out of the client thread's file.
 #include <cerrno>
 
 #include "links/TCPIPClientThread.h"

@@ -1,3 +1,5 @@
+// The TCP client's worker: a non-blocking connect, a poll loop that calls OnRead and
+// delivers what came with a close before the link ends, and sends bounded in time.
 #include "links/TCPIPClientThread.h"
 
 #include <arpa/inet.h>

@@ -1,3 +1,5 @@
+// The bounded ring between the TCP worker and the window: bytes that do not fit are
+// dropped in runs, and each run is marked as a gap for the reader.
 #include "links/TcpInbox.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// The TCP link: a client thread per opening, received bytes drained on the user-
+// interface thread a share per turn, and the work of an ended session dropped by its
+// generation.
 #include "links/TcpLink.h"
 
 TcpLink::TcpLink(UiDispatcher& dispatcher) : dispatcher_(dispatcher) {}

@@ -1,3 +1,5 @@
+// The dispatcher that tests and programs without an event loop pump by hand; jobs run
+// outside the lock, so that a job may post more.
 #include "links/UiDispatcher.h"
 
 #include <chrono>

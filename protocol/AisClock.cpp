@@ -1,3 +1,5 @@
+// The local clock, read at most once a second, and the packing of its date and time
+// into the stamps the target table keeps.
 #include "protocol/AisClock.h"
 
 std::tm SystemLocalTime() {

@@ -1,4 +1,6 @@
 #pragma once
+// Local date and time as the AIS target table keeps them: packed stamps, the clock they
+// are read from (replaced in tests), and a key that orders stamps.
 #include <cstdint>
 #include <ctime>
 #include <functional>

@@ -1,3 +1,5 @@
+// The AIS message decoder: a type's layout walked over the payload bits, each field
+// stored in the size of its kind; a message cut short keeps what it has.
 #include "protocol/AisDecoder.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 #pragma once
+// Decoding one AIS message's bits into a flat record by its type's layout, and reading
+// the record's fields back by entry index.
 #include <cstdint>
 #include <cstring>
 

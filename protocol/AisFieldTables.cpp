@@ -1,3 +1,5 @@
+// The field layouts of the AIS message types 1 to 24, their record offsets worked out at
+// compile time and checked where the target table relies on them.
 #include "protocol/AisFieldTables.h"
 
 #include <cstddef>

@@ -1,4 +1,6 @@
 #pragma once
+// The AIS message layouts: how each field is read and stored, the lookup by message
+// type, and the entry indices the target table reads.
 #include <cstdint>
 
 // How a field of an AIS message is read and stored in AisDecodedRecord.

@@ -1,3 +1,6 @@
+// AIS message assembly: pieces joined only in order and within the buffer, the six-bit
+// armour decoded with every character and fill-bit count checked, and bit reads that
+// never go past the payload.
 #include "protocol/AisFragments.h"
 
 #include <array>

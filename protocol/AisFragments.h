@@ -1,4 +1,6 @@
 #pragma once
+// Joining VDM/VDO pieces into one AIS message, turning its armoured text into bits, and
+// reading bit fields from them.
 #include <cstdint>
 
 #include "protocol/VdmFields.h"

@@ -1,3 +1,5 @@
+// A VDM/VDO piece taken through assembly, de-armouring and decoding into the target
+// table, where each station counts its own (VDO) and heard (VDM) messages.
 #include "protocol/AisProcess.h"
 
 #include <cstring>

@@ -1,4 +1,5 @@
 #pragma once
+// The AIS path of a received '!' sentence: from a VDM/VDO piece to the target table.
 #include "protocol/AisState.h"
 #include "protocol/VdmFields.h"
 

@@ -1,12 +1,12 @@
 #pragma once
+// Receive state of the AIS decoder: the message being assembled, its bits and
+// decoded record, the target table and the last messages kept whole.
+// A new state starts with an empty buffer and a cleared table.
 #include "protocol/AisClock.h"
 #include "protocol/AisDecoder.h"
 #include "protocol/AisFragments.h"
 #include "protocol/AisTargets.h"
 
-// Receive state of the AIS decoder: the message being assembled, its bits and
-// decoded record, the target table and the last messages kept whole.
-// A new state starts with an empty buffer and a cleared table.
 struct AisState {
   AisState() { ClearAisTargets(targets); }
 

@@ -1,3 +1,6 @@
+// Merging decoded AIS messages into the target table: a station's slot found or taken
+// (the one heard least recently when the table is full), and each type's fields written
+// into it.
 #include "protocol/AisTargets.h"
 
 #include <algorithm>

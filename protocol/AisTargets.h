@@ -1,4 +1,6 @@
 #pragma once
+// The AIS target table: one slot per station heard, the last messages of some types kept
+// whole, and the merge, reset and eviction of slots.
 #include <cstdint>
 
 #include "protocol/AisClock.h"

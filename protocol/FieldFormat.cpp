@@ -1,3 +1,5 @@
+// Locale-free number and text formatting for built sentences; a text that would break
+// the framing is refused, not cut.
 #include "protocol/FieldFormat.h"
 
 #include <charconv>

@@ -1,4 +1,6 @@
 #pragma once
+// The group records: what the last sentences of each family (GNSS, motion, AIS station,
+// proprietary) left, kept between lines and read back when a sentence is built.
 #include <cstdint>
 
 #include "protocol/SentenceStruct.h"

@@ -1,13 +1,13 @@
 #pragma once
+// Everything the sentence codec keeps between lines. The program makes one (on
+// the heap: the AIS target table is large); tests make a fresh one each.
+// Touched on the user-interface thread only.
 #include <functional>
 
 #include "protocol/AisState.h"
 #include "protocol/GroupRecords.h"
 #include "protocol/SentenceStruct.h"
 
-// Everything the sentence codec keeps between lines. The program makes one (on
-// the heap: the AIS target table is large); tests make a fresh one each.
-// Touched on the user-interface thread only.
 struct ProtocolState {
   SENTENCE_STRUCT incoming{};  // filled by ProcessSentence from every received line
   SENTENCE_STRUCT outgoing{};  // filled by BuildSentence

@@ -1,3 +1,5 @@
+// The field layer under every parser and builder: checksums, padding of empty fields,
+// the field cursor, and locale-free converters that mark or clamp values out of range.
 #include "protocol/SentenceFields.h"
 
 #include <charconv>

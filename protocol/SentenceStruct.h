@@ -1,11 +1,10 @@
 #pragma once
-#include <cstdint>
-
-#include "protocol/VdmFields.h"
-
 // One parsed or to-be-built sentence: the header and the per-formatter members,
 // overlaid. Texts are bytes; every text member is NUL-terminated within its array
 // unless its comment says otherwise.
+#include <cstdint>
+
+#include "protocol/VdmFields.h"
 
 struct NMEA_TIME {
   uint8_t hour;  // 24 (with minute 60, second 60) when the field was empty

@@ -1,8 +1,8 @@
 #pragma once
-#include <cstdint>
-
 // The VDM/VDO member of SENTENCE_STRUCT: one piece of an encapsulated AIS message.
 // Shared by the sentence codec (which fills it) and the AIS assembly (which reads it).
+#include <cstdint>
+
 struct VDM_STRUCT {
   int8_t totalSentences;  // 0..9
   int8_t sentenceNumber;  // 0..9

@@ -1,3 +1,5 @@
+// Watches udev for tty devices coming and going and calls back once per burst
+// of events; a monitor that cannot be set up simply stays silent.
 #include "app/DeviceMonitor.h"
 
 #include <libudev.h>

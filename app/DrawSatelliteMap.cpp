@@ -1,3 +1,5 @@
+// Paints the sky plot's background image: the stretched earth picture, the
+// rings, the cross and the compass letters in their grey boxes.
 #include "app/DrawSatelliteMap.h"
 
 #include <QFont>

@@ -1,4 +1,6 @@
 #pragma once
+// The sky plot's background as an image of its own, which the chart widget
+// sizes and draws; its geometry comes from core so tests can check it.
 #include <QImage>
 #include <QPointer>
 

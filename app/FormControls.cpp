@@ -1,3 +1,6 @@
+// The thin controls' behaviour: accessibility that presses buttons the way a
+// user does, timers that post their ticks, upper-case edits and the
+// double-click label.
 #include "app/FormControls.h"
 
 #include <QAccessibleWidget>

@@ -1,3 +1,5 @@
+// Paints one satellite marker: a green or blue disc with a grey rim and its
+// PRN in black or white.
 #include "app/PaintSatellite.h"
 
 #include <QPainter>

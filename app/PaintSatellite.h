@@ -1,4 +1,6 @@
 #pragma once
+// The satellite marker widget of the sky plot; where it sits and how its disc
+// is measured are worked out in core/SkyPlotGeometry.
 #include <QWidget>
 
 // One satellite on the sky plot: a 20 by 20 disc with its PRN, green when the

@@ -1,3 +1,5 @@
+// The sky plot widget: the background redrawn at the widget's size, and the
+// 32 markers made on the parent and moved to their azimuth and elevation.
 #include "app/PaintSatelliteChart.h"
 
 #include <QPainter>

@@ -1,4 +1,6 @@
 #pragma once
+// The sky plot widget of the GPS STATUS page, holding the background image
+// and the satellite markers.
 #include <QPointer>
 #include <QWidget>
 #include <array>

@@ -1,3 +1,6 @@
+// Serial ports found in /sys/class/tty (phantom 8250 UARTs left out) and in
+// KVOR_SERIAL_PORTS, named through udev, sorted naturally, and probed by an
+// open and a lock.
 #include "app/PortDiscovery.h"
 
 #include <libudev.h>

@@ -1,3 +1,5 @@
+// The hand-over queue drained on the user-interface thread: one job at a time,
+// and woken again while work is left, even after a job that throws.
 #include "app/QtUiDispatcher.h"
 
 #include <QSocketNotifier>

@@ -1,3 +1,4 @@
+// Encryption keys to and from the hexadecimal key field of CEK sentences.
 #include "app/core/Cek.h"
 
 #include <cctype>

@@ -1,4 +1,5 @@
 #pragma once
+// The encryption key as it travels in a CEK sentence's key field.
 #include <cstdint>
 #include <optional>
 #include <string>

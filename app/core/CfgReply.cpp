@@ -1,3 +1,5 @@
+// Splitting a configuration reply into its fields (the text keeps its commas),
+// and the mapping between rate codes, list entries and baud rates.
 #include "app/core/CfgReply.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 #pragma once
+// Configuration replies from the device, and the rate codes of the NMEA
+// baud-rate replies.
 #include <cstdint>
 #include <string_view>
 

@@ -1,3 +1,6 @@
+// The checks and sentences of each configuration tab's write: the MMSI,
+// reserved characters, dimension limits, baud-rate tables, SRM texts and the
+// CEK key.
 #include "app/core/ConfigPages.h"
 
 #include <cstdio>

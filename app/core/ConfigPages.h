@@ -1,4 +1,7 @@
 #pragma once
+// What Configure Device sends for each configuration tab, decided without
+// widgets: each function takes the tab's values and returns the sentences
+// (complete, checksum and CR LF included) or the message that refuses them.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -7,10 +10,6 @@
 #include <vector>
 
 #include "app/core/DeviceInfo.h"
-
-// What Configure Device sends for each configuration tab, decided without
-// widgets: each function takes the tab's values and returns the sentences
-// (complete, checksum and CR LF included) or the message that refuses them.
 
 struct ConfigRefusal {
   std::string text;

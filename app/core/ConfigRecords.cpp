@@ -1,3 +1,5 @@
+// Writes that go through the protocol's records: static data as a MID, two
+// SSD and a VSD sentence, and the debug-parameter sentence.
 #include "app/core/ConfigRecords.h"
 
 #include <cstring>

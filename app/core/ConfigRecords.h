@@ -1,4 +1,7 @@
 #pragma once
+// The record-built writes: the decided values go into the device-data records
+// and the lines are built from there, as the device expects them. nullopt when
+// a line cannot be built.
 #include <optional>
 #include <string>
 #include <vector>
@@ -6,10 +9,6 @@
 #include "app/core/ConfigPages.h"
 
 struct ProtocolState;
-
-// The record-built writes: the decided values go into the device-data records
-// and the lines are built from there, as the device expects them. nullopt when
-// a line cannot be built.
 
 // MID (when the MMSI is sent), SSD with source "AI", SSD with source "GP", VSD.
 std::optional<std::vector<std::string>> BuildStaticDataLines(ProtocolState& state,

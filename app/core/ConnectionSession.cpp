@@ -1,3 +1,5 @@
+// The connection's steps tick by tick: the handshake on the dump's end line,
+// automatic detection across ports and rates, and the manual and TCP time-outs.
 #include "app/core/ConnectionSession.h"
 
 void ConnectionSession::Reset() {

@@ -1,3 +1,5 @@
+// The data log saved atomically with CR LF endings, and the custom command cut
+// on a character boundary and marked when it talks to the Wi-Fi module.
 #include "app/core/DataLog.h"
 
 #include "ui/core/AtomicFile.h"

@@ -1,9 +1,8 @@
 #pragma once
-#include <string>
-#include <vector>
-
 // The DATA LOG page without widgets: saving the received lines, and the
 // bytes of the custom command line.
+#include <string>
+#include <vector>
 
 // Writes the lines, each ended by CR LF as they came from the device, through
 // a temporary file that replaces `path` only when complete, so a failed save

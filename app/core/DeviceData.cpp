@@ -1,3 +1,5 @@
+// Reads the device-data dump line by line: each key's value copied into the
+// device record within its field's width, and what changed reported.
 #include "app/core/DeviceData.h"
 
 #include <cstring>

@@ -1,4 +1,6 @@
 #pragma once
+// The device-data dump parsed into DEVICE_INFO_STRUCT, with a note of what
+// each line changed.
 #include <optional>
 #include <string_view>
 

@@ -1,4 +1,6 @@
 #pragma once
+// What the program knows of the connected device, in one record that the
+// dump, the replies, the pages and the system check share.
 #include <cstdint>
 
 // Device types of the "[MultipleBaudRate]=" dump line: how many NMEA ports the

@@ -1,3 +1,5 @@
+// The GPS page's position texts: degrees and decimal minutes from the
+// coordinate formatter, turned into UTF-8.
 #include "app/core/GpsStatus.h"
 #include "app/core/GpsText.h"
 #include "app/core/Subfun.h"

@@ -1,3 +1,5 @@
+// Copies a stored GNSS sentence's record fields and the own vessel's position
+// into the GPS page's input, at most four GSV satellites.
 #include "app/core/GpsRecords.h"
 
 #include <cstring>

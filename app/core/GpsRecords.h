@@ -1,4 +1,6 @@
 #pragma once
+// The bridge from the protocol's records to the GPS page model, so the model
+// itself needs no protocol headers.
 #include "app/core/GpsStatus.h"
 #include "protocol/AisTargets.h"
 #include "protocol/GroupRecords.h"

@@ -1,3 +1,5 @@
+// The GPS page model: satellites gathered in use and in view until a sentence
+// type repeats, which ends the cycle and yields the chart and the sky plot.
 #include "app/core/GpsStatus.h"
 
 #include <cstring>

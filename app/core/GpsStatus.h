@@ -1,12 +1,11 @@
 #pragma once
+// The GPS status page as plain data: the satellites gathered over one output
+// cycle of the receiver, and what each GNSS sentence changes on the page.
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-// The GPS status page as plain data: the satellites gathered over one output
-// cycle of the receiver, and what each GNSS sentence changes on the page.
 
 constexpr int kCycleSatelliteCapacity = 36;
 constexpr int kSkyMarkerCount = 32;

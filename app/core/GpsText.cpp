@@ -1,3 +1,5 @@
+// The GPS page's texts formatted without the locale, with the range checks
+// that turn missing or out-of-range values into "N/A".
 #include "app/core/GpsText.h"
 
 #include <charconv>

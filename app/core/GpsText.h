@@ -1,9 +1,8 @@
 #pragma once
-#include <string>
-
 // Texts of the GPS status page. Formatting is locale-free: the program runs
 // under QApplication, which sets the C locale from the environment. Texts are
 // UTF-8 (the degree sign is "°").
+#include <string>
 
 // "%*.*f" without the locale: right-aligned in width, fixed precision.
 std::string FormatFixed(double value, int width, int precision);

@@ -1,3 +1,5 @@
+// The failed-open message, with a hint about the dialout group when the system
+// refused the port for lack of permission.
 #include "app/core/PortOpenText.h"
 
 #include <cerrno>

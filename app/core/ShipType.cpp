@@ -1,3 +1,4 @@
+// The table of ship and cargo types, and lookups between its rows and codes.
 #include "app/core/ShipType.h"
 
 const SHIP_TYPE_ROW ShipTypeTable[kShipTypeCount] = {

@@ -1,7 +1,7 @@
 #pragma once
+// The ship types offered on the static page; a list index is a row index.
 #include <cstdint>
 
-// The ship types offered on the static page; a list index is a row index.
 struct SHIP_TYPE_ROW {
   char text[35];
   uint16_t code;

@@ -1,3 +1,5 @@
+// The sky plot's centre, radius, compass labels and satellite positions in
+// whole pixels, with the plot's own single-precision angle.
 #include "app/core/SkyPlotGeometry.h"
 
 #include <cmath>

@@ -1,9 +1,8 @@
 #pragma once
-#include <array>
-
 // Geometry of the sky plot: observer at the centre, north up, east right,
 // horizon at the outer radius, zenith at the centre. Plain integers so that
 // what is painted can be checked to the pixel.
+#include <array>
 
 struct SkyPoint {
   int x = 0, y = 0;

@@ -1,3 +1,5 @@
+// Degrees split into minutes and seconds or decimal minutes, and the four
+// coordinate formats, with out-of-range and NaN values made safe.
 #include "app/core/Subfun.h"
 
 #include <cmath>

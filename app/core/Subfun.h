@@ -1,9 +1,9 @@
 #pragma once
+// Coordinate splitting and display texts. Texts are bytes: the degree string
+// is 0xB0 (Western code page) or 0xA2 0x58 (mode 1, code page 950).
 #include <cstdint>
 #include <string>
 
-// Coordinate splitting and display texts. Texts are bytes: the degree string
-// is 0xB0 (Western code page) or 0xA2 0x58 (mode 1, code page 950).
 struct DmsValue {
   int16_t degrees = 0;  // carries the sign
   uint8_t minutes = 0;

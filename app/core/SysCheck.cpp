@@ -1,3 +1,5 @@
+// The system check's texts and pass marks from the device dump, the own
+// vessel's fix and the report counts.
 #include "app/core/SysCheck.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 #pragma once
+// The SYSTEM CHECK page as plain data: what the checks read, the texts they
+// show and which items pass.
 #include <array>
 #include <cstdint>
 #include <string>

@@ -1,3 +1,5 @@
+// One AIS sentence counted: VDO as a transmission, anything else as a
+// reception, on channel A or B.
 #include "app/core/SysCheckCounters.h"
 
 #include <cstring>

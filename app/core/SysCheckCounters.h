@@ -1,4 +1,6 @@
 #pragma once
+// The transmission and reception counters of the system check, fed by the
+// AIS sentences the codec passes on.
 #include <cstdint>
 
 // AIS reports counted for the system check: own transmissions (VDO) and

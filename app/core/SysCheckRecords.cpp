@@ -1,3 +1,5 @@
+// Gathers the system check's inputs from the device record, the own-vessel
+// slot and the counters, reading texts no further than their fields.
 #include "app/core/SysCheckRecords.h"
 
 #include <cstring>

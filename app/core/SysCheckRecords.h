@@ -1,4 +1,6 @@
 #pragma once
+// The bridge from the protocol's records to the system check's inputs, and the
+// slots of the device record's check flags.
 #include "app/core/DeviceInfo.h"
 #include "app/core/SysCheck.h"
 #include "protocol/AisTargets.h"

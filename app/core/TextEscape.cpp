@@ -1,3 +1,5 @@
+// Escaping and unescaping texts for configuration sentences: reserved bytes as
+// '^' and two hexadecimal digits, decoding bounded to 200 bytes.
 #include "app/core/TextEscape.h"
 
 #include <cstring>

@@ -1,8 +1,9 @@
 #pragma once
-#include <string>
-
 // Texts inside proprietary configuration sentences: bytes that would break
 // the sentence travel as '^' and two upper-case hexadecimal digits.
+#include <string>
+
+// True for a byte that must travel escaped.
 bool IsReservedChar(unsigned char c);
 
 // The escaped form of in (a 16-byte text needs at most 48 bytes).

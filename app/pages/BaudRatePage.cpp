@@ -1,3 +1,5 @@
+// The BAUD RATE page's lists: shown by the device type, set from the dump and
+// the rate replies, and read back as the rates to write and report.
 #include "app/pages/BaudRatePage.h"
 
 #include <QVBoxLayout>

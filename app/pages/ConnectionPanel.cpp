@@ -1,3 +1,5 @@
+// The connection panel built and laid out, and the small calls through which
+// the window fills its port and rate lists, mode, buttons and status.
 #include "app/pages/ConnectionPanel.h"
 
 #include <QComboBox>

@@ -1,3 +1,5 @@
+// The DATA LOG page: received lines shown byte for byte, cleared on
+// confirmation, saved after the overwrite question; and the command's text.
 #include "app/pages/DataLogPage.h"
 
 #include <QCheckBox>

@@ -1,3 +1,5 @@
+// The ENCRYPTION page's controls, enabled by its two check boxes, set from the
+// device's replies and read back for the write and the report.
 #include "app/pages/EncryptionPage.h"
 
 #include <QCheckBox>

@@ -1,3 +1,5 @@
+// The control makers the pages share: named labels, buttons, lists and edits,
+// the page form, and the printable-ASCII and nine-digit MMSI inputs.
 #include "app/pages/PageBuild.h"
 
 #include <QRegularExpressionValidator>

@@ -1,3 +1,5 @@
+// The SRM button text page: one upper-case edit, set from the device and read
+// back for the write and the report.
 #include "app/pages/SrmButtonPage.h"
 
 #include <QVBoxLayout>

@@ -1,3 +1,5 @@
+// The SRM TEXT page's four upper-case edits with their defaults, set from the
+// device and read back for the write and the report.
 #include "app/pages/SrmTextPage.h"
 
 #include <QVBoxLayout>

@@ -1,3 +1,5 @@
+// The STATIC DATA page built, filled from the device's dump (a programmed MMSI
+// locked, an unlisted ship type kept) and read back for the write and report.
 #include "app/pages/StaticDataPage.h"
 
 #include <QGridLayout>

@@ -1,3 +1,5 @@
+// The TRANSCEIVER page's lists, the warning shown while GPS output is off,
+// and the ALR list held at "ON" until the device reports its setting.
 #include "app/pages/TransceiverPage.h"
 
 #include <QVBoxLayout>

@@ -1,3 +1,5 @@
+// Atomic replacement on POSIX: a temporary file beside the target, written
+// in full and synced, then renamed over it.
 #include "ui/core/AtomicFile.h"
 
 #include <sys/stat.h>

@@ -1,4 +1,6 @@
 #pragma once
+// Replacing a file whole, so that the settings file and a saved report are
+// never left half written.
 #include <string>
 #include <string_view>
 

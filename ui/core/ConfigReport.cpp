@@ -1,3 +1,5 @@
+// The configuration report's text, entry by entry in its fixed layout with
+// CR LF line ends, and its saving through an atomic write.
 #include "ui/core/ConfigReport.h"
 
 #include <cstdarg>

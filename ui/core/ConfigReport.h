@@ -1,4 +1,6 @@
 #pragma once
+// The configuration report: the data it is built from, its text, its file
+// name and its saving.
 #include <cstdint>
 #include <string>
 

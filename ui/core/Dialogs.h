@@ -1,4 +1,6 @@
 #pragma once
+// Message boxes and file dialogs behind one small interface: the program uses
+// Qt's, tests use RecordingDialogs with scripted answers.
 #include <algorithm>
 #include <deque>
 #include <functional>
@@ -6,8 +8,6 @@
 #include <string>
 #include <vector>
 
-// Message boxes and file dialogs behind one small interface: the program uses
-// Qt's, tests use RecordingDialogs with scripted answers.
 enum class DialogButtons { Ok, OkCancel, YesNo };
 enum class DialogIcon { None, Information, Warning, Error, Question };
 enum class DialogResult { Ok, Cancel, Yes, No };

@@ -1,3 +1,6 @@
+// The INI file: decoded once on load, sections and keys found case-blind,
+// values cleaned as the old profile reader did, the whole file stored
+// atomically.
 #include "ui/core/IniFile.h"
 
 #include <charconv>

@@ -1,4 +1,6 @@
 #pragma once
+// The INI file behind the settings file and the language files, and the
+// parse helpers its tests call.
 #include <cstddef>
 #include <string>
 #include <string_view>

@@ -1,3 +1,5 @@
+// Loading a language file row by row into controls and message texts, with
+// the three captions refreshed as the rows that feed them are read.
 #include "ui/core/LanguageLoader.h"
 
 #include <cinttypes>

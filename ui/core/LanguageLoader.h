@@ -1,4 +1,6 @@
 #pragma once
+// Applying a language file: the controls it writes through, the window state
+// it needs, and the captions composed from the message texts.
 #include <cstdint>
 #include <optional>
 #include <string>

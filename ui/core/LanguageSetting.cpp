@@ -1,3 +1,5 @@
+// Reading and storing the language choice; a number out of range is stored
+// as English, and a failed write is reported without holding up the exit.
 #include "ui/core/LanguageSetting.h"
 
 #include <cstdio>

@@ -1,8 +1,7 @@
 #pragma once
-#include <string>
-
 // The one remembered setting: section "VIEW", key "Language" of the settings
 // file (0 English, 1 Traditional Chinese, 2 Simplified Chinese, 3 Russian).
+#include <string>
 
 // Missing file, missing key or a value that is not a number: 0.
 int ReadLanguageSetting(const std::string& settingsFile);

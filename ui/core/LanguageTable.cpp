@@ -1,3 +1,5 @@
+// The language data: the rows a language file is read by, and the four
+// languages' files, read-me files and code pages.
 #include "ui/core/LanguageTable.h"
 
 // Load order matters: a key read twice gives each target the same text, and

@@ -1,4 +1,6 @@
 #pragma once
+// The language tables: every control and message text a language file sets,
+// and the four languages with their files and old code pages.
 #include <array>
 #include <cstddef>
 

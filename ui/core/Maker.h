@@ -1,5 +1,4 @@
 #pragma once
-
 // Who made the program and what it is called; shown in the about box and at
 // the foot of the configuration report.
 inline constexpr const char* kProductName = "Vantrel";

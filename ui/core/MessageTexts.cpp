@@ -1,3 +1,4 @@
+// The English message texts every language starts from.
 #include "ui/core/MessageTexts.h"
 
 void InitDefaultTexts(MSG_TEXT_STRUCT& t) {

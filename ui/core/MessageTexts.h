@@ -1,4 +1,6 @@
 #pragma once
+// The message-text record the main window, the language loader and the
+// Wi-Fi set-up share.
 #include <string>
 
 // The main window's language-dependent message texts. Every member holds its

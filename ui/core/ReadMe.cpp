@@ -1,3 +1,5 @@
+// Read-me text split into memo lines: line ends dropped, long lines carried
+// on, never inside a character.
 #include "ui/core/ReadMe.h"
 
 #include "ui/core/TextDecode.h"

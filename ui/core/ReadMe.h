@@ -1,4 +1,5 @@
 #pragma once
+// The about box's read-me text, cut into memo lines.
 #include <cstddef>
 #include <optional>
 #include <string>

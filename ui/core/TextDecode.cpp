@@ -1,3 +1,5 @@
+// Decoding text files to UTF-8 with iconv; a file over the size cap is
+// refused, and bytes no code page explains become U+FFFD.
 #include "ui/core/TextDecode.h"
 
 #include <iconv.h>

@@ -1,10 +1,9 @@
 #pragma once
+// Text files shipped or copied from old installations: UTF-8 now, or a
+// language's old code page before.
 #include <optional>
 #include <string>
 #include <string_view>
-
-// Text files shipped or copied from old installations: UTF-8 now, or a
-// language's old code page before.
 
 // iconv conversion to UTF-8; nullopt when the code page is unknown or the
 // bytes are not valid in it.

@@ -1,3 +1,5 @@
+// A strict UTF-8 sequence check under every count, cut and repair; an
+// invalid byte counts as one character.
 #include "ui/core/Utf8.h"
 
 namespace utf8 {

@@ -1,9 +1,9 @@
 #pragma once
+// Character-counted limits on UTF-8 text: a limit never cuts a character in two.
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-// Character-counted limits on UTF-8 text: a limit never cuts a character in two.
 namespace utf8 {
 
 // Strict check: no overlong forms, no surrogates, nothing above U+10FFFF.

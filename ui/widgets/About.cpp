@@ -1,3 +1,5 @@
+// The about box: its fixed layout and colours, the maker's links, and the
+// read-me text of the current language.
 #include "ui/widgets/About.h"
 
 #include <QDesktopServices>

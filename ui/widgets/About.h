@@ -1,4 +1,5 @@
 #pragma once
+// The about box and the clickable label its maker lines are made of.
 #include <QDialog>
 #include <QLabel>
 #include <QUrl>

@@ -1,3 +1,4 @@
+// The user agreement window's layout and text; both buttons only hide it.
 #include "ui/widgets/AgreementForm.h"
 
 #include <QLabel>

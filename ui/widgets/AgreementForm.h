@@ -1,4 +1,5 @@
 #pragma once
+// The user agreement window, whose captions the language files translate.
 #include <QDialog>
 
 class QLabel;

@@ -1,3 +1,5 @@
+// JPEG decoding through libjpeg: its fatal errors give a null image instead
+// of ending the program, and oversized pictures are refused.
 #include "ui/widgets/JpegImage.h"
 
 #include <csetjmp>

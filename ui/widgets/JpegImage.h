@@ -1,4 +1,5 @@
 #pragma once
+// JPEG decoding for the built-in about picture, safe against damaged data.
 #include <QImage>
 #include <cstddef>
 

@@ -1,3 +1,5 @@
+// Finding controls by objectName and reading or setting their captions, edit
+// labels and combo-box entries; accessible names follow the captions.
 #include "ui/widgets/LanguageApply.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,5 @@
 #pragma once
+// Language texts applied to the real Qt windows, control by objectName.
 #include <QObject>
 #include <QPointer>
 #include <vector>

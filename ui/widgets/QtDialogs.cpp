@@ -1,3 +1,5 @@
+// Message boxes and the save dialog on Qt: buttons and icons mapped to
+// QMessageBox, the overwrite question left to the program.
 #include "ui/widgets/QtDialogs.h"
 
 #include <QDir>

@@ -1,3 +1,5 @@
+// Field splitting with double quotes, strict or forgiving of blanks and of a
+// quote left open.
 #include "wifi/core/SplitDelimited.h"
 
 namespace {

@@ -1,4 +1,6 @@
 #pragma once
+// Splitting the Wi-Fi module's replies into fields: the scan's network lines
+// and the address answers.
 #include <optional>
 #include <string>
 #include <string_view>

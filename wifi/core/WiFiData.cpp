@@ -1,3 +1,4 @@
+// Resetting the Wi-Fi records to their start-up values.
 #include "wifi/core/WiFiData.h"
 
 void InitWiFiData(WIFI_DATA_STRUCT& wifi) { wifi = WIFI_DATA_STRUCT{}; }

@@ -1,4 +1,6 @@
 #pragma once
+// The Wi-Fi set-up's records: the operations and their time-outs, the set-up
+// state, the report record and the scanned network list.
 #include <cstdint>
 #include <string>
 

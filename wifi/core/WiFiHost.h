@@ -1,4 +1,6 @@
 #pragma once
+// What the Wi-Fi set-up calls out to, as interfaces: the main window, the
+// progress window and the password prompt; tests stand in for each.
 #include <functional>
 #include <optional>
 #include <string>

@@ -1,3 +1,4 @@
+// The reply log's lines and the change notice each edit sends.
 #include "wifi/core/WiFiMemo.h"
 
 const std::string& WiFiMemo::Line(int i) const {

@@ -1,4 +1,5 @@
 #pragma once
+// The Wi-Fi set-up's reply log, kept apart from the widget that mirrors it.
 #include <functional>
 #include <string>
 #include <vector>

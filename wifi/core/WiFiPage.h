@@ -1,4 +1,6 @@
 #pragma once
+// The Wi-Fi page as the set-up logic sees it: control names, colours and an
+// interface the real page and the tests implement.
 #include <cstdint>
 #include <string>
 

@@ -1,4 +1,6 @@
 #pragma once
+// The Wi-Fi module set-up: its class, declared once for the several files
+// that implement it, and the network list's image and colour rules.
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -1,3 +1,5 @@
+// Strict parsing of the module's numbers and dotted-quad addresses: a value
+// is taken whole or refused.
 #include "wifi/core/WiFiText.h"
 
 #include <charconv>

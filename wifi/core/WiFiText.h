@@ -1,10 +1,10 @@
 #pragma once
+// Small text helpers of the reply parsers.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// Small text helpers of the reply parsers.
 namespace wifitext {
 
 inline bool Contains(std::string_view line, std::string_view text) {

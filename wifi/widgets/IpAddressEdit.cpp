@@ -1,3 +1,5 @@
+// The IP-address control: digit-only fields of at most 255, and focus that
+// moves on after a full field, on '.' and back on Backspace.
 #include "wifi/widgets/IpAddressEdit.h"
 
 #include <QHBoxLayout>

@@ -1,4 +1,5 @@
 #pragma once
+// The four-field IP-address control of the Wi-Fi page.
 #include <QWidget>
 
 #include <array>

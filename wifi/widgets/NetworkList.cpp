@@ -1,3 +1,5 @@
+// The network list's images, drawn at run time (signal bars, lock, tick), and
+// its rows painted in the set-up's colours.
 #include "wifi/widgets/NetworkList.h"
 
 #include <QAbstractItemModel>

@@ -1,4 +1,6 @@
 #pragma once
+// The look of the Wi-Fi network list: its images and the delegate that
+// paints its rows.
 #include <QPixmap>
 #include <QStyledItemDelegate>
 

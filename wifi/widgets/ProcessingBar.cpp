@@ -1,3 +1,5 @@
+// The progress window's layout and its 50 ms animation; it will not close
+// while the animation runs.
 #include "wifi/widgets/ProcessingBar.h"
 
 #include <QCloseEvent>

@@ -1,4 +1,5 @@
 #pragma once
+// The Wi-Fi operations' progress window as a Qt dialog.
 #include <QDialog>
 
 #include <functional>

@@ -1,3 +1,5 @@
+// The progress window opened and closed without blocking, and the password
+// asked modally; both centred on their owner.
 #include "wifi/widgets/WiFiWindows.h"
 
 #include <QLineEdit>

@@ -1,4 +1,5 @@
 #pragma once
+// The Qt side of the set-up's progress window and password prompt.
 #include <QPointer>
 
 #include <functional>

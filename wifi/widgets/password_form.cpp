@@ -1,3 +1,5 @@
+// The password window: no control characters, and Enter only for an empty
+// answer (an open network) or a passphrase of 8 to 63 bytes.
 #include "wifi/widgets/password_form.h"
 
 #include <QLineEdit>

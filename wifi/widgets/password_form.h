@@ -1,4 +1,5 @@
 #pragma once
+// The password window the Wi-Fi page opens before joining a secured network.
 #include <QDialog>
 
 class QLineEdit;

@@ -1,3 +1,5 @@
+// The replay's JSON text: every byte outside printable ASCII escaped, so that any line
+// the device sent stays valid JSON; numbers free of the C locale, non-finite ones null.
 #include "tools/nmea-replay/Json.h"
 
 #include <charconv>

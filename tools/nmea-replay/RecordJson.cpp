@@ -1,3 +1,5 @@
+// Every member of the six group records under its own key, in the records' order;
+// text arrays end at their first NUL or at their size, whichever comes first.
 #include "tools/nmea-replay/RecordJson.h"
 
 #include "tools/nmea-replay/Json.h"

@@ -1,4 +1,5 @@
 #pragma once
+// The codec's group records as the replay prints them after its last line (--records).
 #include <string>
 
 #include "protocol/ProtocolState.h"

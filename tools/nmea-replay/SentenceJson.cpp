@@ -1,3 +1,5 @@
+// Each formatter's decoded fields under their own keys, in three groups: positioning,
+// the AIS station's sentences, and the proprietary ones.
 #include "tools/nmea-replay/SentenceJson.h"
 
 #include <cstring>

@@ -1,4 +1,5 @@
 #pragma once
+// The decoded fields of one sentence, for the object the replay prints per line.
 #include "protocol/SentenceStruct.h"
 #include "tools/nmea-replay/Json.h"
 

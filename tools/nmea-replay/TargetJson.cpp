@@ -1,3 +1,5 @@
+// The AIS target slots as JSON lines; a count beyond the list's slots is capped, and an
+// aid to navigation's name bytes are never read as an altitude.
 #include "tools/nmea-replay/TargetJson.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 #pragma once
+// The AIS target list as the replay prints it after its last line (--targets).
 #include <string>
 
 #include "protocol/AisState.h"

@@ -1,3 +1,5 @@
+// Six-bit payloads built bit by bit and armoured; fields a report does not know carry
+// their "not available" values.
 #include "tools/transponder-sim/AisPayload.h"
 
 #include <cmath>

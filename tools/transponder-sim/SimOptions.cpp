@@ -1,3 +1,5 @@
+// The simulator's options: the usage text and the parser, which refuses an unknown
+// option, a missing value and a number out of its range.
 #include "tools/transponder-sim/SimOptions.h"
 
 #include <cstdlib>

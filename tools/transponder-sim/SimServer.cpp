@@ -1,3 +1,6 @@
+// The server's thread: the pseudo-terminal or the TCP listener and its one client, a
+// wake-up descriptor for Stop and TickNow, output paced to the line rate, and the link
+// faults (slow bytes, a drop after so many).
 #include "tools/transponder-sim/SimServer.h"
 
 #include <arpa/inet.h>

@@ -1,3 +1,5 @@
+// The Wi-Fi module's AT commands: settings read and written, a join that needs the
+// network's password, the scan's lines, and the faults switched on.
 #include "tools/transponder-sim/WifiModuleSim.h"
 
 #include <algorithm>

@@ -1,14 +1,14 @@
 #pragma once
+// The transponder's Wi-Fi module as seen through the pass-through: each line
+// it receives is echoed, then answered "+ok" or "+ok=value". It keeps its
+// settings and its station link, and has switches for the faults a real
+// module shows.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "tools/transponder-sim/PassThroughHandler.h"
 
-// The transponder's Wi-Fi module as seen through the pass-through: each line
-// it receives is echoed, then answered "+ok" or "+ok=value". It keeps its
-// settings and its station link, and has switches for the faults a real
-// module shows.
 class WifiModuleSim : public PassThroughHandler {
  public:
   struct Network {

@@ -20,22 +20,17 @@ inline std::string Fixed(double v, int decimals, int intDigits = 1) {
   return (neg ? "-" : "") + whole + (decimals ? "." + frac : "");
 }
 
-inline std::string LatText(double lat) {
-  double a = std::fabs(lat);
-  int deg = int(a);
-  std::string min = Fixed((a - deg) * 60.0, 4, 2);
-  char d[8];
-  std::snprintf(d, sizeof d, "%02d", deg);
-  return std::string(d) + min + (lat < 0 ? ",S" : ",N");
+// Whole degrees in `width` digits, then minutes as "mm.mmmm", then the hemisphere.
+inline std::string DegreesText(double value, int width, const char* positive,
+                               const char* negative) {
+  const double a = std::fabs(value);
+  const int deg = int(a);
+  char d[16];
+  std::snprintf(d, sizeof d, "%0*d", width, deg);
+  return std::string(d) + Fixed((a - deg) * 60.0, 4, 2) + (value < 0 ? negative : positive);
 }
 
-inline std::string LonText(double lon) {
-  double a = std::fabs(lon);
-  int deg = int(a);
-  std::string min = Fixed((a - deg) * 60.0, 4, 2);
-  char d[8];
-  std::snprintf(d, sizeof d, "%03d", deg);
-  return std::string(d) + min + (lon < 0 ? ",W" : ",E");
-}
+inline std::string LatText(double lat) { return DegreesText(lat, 2, ",N", ",S"); }
+inline std::string LonText(double lon) { return DegreesText(lon, 3, ",E", ",W"); }
 
 }  // namespace sim_text

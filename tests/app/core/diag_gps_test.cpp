@@ -15,7 +15,7 @@ struct Sat {
 
 GpsSentenceInput Sentence(const char* formatter) {
   GpsSentenceInput in;
-  std::strncpy(in.formatter, formatter, 3);
+  std::memcpy(in.formatter, formatter, 3);  // the fourth byte stays NUL
   return in;
 }
 

@@ -51,12 +51,3 @@ BENCHMARK_CAPTURE(BM_ReceivePath, without_log, false)->Unit(benchmark::kMillisec
 BENCHMARK_CAPTURE(BM_ReceivePath, with_log, true)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -165,7 +165,6 @@ void TForm1::ToggleSerialConnection() {
 
 void TForm1::OpenComPort(const SerialPortInfo& port) {
   serial_->Close();
-  if (Comm()->IsOpen()) return;
   connectionPanel_->ShowPort(port.name);
   // Left closed when it fails: its requests fail silently and the next port follows.
   OpenSerialPort(port.path);

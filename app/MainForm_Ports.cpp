@@ -57,11 +57,12 @@ void TForm1::InitSerialPort() {
   std::vector<std::string> bauds;
   for (int i = 0; i < kOfferedBaudCount; ++i) bauds.emplace_back(kBaudTexts[kOfferedBauds[i]]);
   connectionPanel_->SetBauds(bauds);
-  if (!comPorts_.empty())
+  if (!comPorts_.empty()) {
     connectionPanel_->SelectFirstPort();
-  else
+    comm->SetDeviceName(comPorts_.front().path);
+  } else {
     connectionPanel_->SetPortText("N/A");
-  if (!comPorts_.empty()) Comm()->SetDeviceName(comPorts_.front().path);
+  }
 }
 
 void TForm1::EnumComPorts() {

@@ -1,9 +1,5 @@
 // Every byte exchanged with the transponder: received bytes cut into lines
 // and handed on in a fixed order; one send operation for both media.
-#include <QCheckBox>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-
 #include "app/MainForm.h"
 #include "app/pages/ConnectionPanel.h"
 #include "app/pages/DataLogPage.h"

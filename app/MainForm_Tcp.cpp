@@ -9,8 +9,7 @@ void TForm1::ToggleTcpConnection() {
   ConnectionPanel* panel = connectionPanel_;
   if (!tcp_->IsOpen() && panel->ConnectTag() == 1) {
     // The link is already gone; only the window is left to tidy.
-    SetTcpConnectedUi(false);
-    panel->EnableTcpSettings(true);
+    TcpDisconnectHandler();
     return;
   }
   if (!ValidateTcpSettings()) {

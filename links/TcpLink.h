@@ -33,7 +33,6 @@ class TcpLink : public Link {
   // itself, with its end on the way).
   bool IsOpen() const override { return client_ != nullptr; }
 
-  const TTCPIPClientThread* Client() const { return client_.get(); }
   // What the link received and the owner has yet to take; null without one.
   const TcpInbox* Received() const;
 

@@ -62,7 +62,6 @@ class ConnectionSession {
   // One Timer1 tick: the serial step, the TCP step, then the tick counted.
   void Tick();
   void ConnectionStep();
-  void WiFiConnectionTick();
   // The user vouches for a device whose dump never ended.
   void ForceDataEnd(bool connectionOpen);
 
@@ -73,6 +72,7 @@ class ConnectionSession {
  private:
   void AutoDetectStep();
   void ManualConnectStep();
+  void WiFiConnectionTick();
   void Fail(ConnectionMessage message);
 
   ConnectionHost& host_;

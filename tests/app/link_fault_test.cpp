@@ -54,12 +54,6 @@ class SerialFaultTest : public FormTest {
     ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
     dev.Received();
   }
-  // The device's end goes away: no master, no slave held open.
-  static void Vanish(PtyDevice& dev) {
-    close(dev.master);
-    close(dev.keep);
-    dev.master = dev.keep = -1;
-  }
   std::string link;
 };
 
@@ -71,7 +65,7 @@ TEST_F(SerialFaultTest, DeviceVanishingMidLineClosesQuietlyAndItsReturnStartsCle
   first->Write(kRmcHead);
   ASSERT_TRUE(WaitFor([&] { return !form->SerialLine().empty(); }));
 
-  Vanish(*first);
+  linktest::Vanish(*first);
   std::filesystem::remove(link);
   ports->SetPaths({});
   ASSERT_TRUE(WaitFor([&] { return form->DeviceChanged(); }));  // the hang-up
@@ -132,7 +126,7 @@ TEST_F(SerialFaultTest, ConfigurationCutShortByTheLinkIsReported) {
   seam.vanishAfter = seam.writes + 1;
   seam.vanish = [&] {
     taken = dev.Received();
-    Vanish(dev);
+    linktest::Vanish(dev);
   };
   dialogs.answers = {DialogResult::Ok};
   form->SpeedButtonSettingClick();

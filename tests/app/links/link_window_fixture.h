@@ -40,6 +40,13 @@ inline size_t HeapInUse() {
 #endif
 }
 
+// The device's end goes away: no master, no slave held open.
+inline void Vanish(conn::PtyDevice& dev) {
+  ::close(dev.master);
+  ::close(dev.keep);
+  dev.master = dev.keep = -1;
+}
+
 // Writes without pacing to fd (a socket or a pty master, non-blocking) on a
 // thread of its own until stopped or the other end is gone.
 class Flooder {

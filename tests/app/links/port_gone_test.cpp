@@ -18,13 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The device's end goes away: no master, no slave held open.
-void Vanish(PtyDevice& dev) {
-  close(dev.master);
-  close(dev.keep);
-  dev.master = dev.keep = -1;
-}
-
 class PortGoneTest : public FormTest {
  protected:
   void SetUp() override {

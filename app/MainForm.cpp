@@ -2,24 +2,18 @@
 // the choice of connection medium.
 #include "app/MainForm.h"
 
-#include <QActionGroup>
+#include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGroupBox>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QStandardPaths>
-#include <QTabBar>
 #include <QTabWidget>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "app/DeviceMonitor.h"
 #include "app/QtUiDispatcher.h"
+#include "app/core/SysCheck.h"
 #include "app/pages/ConnectionPanel.h"
 #include "app/pages/EncryptionPage.h"
 #include "app/pages/SrmButtonPage.h"
@@ -97,7 +91,7 @@ TForm1::TForm1(const TForm1Options& options, QWidget* parent)
   PageControlConf->setCurrentIndex(0);
   PageControlDiagnosis->setCurrentIndex(0);
   // 12.
-  UpdateCheckImages();
+  UpdateCheckImages(SystemCheckNow());
   CreateSatelliteChart();
   // 13.-15. Menus.
   menus_.mnuOptionAction->setVisible(true);

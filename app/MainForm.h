@@ -214,7 +214,7 @@ class TForm1 : public QMainWindow {
   // MainForm_Diagnosis*.cpp, MainForm_Gps.cpp: the diagnosis pages.
   void WireDiagnosisPages();
   void DispatchStatusSentence(const std::string& line);
-  void UpdateCheckImages();
+  void UpdateCheckImages(const SysCheckView& v);
   void CreateSatelliteChart();
   void ResetGpsCounters();
   void UpdateGpsStatus();

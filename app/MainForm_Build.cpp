@@ -1,20 +1,6 @@
 // The window's controls, their captions, limits and form defaults, and the
 // layouts that place them.
-#include <QActionGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFormLayout>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QRegularExpressionValidator>
-#include <QStatusBar>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 

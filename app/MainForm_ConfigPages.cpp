@@ -1,6 +1,5 @@
 // Configure Device, Read Device, the change of configuration tab, and the
 // writes of the transceiver and baud-rate pages.
-#include <QLabel>
 #include <QTabWidget>
 
 #include "app/MainForm.h"

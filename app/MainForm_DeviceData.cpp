@@ -1,5 +1,4 @@
 // Handshake, device-data dump and configuration replies.
-#include <QLabel>
 #include <QTabWidget>
 
 #include "app/MainForm.h"

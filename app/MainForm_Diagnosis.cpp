@@ -4,32 +4,12 @@
 #include <QShortcut>
 #include <QTabWidget>
 
-#include <functional>
-
 #include "app/MainForm.h"
 #include "app/pages/DataLogPage.h"
-#include "app/pages/GpsStatusPage.h"
 #include "app/pages/StaticDataPage.h"
 #include "app/pages/SystemCheckPage.h"
 #include "wifi/core/WiFiSetup.h"
-
-namespace {
-
-// Calls back on a watched widget's resize.
-class ResizeWatch : public QObject {
- public:
-  ResizeWatch(QObject* parent, std::function<void()> onResize)
-      : QObject(parent), onResize_(std::move(onResize)) {}
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Resize) onResize_();
-    return false;
-  }
-
- private:
-  std::function<void()> onResize_;
-};
-
-}  // namespace
+#include "wifi/widgets/ControlHooks.h"
 
 void TForm1::WireDiagnosisPages() {
   TimerClearCheck = new TTimer(this, "TimerClearCheck", 1000, liveTimers_);
@@ -49,11 +29,13 @@ void TForm1::WireDiagnosisPages() {
     connect(shortcut, &QShortcut::activated, this, [this, key] { FormKeyUp(key); });
   }
 
-  installEventFilter(new ResizeWatch(this, [this] { FormResize(); }));
+  new EventHook(this, QEvent::Resize, [this] {
+    FormResize();
+    return false;
+  });
 }
 
 void TForm1::FormResize() {
-  TabSheetGpsStatus->PlaceSatelliteIdLabel();
   // The window keeps its top edge 40 pixels down the screen; a maximised
   // window is the window manager's to place.
   if (isVisible() && !isMaximized() && !isFullScreen() && y() != 40) move(x(), 40);

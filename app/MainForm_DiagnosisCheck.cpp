@@ -14,13 +14,13 @@ SysCheckView TForm1::SystemCheckNow() const {
 }
 
 void TForm1::TimerUpdateSysChkTimer() {
-  TabSheetSystemCheck->ShowValues(SystemCheckNow());
-  UpdateCheckImages();
+  const SysCheckView v = SystemCheckNow();
+  TabSheetSystemCheck->ShowValues(v);
+  UpdateCheckImages(v);
 }
 
 // The six pictures; the TX and RX results go into the device information.
-void TForm1::UpdateCheckImages() {
-  const SysCheckView v = SystemCheckNow();
+void TForm1::UpdateCheckImages(const SysCheckView& v) {
   TabSheetSystemCheck->ShowCheckImages(v);
   // The configuration report reads these two.
   deviceInfo_.checkFlags[kFlagTxPassed] = v.passed[kCheckTx] ? 1 : 0;

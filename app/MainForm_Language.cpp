@@ -1,7 +1,6 @@
 // The main window's language: the saved choice at start, the language menu,
 // and the language files applied to every window's controls.
 #include <QAction>
-#include <QLabel>
 
 #include "app/MainForm.h"
 #include "app/pages/BaudRatePage.h"

@@ -1,13 +1,8 @@
 // The configuration report offered after "Read Device": the Wi-Fi settings
 // loaded again first, the question, the save dialog, the file and its viewer.
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QUrl>

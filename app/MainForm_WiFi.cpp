@@ -9,8 +9,6 @@
 #include "app/MainForm.h"
 #include "app/pages/StaticDataPage.h"
 #include "app/pages/WiFiSetupPage.h"
-#include "ui/core/LanguageTable.h"
-#include "ui/core/TextDecode.h"
 #include "wifi/core/WiFiSetup.h"
 #include "wifi/widgets/ControlHooks.h"
 #include "wifi/widgets/WiFiWindows.h"

@@ -22,9 +22,7 @@ BaudRatePage::BaudRatePage(QTabWidget* pages) : QWidget(pages) {
   cbx_NMEABaudRateNo3 = NewList(this, "cbx_NMEABaudRateNo3", rates);
   LabelUartNo4 = NewLabel(this, "LabelUartNo4", "NMEA 2 Output");
   cbx_NMEABaudRateNo4 = NewList(this, "cbx_NMEABaudRateNo4", rates);
-  for (auto* c :
-       {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4})
-    c->setMinimumWidth(120);
+  for (QComboBox* c : Lists()) c->setMinimumWidth(120);
   form->addRow(LabelUartNo1, cbx_NMEABaudRateNo1);
   form->addRow(LabelUartNo2, cbx_NMEABaudRateNo2);
   form->addRow(LabelUartNo3, cbx_NMEABaudRateNo3);
@@ -41,18 +39,18 @@ BaudRatePage::BaudRatePage(QTabWidget* pages) : QWidget(pages) {
   connect(spbBaudRate, &QPushButton::clicked, this, &BaudRatePage::ConfigRequested);
 }
 
+std::array<QComboBox*, 4> BaudRatePage::Lists() const {
+  return {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3, cbx_NMEABaudRateNo4};
+}
+
 BaudRatePageValues BaudRatePage::Values() const {
   BaudRatePageValues page;
-  const QComboBox* lists[] = {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3,
-                              cbx_NMEABaudRateNo4};
-  for (int i = 0; i < 4; ++i) page.index[i] = lists[i]->currentIndex();
+  for (int i = 0; i < 4; ++i) page.index[i] = Lists()[i]->currentIndex();
   return page;
 }
 
 void BaudRatePage::SelectFirstRate(int list) {
-  QComboBox* lists[] = {cbx_NMEABaudRateNo1, cbx_NMEABaudRateNo2, cbx_NMEABaudRateNo3,
-                        cbx_NMEABaudRateNo4};
-  if (list >= 0 && list < 4) lists[list]->setCurrentIndex(0);
+  if (list >= 0 && list < 4) Lists()[list]->setCurrentIndex(0);
 }
 
 void BaudRatePage::ReleaseConfigButton() { spbBaudRate->SetDown(false); }

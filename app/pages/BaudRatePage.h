@@ -3,6 +3,7 @@
 // them by the device type.
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -45,6 +46,9 @@ class BaudRatePage : public QWidget {
   void ConfigRequested();
 
  private:
+  // The four lists, port 1 input to port 2 output.
+  std::array<QComboBox*, 4> Lists() const;
+
   QLabel* LabelUartNo1;
   QComboBox* cbx_NMEABaudRateNo1;
   QLabel* LabelUartNo2;

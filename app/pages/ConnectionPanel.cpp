@@ -164,8 +164,6 @@ void ConnectionPanel::InitPages() {
 
 bool ConnectionPanel::AutoMode() const { return RadioButtonConnectionModeAuto->isChecked(); }
 
-void ConnectionPanel::SetManualMode() { RadioButtonConnectionModeManual->setChecked(true); }
-
 void ConnectionPanel::ShowModePage(bool hasPorts) {
   if (RadioButtonConnectionModeAuto->isChecked()) {
     PageControlDetectComPortMode->setCurrentWidget(TabSheetAutoConnectComPort);

@@ -35,7 +35,6 @@ class ConnectionPanel : public QWidget {
 
   // ---- serial port
   bool AutoMode() const;
-  void SetManualMode();
   // The page of the chosen mode (RadioButtonConnectionModeAutoClick).
   void ShowModePage(bool hasPorts);
   // The port box's list. remembered: the text to choose again; kept as typed

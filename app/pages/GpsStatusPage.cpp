@@ -117,8 +117,12 @@ GpsStatusPage::GpsStatusPage(QTabWidget* pages, Dialogs& dialogs)
   auto* axisX = new QBarCategoryAxis(chart);
   axisX->setGridLineVisible(false);
   axisX->setObjectName("Chart1AxisX");
+  // SNR 0..58 dB-Hz, ticked every 10.
   auto* axisY = new QValueAxis(chart);
   axisY->setRange(0, 58);
+  axisY->setTickType(QValueAxis::TicksDynamic);
+  axisY->setTickAnchor(0);
+  axisY->setTickInterval(10);
   axisY->setLabelFormat("%d");
   axisY->setObjectName("Chart1AxisY");
   chart->addAxis(axisX, Qt::AlignBottom);
@@ -273,14 +277,6 @@ void GpsStatusPage::CreateSatelliteChart() {
     m->hide();
     m->setCursor(Qt::PointingHandCursor);
   }
-  // SNR axis 0..58 dB-Hz, ticked every 10.
-  for (QAbstractAxis* a : Series1->attachedAxes())
-    if (auto* v = qobject_cast<QValueAxis*>(a)) {
-      v->setRange(0, 58);
-      v->setTickType(QValueAxis::TicksDynamic);
-      v->setTickAnchor(0);
-      v->setTickInterval(10);
-    }
   PaintSatelliteChart->SetMapBackground(ImageGpsMap);
   ImageListGpsStatusEarth = QImage(QStringLiteral(":/images/gps_earth.png"));
   ImageGpsMap->setPixmap(QPixmap::fromImage(ImageListGpsStatusEarth));

@@ -42,13 +42,15 @@ class GpsStatusPage : public QWidget {
   // The signal chart's bars, in order (labels as shown).
   void ShowSignalBars(const std::vector<SignalBar>& bars);
   std::vector<SignalBar> SignalBars() const;
-  // "Satellite ID" goes in the strip kept free at the chart's foot.
-  void PlaceSatelliteIdLabel();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // "Satellite ID" goes in the strip kept free at the chart's foot, wherever
+  // the chart is moved or resized.
+  void PlaceSatelliteIdLabel();
+
   Dialogs& dialogs_;
   GpsStatusModel GpsStatus;  // SatsInUse, SatsInView and GpsTypesSeen of the cycle
   QImage ImageListGpsStatusEarth;

@@ -1,5 +1,5 @@
 // The control makers the pages share: named labels, buttons, lists and edits,
-// the page form, and the printable-ASCII and nine-digit MMSI inputs.
+// the page form, and the printable-ASCII, SRM text and nine-digit MMSI inputs.
 #include "app/pages/PageBuild.h"
 
 #include <QRegularExpressionValidator>
@@ -23,6 +23,17 @@ QComboBox* NewList(QWidget* parent, const char* name, const QStringList& items) 
 
 TLabeledEdit* NewLabeledEdit(QWidget* parent, const char* name, const QString& caption) {
   return Named(new TLabeledEdit(caption, parent), name);
+}
+
+TLabeledEdit* NewSrmTextEdit(QWidget* parent, const char* name, const QString& caption,
+                             const QString& text) {
+  auto* e = NewLabeledEdit(parent, name, caption);
+  e->setMaxLength(16);
+  e->SetUpperCaseOnly();
+  e->setValidator(PrintableAscii(e));
+  e->setText(text);
+  e->setMinimumWidth(200);
+  return e;
 }
 
 TEdit* NewMmsiEdit(QWidget* parent, const char* name) {

@@ -28,6 +28,9 @@ QComboBox* NewList(QWidget* parent, const char* name, const QStringList& items);
 TLabeledEdit* NewLabeledEdit(QWidget* parent, const char* name, const QString& caption);
 // A nine-digit MMSI edit: digits only, at most nine, "000000000" at first.
 TEdit* NewMmsiEdit(QWidget* parent, const char* name);
+// An SRM text: upper-case printable ASCII, at most 16, with its default.
+TLabeledEdit* NewSrmTextEdit(QWidget* parent, const char* name, const QString& caption,
+                             const QString& text);
 // A read-only value with its caption.
 TLabeledEdit* NewReadout(QWidget* parent, const char* name, const QString& caption);
 // A plain tab page added to pages.

@@ -12,12 +12,7 @@ SrmButtonPage::SrmButtonPage(QTabWidget* pages) : QWidget(pages) {
   pages->addTab(this, "SRM TEXT");
   auto* v = new QVBoxLayout(this);
   auto* form = NewPageForm();
-  lblEdtSRMTextMsg14 = NewLabeledEdit(this, "lblEdtSRMTextMsg14", "SRM Text");
-  lblEdtSRMTextMsg14->setMaxLength(16);
-  lblEdtSRMTextMsg14->SetUpperCaseOnly();
-  lblEdtSRMTextMsg14->setValidator(PrintableAscii(lblEdtSRMTextMsg14));
-  lblEdtSRMTextMsg14->setText("MAYDAY");
-  lblEdtSRMTextMsg14->setMinimumWidth(200);
+  lblEdtSRMTextMsg14 = NewSrmTextEdit(this, "lblEdtSRMTextMsg14", "SRM Text", "MAYDAY");
   AddRow(form, lblEdtSRMTextMsg14);
   v->addLayout(form);
   v->addStretch(1);

@@ -22,12 +22,7 @@ SrmTextPage::SrmTextPage(QTabWidget* pages) : QWidget(pages) {
               {&lblEdtSRMText3, "lblEdtSRMText3", "SRM Text 3", "FIRE2"},
               {&lblEdtSRMText4, "lblEdtSRMText4", "SRM Text 4 ", "FIRE3"}};
   for (auto& r : rows) {
-    *r.edit = NewLabeledEdit(this, r.name, r.caption);
-    (*r.edit)->setMaxLength(16);
-    (*r.edit)->SetUpperCaseOnly();
-    (*r.edit)->setValidator(PrintableAscii(*r.edit));
-    (*r.edit)->setText(r.text);
-    (*r.edit)->setMinimumWidth(200);
+    *r.edit = NewSrmTextEdit(this, r.name, r.caption, r.text);
     AddRow(form, *r.edit);
   }
   v->addLayout(form);

@@ -4,7 +4,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPixmap>
 #include <QVBoxLayout>
 
 #include "app/pages/PageBuild.h"
@@ -19,8 +18,8 @@ void SetLabelText(QLabel* label, const std::string& text) {
 SystemCheckPage::SystemCheckPage(QTabWidget* pages) : QWidget(pages) {
   setObjectName("TabSheetSystemCheck");
   pages->addTab(this, "SYSTEM CHECK");
-  ImageListSysChk[kCheckImageFail] = QImage(QStringLiteral(":/images/check_fail.png"));
-  ImageListSysChk[kCheckImagePass] = QImage(QStringLiteral(":/images/check_pass.png"));
+  ImageListSysChk[kCheckImageFail] = QPixmap(QStringLiteral(":/images/check_fail.png"));
+  ImageListSysChk[kCheckImagePass] = QPixmap(QStringLiteral(":/images/check_pass.png"));
 
   QWidget* p = this;
   auto* v = new QVBoxLayout(p);
@@ -116,7 +115,7 @@ void SystemCheckPage::ShowCheckImages(const SysCheckView& v) {
 
 void SystemCheckPage::SetCheckImage(QLabel* image, bool passed) {
   const int index = passed ? kCheckImagePass : kCheckImageFail;
-  image->setPixmap(QPixmap::fromImage(ImageListSysChk[index]));
+  image->setPixmap(ImageListSysChk[index]);
   // Tests and screen readers see the result without looking at pixels.
   image->setProperty("checkPassed", passed);
   image->setAccessibleName(passed ? QStringLiteral("pass") : QStringLiteral("fail"));

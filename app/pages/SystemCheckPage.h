@@ -2,7 +2,7 @@
 // The SYSTEM CHECK page: six items, each with its value and a pass or fail
 // picture, the AIS report counts two of them are judged by, and the button
 // that starts the checks over.
-#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -32,7 +32,7 @@ class SystemCheckPage : public QWidget {
   void CountAisReports(const char* formatter, char channel);
   void ResetReportCounters();
   // The pictures: 0 fail, 1 pass.
-  const std::array<QImage, 2>& CheckImages() const { return ImageListSysChk; }
+  const std::array<QPixmap, 2>& CheckImages() const { return ImageListSysChk; }
 
  signals:
   // The clear button: what the items are judged by is to start over.
@@ -42,7 +42,7 @@ class SystemCheckPage : public QWidget {
   void SetCheckImage(QLabel* image, bool passed);
 
   AisReportCounts counters_;
-  std::array<QImage, 2> ImageListSysChk;
+  std::array<QPixmap, 2> ImageListSysChk;
   QLabel* lblChkFwVer;
   QLabel* lblValFwVer;
   QLabel* ImageChkFwVer;

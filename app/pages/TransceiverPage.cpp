@@ -69,10 +69,7 @@ void TransceiverPage::ShowDscMonitoring(int index) {
   ComboBoxDscMonitoring->setCurrentIndex(index);
 }
 
-void TransceiverPage::ShowGpsOutput(int index) {
-  ComboBoxGpsOutput->setCurrentIndex(index);
-  ComboBoxGpsOutputChange();
-}
+void TransceiverPage::ShowGpsOutput(int index) { ComboBoxGpsOutput->setCurrentIndex(index); }
 
 void TransceiverPage::ShowGpsMode(int index) {
   ComboBoxTransceiver_GPSMode->setCurrentIndex(index);

@@ -30,7 +30,7 @@ TEST_F(DiagCheckPage, EverythingFailsBeforeTheDeviceSpeaks) {
   EXPECT_EQ(Text(Find<QLabel>(form, "lblValGps")), "Lost");
   EXPECT_EQ(Text(Find<QLabel>(form, "lblValTxCntA")), "0");
   // Pass and fail pictures are different pictures.
-  EXPECT_NE(CheckPage()->CheckImages()[0], CheckPage()->CheckImages()[1]);
+  EXPECT_NE(CheckPage()->CheckImages()[0].toImage(), CheckPage()->CheckImages()[1].toImage());
   EXPECT_EQ(CheckPage()->CheckImages()[0].size(), QSize(24, 24));
 }
 

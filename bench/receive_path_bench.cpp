@@ -3,11 +3,9 @@
 // log on. A saturated 115,200-baud link brings about 11,500 bytes a second.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 

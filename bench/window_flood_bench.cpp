@@ -7,8 +7,6 @@
 // in milliseconds (the aim: under 50 ms).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -16,7 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstdlib>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -29,6 +27,7 @@
 #include "tests/app/links/input_probe.h"
 #include "tests/links/loopback_server.h"
 #include "tests/support/find_control.h"
+#include "tests/support/qt_wait.h"
 #include "ui/core/Dialogs.h"
 
 namespace {
@@ -68,16 +67,6 @@ class FloodingPeer : public LoopbackServer {
   std::thread thread_;
 };
 
-template <typename Pred>
-bool PumpUntil(Pred done, int ms) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > until) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
-
 void BM_InputWaitDuringTcpFlood(benchmark::State& state) {
   const std::filesystem::path docs =
       std::filesystem::temp_directory_path() / ("kvor-flood-bench-" + std::to_string(getpid()));
@@ -106,14 +95,14 @@ void BM_InputWaitDuringTcpFlood(benchmark::State& state) {
     return;
   }
   peer.Send("S/N:(12345)\r\n");
-  PumpUntil([&] { return form->Session().ConnectState == 1; }, 5000);
+  WaitFor([&] { return form->Session().ConnectState == 1; }, 5000);
   peer.Send("[DEVICE DATA END]\r\n");
-  if (!PumpUntil([&] { return form->Session().DeviceConnected == 1; }, 5000)) {
+  if (!WaitFor([&] { return form->Session().DeviceConnected == 1; }, 5000)) {
     state.SkipWithError("the handshake did not end");
     return;
   }
   peer.StartFlood();
-  PumpUntil([] { return false; }, 500);  // the window falls behind
+  Pump(500);  // the window falls behind
 
   InputProbe probe;
   std::vector<double> waits;

@@ -131,7 +131,26 @@ struct TcpReceiver {
     std::unique_lock<std::mutex> lk(m);
     return cv.wait_for(lk, std::chrono::seconds(5), pred);
   }
+  // Hands `t`'s reads and its end to this receiver and connects it to the server.
+  void Start(TTCPIPClientThread& t, int port) {
+    thread = &t;
+    t.SetAddress("127.0.0.1");
+    t.SetPort(port);
+    t.SetOnRead(&TcpReceiver::OnRead, this);
+    t.SetOnDisconnect(&TcpReceiver::OnDisconnect, this);
+    t.Start();
+  }
 };
+
+// A send fails while the connection is still being made: tried again for a second.
+bool SendOnceConnected(TTCPIPClientThread& t, const std::string& line) {
+  for (int i = 0; i < 200; ++i) {
+    if (t.SendData(line.data(), int(line.size()))) return true;
+    if (t.Ended()) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return false;
+}
 
 TEST(SimServer, ServesTheDeviceOnLoopbackTcp) {
   SimServer server;
@@ -141,18 +160,8 @@ TEST(SimServer, ServesTheDeviceOnLoopbackTcp) {
   for (int round = 0; round < 2; ++round) {  // a second connection after the first
     TTCPIPClientThread thread(true);
     TcpReceiver rx;
-    rx.thread = &thread;
-    thread.SetAddress("127.0.0.1");
-    thread.SetPort(server.Port());
-    thread.SetOnRead(&TcpReceiver::OnRead, &rx);
-    thread.SetOnDisconnect(&TcpReceiver::OnDisconnect, &rx);
-    thread.Start();
-    const std::string q = TransponderSim::WithChecksum("$PKVR,Q,CFG,183,0,0,");
-    bool sent = false;
-    for (int i = 0;
-         i < 200 && !(sent = thread.SendData(q.data(), int(q.size()))) && !thread.Ended(); ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    ASSERT_TRUE(sent);
+    rx.Start(thread, server.Port());
+    ASSERT_TRUE(SendOnceConnected(thread, TransponderSim::WithChecksum("$PKVR,Q,CFG,183,0,0,")));
     EXPECT_TRUE(
         rx.WaitFor([&] { return rx.data.find("$PKVR,R,CFG,183,21,") != std::string::npos; }));
     thread.Disconnect();
@@ -166,15 +175,8 @@ TEST(SimServer, DroppedTcpLinkEndsTheClient) {
   server.With([](TransponderSim& s) { return s.faults.dropAfterBytes = 50; });
   TTCPIPClientThread thread(true);
   TcpReceiver rx;
-  rx.thread = &thread;
-  thread.SetAddress("127.0.0.1");
-  thread.SetPort(server.Port());
-  thread.SetOnRead(&TcpReceiver::OnRead, &rx);
-  thread.SetOnDisconnect(&TcpReceiver::OnDisconnect, &rx);
-  thread.Start();
-  const std::string tst = TransponderSim::WithChecksum("$PTST,,,,,00016");
-  for (int i = 0; i < 200 && !thread.SendData(tst.data(), int(tst.size())) && !thread.Ended(); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  rx.Start(thread, server.Port());
+  SendOnceConnected(thread, TransponderSim::WithChecksum("$PTST,,,,,00016"));
   ASSERT_TRUE(rx.WaitFor([&] { return rx.ended; }));
   EXPECT_EQ(rx.data.size(), 50u);
 }

@@ -91,8 +91,9 @@ bool SimServer::StartTcp(int port) {
 
 void SimServer::Wake() {
   uint64_t one = 1;
-  if (wakeFd_ >= 0) [[maybe_unused]]
-    ssize_t n = ::write(wakeFd_, &one, sizeof one);
+  if (wakeFd_ >= 0) {
+    [[maybe_unused]] const ssize_t n = ::write(wakeFd_, &one, sizeof one);
+  }
 }
 
 void SimServer::Stop() {

@@ -45,6 +45,19 @@ CONFIG_REPORT_DATA Base() {
   return d;
 }
 
+// A Wi-Fi module that is on, in `mode` (0 access point, 1 client), with WPA2.
+void WiFiOn(CONFIG_REPORT_DATA& d, int mode, const char* ip, const char* ssid, const char* key) {
+  d.wifiShown = true;
+  d.wifiFirmwareVersion = "1.0.4";
+  d.wifiEnabled = 1;
+  d.wifiMode = mode;
+  d.wifiIpAddress = ip;
+  d.wifiPort = "3333";
+  d.wifiSsid = ssid;
+  d.wifiSecurity = "WPA2_AES";
+  d.wifiKey = key;
+}
+
 const char* kHead =
     "===========================================\r\n"
     "   Kvor AIS Configuration Report \r\n"
@@ -139,16 +152,8 @@ TEST(ConfigReport, SrmTextsEncryptionAndAccessPoint) {
   d.encryptionMmsiText = "2000";
   d.encryptionAsciiLabel = "Encryption Code";
   d.encryptionAsciiText = "SECRET01";
-  d.wifiShown = true;
-  d.wifiFirmwareVersion = "1.0.4";
-  d.wifiEnabled = 1;
-  d.wifiMode = 0;
+  WiFiOn(d, 0, "192.168.1.1", "VANTREL_AP", "12345678");
   d.wifiChannel = 6;
-  d.wifiIpAddress = "192.168.1.1";
-  d.wifiPort = "3333";
-  d.wifiSsid = "VANTREL_AP";
-  d.wifiSecurity = "WPA2_AES";
-  d.wifiKey = "12345678";
   EXPECT_EQ(BuildConfigReport(d), std::string(kHead) +
                                       "NMEA1 Baud Rate (Input) = 4800\r\n"
                                       "NMEA1 Baud Rate (Output) = 38400\r\n"
@@ -193,17 +198,9 @@ TEST(ConfigReport, ButtonSrmAndClientMode) {
   d.srmButtonShown = true;
   d.srmButtonLabel = "SRM Text";
   d.srmButtonText = "HELP";
-  d.wifiShown = true;
-  d.wifiFirmwareVersion = "1.0.4";
-  d.wifiEnabled = 1;
-  d.wifiMode = 1;
+  WiFiOn(d, 1, "10.0.0.7", "Harbour", "harbourkey");
   d.wifiLinked = 1;
   d.wifiDbm = -61;
-  d.wifiIpAddress = "10.0.0.7";
-  d.wifiPort = "3333";
-  d.wifiSsid = "Harbour";
-  d.wifiSecurity = "WPA2_AES";
-  d.wifiKey = "harbourkey";
   EXPECT_EQ(BuildConfigReport(d), std::string(kHead) +
                                       "\r\n\r\n"
                                       "[SRM BUTTON TEXT]\r\n"

@@ -185,7 +185,6 @@ class TForm1 : public QMainWindow {
   std::string PortPathForText(const std::string& text) const;
   bool IsListedPort(const std::string& path) const;
   void ToggleSerialConnection();
-  void ConnectionStep();
   void OpenComPort(const SerialPortInfo& port);
   void OpenSerialPort(const std::string& path);
   void SetAutoBaud(int index);

@@ -233,5 +233,3 @@ void TForm1::LabelConnectionStatusDblClick() {
 }
 
 void TForm1::DeviceHandshake(const std::string& line) { session_->DeviceHandshake(line); }
-
-void TForm1::ConnectionStep() { session_->ConnectionStep(); }

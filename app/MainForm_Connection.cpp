@@ -27,6 +27,7 @@ class FormConnectionHost : public ConnectionHost {
     f_.OpenSerialPort(f_.PortPathForText(f_.connectionPanel_->PortText()));
   }
   void OpenOpenablePort(int index) override {
+    if (index < 0 || static_cast<size_t>(index) >= f_.openablePorts_.size()) return;
     f_.OpenComPort(f_.openablePorts_[static_cast<size_t>(index)]);
     f_.connectionPanel_->ShowAutoPort(f_.connectionPanel_->PortText());
   }
@@ -216,16 +217,18 @@ void TForm1::TimerConnectionTimer() {
 }
 
 void TForm1::SetConnectionStatus(const std::string& text) {
-  if (text == texts_.Connected) {
-    connectionPanel_->ShowStatus(text, 0x0000ff, true);
+  // A language may give two states one text: the first match decides.
+  if (text == texts_.Disconnect) {
+    connectionPanel_->SetStatusLook(0x000000, false);
+  } else if (text == texts_.Connecting) {
+    connectionPanel_->SetStatusLook(0x000000, true);
+  } else if (text == texts_.Connected) {
+    connectionPanel_->SetStatusLook(0x0000ff, true);
     PageControlConf->setCurrentWidget(TabSheetStatic);
     WiFiData.reloadNeeded = 1;
     wifi_->UpdateIpAddressControl();
-  } else if (text == texts_.Connecting || text == texts_.Disconnect) {
-    connectionPanel_->ShowStatus(text, 0x000000, text == texts_.Connecting);
-  } else {
-    connectionPanel_->ShowStatusText(text);
   }
+  connectionPanel_->ShowStatusText(text);
 }
 
 void TForm1::LabelConnectionStatusDblClick() {

@@ -106,7 +106,14 @@ void ConnectionSession::AutoDetectStep() {
     case 0:
       host_.SetAutoBaud(AutoBaudIndex);
       if (AutoBaudIndex == 0) {
-        if (AutoPortIndex >= host_.OpenablePortCount()) AutoPortIndex = 0;
+        // The ports can go while they are tried: with none left the detection
+        // ends as it does when there is none at its start.
+        const int openable = host_.OpenablePortCount();
+        if (openable < 1) {
+          Fail(ConnectionMessage::NoSerialPortExist);
+          return;
+        }
+        if (AutoPortIndex < 0 || AutoPortIndex >= openable) AutoPortIndex = 0;
         host_.OpenOpenablePort(AutoPortIndex);
         ++AutoPortIndex;
         DeviceDataEnd = 0;

@@ -286,10 +286,9 @@ std::string ConnectionPanel::StatusText() const {
   return LabelConnectionStatus->text().toStdString();
 }
 
-void ConnectionPanel::ShowStatus(const std::string& text, uint32_t rgb, bool enabled) {
+void ConnectionPanel::SetStatusLook(uint32_t rgb, bool enabled) {
   LabelConnectionStatus->setEnabled(enabled);
   LabelConnectionStatus->setStyleSheet(QString("color: #%1;").arg(rgb, 6, 16, QChar('0')));
-  LabelConnectionStatus->setText(QString::fromStdString(text));
 }
 
 void ConnectionPanel::ShowStatusText(const std::string& text) {

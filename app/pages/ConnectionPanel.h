@@ -73,8 +73,8 @@ class ConnectionPanel : public QWidget {
 
   // ---- status and firmware
   std::string StatusText() const;
-  // The status text in a colour (0xRRGGBB), enabled or greyed.
-  void ShowStatus(const std::string& text, uint32_t rgb, bool enabled);
+  // The status label's colour (0xRRGGBB), enabled or greyed.
+  void SetStatusLook(uint32_t rgb, bool enabled);
   void ShowStatusText(const std::string& text);
   // One phase of the blinking "connecting" text.
   void BlinkStatus(const std::string& text, bool red);

@@ -35,6 +35,10 @@ QString CurrentText(const QWidget* w) {
 // The module's bytes of a list cell.
 constexpr int kBytesRole = Qt::UserRole + 1;
 
+// The network list reads a name that is not UTF-8 as Big5, in every
+// interface language.
+const char* const kNetworkListCodePage = "CP950";
+
 // 0x00BBGGRR to a colour.
 QColor FromBgr(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
@@ -226,7 +230,7 @@ void WiFiSetupPage::SetCell(int col, int row, const std::string& text) {
   if (row < 0 || col < 0 || row >= g->rowCount() || col >= g->columnCount()) return;
   auto* item = g->item(row, col);
   if (!item) g->setItem(row, col, item = new QTableWidgetItem);
-  item->setText(Shown(text));
+  item->setText(QString::fromStdString(DecodeText(text, kNetworkListCodePage)));
   item->setData(kBytesRole, QByteArray::fromStdString(text));
 }
 

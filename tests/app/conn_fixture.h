@@ -186,6 +186,7 @@ class FormTest : public ::testing::Test {
     options.dialogs = &dialogs;
     options.ports = ports;
     options.documentsDir = docs.string();
+    options.appDir = appDir;
     options.liveTimers = false;
     options.deviceMonitor = false;
     options.commSystem = commSystem;
@@ -212,6 +213,7 @@ class FormTest : public ::testing::Test {
 
   RecordingDialogs dialogs;
   CommSystem* commSystem = nullptr;  // the serial port's system calls, when a test stands between
+  std::string appDir;                // the program's folder (its Lang/) when a test has its own
   std::shared_ptr<CountingPorts> ports;
   std::unique_ptr<TForm1> form;
   std::filesystem::path docs;

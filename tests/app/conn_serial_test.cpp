@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <algorithm>
@@ -365,6 +366,35 @@ TEST_F(SerialTest, ConnectionStatusBlinksRedThenBlack) {
   }
   EXPECT_EQ(pattern, "RRBBBBBR");  // tags 1..7, 0
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connecting...");
+}
+
+TEST_F(SerialTest, StatusTextsThatCoincideAreTakenAsDisconnectFirst) {
+  // A language whose "connected" text is its "disconnected" one.
+  std::filesystem::create_directories(docs / "app" / "Lang");
+  std::ofstream(docs / "app" / "Lang" / "Lang-EN.ini")
+      << "[CONFIG_SERIAL_PORT]\r\nConnected=Disconnect...\r\n";
+  appDir = (docs / "app").string() + "/";
+  PtyDevice dev;
+  Make({dev.path});
+  form->ApplySavedLanguage();  // as the program does at start
+  QTabWidget* pages = Find<QTabWidget>(form, "PageControlConf");
+  pages->setCurrentWidget(Find<QWidget>(form, "TabSheetTransceiver"));
+  TLabel* status = Find<TLabel>(form, "LabelConnectionStatus");
+  EXPECT_FALSE(status->isEnabled());
+  ConnectManual(dev);
+  EXPECT_TRUE(status->isEnabled());
+  EXPECT_EQ(status->text().toStdString(), "Connecting...");
+
+  dev.Write("[DEVICE DATA END]\r\n");
+  ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
+  form->TimerConnectionTimer();
+  EXPECT_EQ(status->text().toStdString(), "Disconnect...");
+  EXPECT_FALSE(status->isEnabled());
+  EXPECT_FALSE(status->styleSheet().contains("0000ff"));
+  EXPECT_EQ(pages->currentWidget(), Find<QWidget>(form, "TabSheetTransceiver"));
+  // The connection itself is made all the same.
+  EXPECT_TRUE(Find<TTimer>(form, "TimerUpdateSysChk")->Enabled());
+  EXPECT_EQ(Find<TSpeedButton>(form, "OpenPort")->Tag, 1);
 }
 
 TEST_F(SerialTest, PortUnpluggedWhileConnectedClosesOnTheSecondTimer2Tick) {

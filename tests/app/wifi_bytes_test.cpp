@@ -121,6 +121,27 @@ TEST_F(WiFiBytesTest, ChosenNetworkIsJoinedByItsBytes) {
   EXPECT_TRUE(TickUntilReceived("AT+STA=" + kTaipei));
 }
 
+TEST_F(WiFiBytesTest, NetworkListReadsOtherNamesAsBig5InEnglishToo) {
+  ASSERT_EQ(form->LanguageIndex(), 0);             // English, whose old code page is not Big5
+  const std::string test = "KV-\xB4\xFA\xB8\xD5";  // "KV-測試" in Big5
+  module->settings.opMode = 1;
+  module->networks.push_back({test, "12:34:56:78:9a:bd", 6, -50, "NONE", ""});
+  module->networks.push_back({"Café", "12:34:56:78:9a:be", 1, -60, "NONE", ""});
+  Load();
+  form->show();
+  Pump(20);
+  QTableWidget* list = Find<TStringGrid>(form, "StringGridWiFiList");
+  const auto shown = list->findItems(QString::fromUtf8("KV-測試"), Qt::MatchExactly);
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_EQ(list->findItems(QString::fromUtf8("Café"), Qt::MatchExactly).size(), 1);
+
+  list->scrollToItem(shown[0]);
+  Click(list->viewport(), list->visualItemRect(shown[0]).center());
+  EXPECT_EQ(form->WiFi().wifi.joinSsid, test);
+  Click(Find<TSpeedButton>(form, "SpeedButton_WiFi_STA_connect"));
+  EXPECT_TRUE(TickUntilReceived("AT+STA=" + test));
+}
+
 TEST_F(WiFiBytesTest, TypedHiddenNameGoesOutAsUtf8) {
   module->settings.opMode = 1;
   Load();

@@ -29,6 +29,7 @@ struct FakeHost : ConnectionHost {
     portOpen = opensOk;
   }
   void OpenOpenablePort(int index) override {
+    EXPECT_TRUE(index >= 0 && index < openable) << index << " of " << openable;
     calls.push_back("open " + std::to_string(index));
     portOpen = true;
   }
@@ -143,6 +144,30 @@ TEST_F(SessionTest, AutomaticDetectionScalesItsTimeOutAndNeedsAPort) {
   empty.ConnectionStep();
   EXPECT_EQ(none.shown, std::vector<ConnectionMessage>{ConnectionMessage::NoSerialPortExist});
   EXPECT_TRUE(none.calls.empty());
+}
+
+TEST_F(SessionTest, AutomaticDetectionEndsWhenItsPortsGoMidway) {
+  host.autoMode = true;
+  host.openable = 2;
+  Start();
+  session.Tick();  // 1
+  session.Tick();  // 2
+  host.Take();
+  host.openable = 1;
+  session.Tick();  // 3: the second port has gone; the first again
+  EXPECT_EQ(host.Take(), (Calls{"baud 0", "open 0", "query 16"}));
+  host.openable = 0;
+  session.Tick();  // 4
+  session.Tick();  // 5
+  host.Take();
+  session.Tick();  // 6: none left, as if there had been none at the start
+  EXPECT_EQ(host.Take(), (Calls{"baud 0"}));
+  EXPECT_EQ(host.shown, std::vector<ConnectionMessage>{ConnectionMessage::NoSerialPortExist});
+  EXPECT_EQ(session.ConnectState, 0);
+  EXPECT_EQ(session.ConnectFailed, 1);
+  session.Tick();
+  EXPECT_EQ(host.Take(), (Calls{"toggle"}));
+  EXPECT_EQ(host.shown.size(), 1u);
 }
 
 TEST_F(SessionTest, TcpQueriesOnOddTicksAndGivesUpAfterFifteen) {

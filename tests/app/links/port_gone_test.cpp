@@ -3,6 +3,7 @@
 // device leaves a typed port that is still there alone.
 #include <QComboBox>
 #include <QRadioButton>
+#include <QTest>
 
 #include <stdlib.h>
 
@@ -13,6 +14,7 @@
 
 using namespace conn;
 using namespace linktest;
+using ::testing::ElementsAre;
 
 namespace {
 
@@ -127,6 +129,34 @@ TEST_F(PortGoneTest, ATypedPortStaysThroughOtherDevicesAndGoesWithItsOwn) {
   ASSERT_TRUE(WaitFor([&] { return form->DeviceChanged(); }));
   form->Timer2Timer();
   ExpectDisconnected();
+}
+
+TEST_F(PortGoneTest, TheOnlyPortGoingWhileDetectedEndsTheDetectionAsNoPortDoes) {
+  PtyDevice dev;  // silent
+  LinkTo(dev);
+  Make({link});
+  QTest::mouseClick(Find<QRadioButton>(form, "RadioButtonConnectionModeAuto"), Qt::LeftButton);
+  QTest::mouseClick(Find<TSpeedButton>(form, "OpenPort"), Qt::LeftButton);
+  ASSERT_EQ(form->Comm()->DeviceName(), link);
+  EXPECT_EQ(Find<TEdit>(form, "EditAutoDetectComPort")->text().toStdString(), "sim0");
+  Tick();
+
+  Vanish(dev);
+  fs::remove(link);
+  ports->SetPaths({});
+  ASSERT_TRUE(WaitFor([&] { return form->DeviceChanged(); }));
+  form->Timer2Timer();  // the port's own hang-up: the lists are rebuilt at once
+  EXPECT_TRUE(form->OpenablePortList().empty());
+  Tick(2);  // tick 3 would open the next port: there is none
+  EXPECT_THAT(Captions(), ElementsAre("Warning: All serial ports are occupied or no existing!"));
+  EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Warning);
+  EXPECT_EQ(form->Session().ConnectState, 0);
+  EXPECT_EQ(form->Session().ConnectFailed, 1);
+
+  Tick();
+  dialogs.shown.clear();
+  ExpectDisconnected();
+  EXPECT_TRUE(Find<TEdit>(form, "EditAutoDetectComPort")->text().isEmpty());
 }
 
 }  // namespace

@@ -113,7 +113,7 @@ void ConnectionSession::AutoDetectStep() {
           Fail(ConnectionMessage::NoSerialPortExist);
           return;
         }
-        if (AutoPortIndex < 0 || AutoPortIndex >= openable) AutoPortIndex = 0;
+        if (AutoPortIndex >= openable) AutoPortIndex = 0;
         host_.OpenOpenablePort(AutoPortIndex);
         ++AutoPortIndex;
         DeviceDataEnd = 0;

@@ -66,6 +66,11 @@ std::size_t TcpInbox::Size() const {
   return size_;
 }
 
+std::uint64_t TcpInbox::Taken() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return taken_;
+}
+
 std::size_t TcpInbox::MostHeld() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return mostHeld_;

@@ -31,6 +31,8 @@ class TcpInbox {
   bool FinishDrain();
 
   std::size_t Size() const;
+  // Bytes the window has taken since the link opened.
+  std::uint64_t Taken() const;
   std::size_t MostHeld() const;
   std::uint64_t Dropped() const;
 

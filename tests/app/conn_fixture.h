@@ -190,6 +190,7 @@ class FormTest : public ::testing::Test {
     options.liveTimers = false;
     options.deviceMonitor = false;
     options.commSystem = commSystem;
+    options.dispatcher = dispatcher;
     form = std::make_unique<TForm1>(options);
   }
 
@@ -212,8 +213,9 @@ class FormTest : public ::testing::Test {
   }
 
   RecordingDialogs dialogs;
-  CommSystem* commSystem = nullptr;  // the serial port's system calls, when a test stands between
-  std::string appDir;                // the program's folder (its Lang/) when a test has its own
+  CommSystem* commSystem = nullptr;    // the serial port's system calls, when a test stands between
+  UiDispatcher* dispatcher = nullptr;  // the links' hand-over to the window, when a test watches it
+  std::string appDir;                  // the program's folder (its Lang/) when a test has its own
   std::shared_ptr<CountingPorts> ports;
   std::unique_ptr<TForm1> form;
   std::filesystem::path docs;

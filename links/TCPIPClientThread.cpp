@@ -17,8 +17,9 @@
 namespace {
 
 constexpr int kWaitMs = 10000;  // one event wait
-// Room for the rest of a partial send. The sender is the window: a peer that
-// takes nothing for this long has its link ended, well within a second.
+// Room for the rest of a partial send, from its start. The sender is the
+// window: a peer that has not taken it all by then has its link ended, so
+// the window is never held for as much as a second.
 constexpr int kSendStallMs = 500;
 
 }  // namespace

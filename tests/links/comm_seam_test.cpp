@@ -142,7 +142,15 @@ TEST_F(SeamFixture, FailedLineSettingsLeaveThePortOpenWithoutEvents) {
   EXPECT_TRUE(comm.IsOpen());
   int rx = 0;
   comm.OnRxChar = [&](TThreadComm*, uint32_t) { ++rx; };
-  pty.Send("x");
+  // A whole line: the terminal was never made raw, and its line editing
+  // would hold back a lone byte where no thread could see it.
+  pty.Send("x\n");
+  // The line is there to be noticed before its silence counts.
+  ASSERT_TRUE(ui.PumpUntil([&] {
+    COMSTAT stat;
+    comm.ClearCommError(stat);
+    return stat.cbInQue == 2;
+  }));
   ui.PumpUntil([] { return false; }, 100);
   EXPECT_EQ(rx, 0);
   comm.Close();

@@ -3,9 +3,11 @@
 #include <sys/resource.h>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "links/Comm.h"
 #include "tests/links/pty_pair.h"
@@ -140,7 +142,8 @@ TEST_F(CommFixture, CloseWithAHandOverPendingDeliversNothing) {
   comm.Open();
   pty.Send("late");
   // The event thread has queued its hand-over and waits for it.
-  for (int i = 0; i < 500 && ui.Pending() == 0; ++i)
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (ui.Pending() == 0 && std::chrono::steady_clock::now() < until)
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   ASSERT_EQ(ui.Pending(), 1u);
   comm.Close();
@@ -189,7 +192,11 @@ TEST_F(CommFixture, DeviceHangUpIsReportedOnceWithoutSpinning) {
 TEST_F(CommFixture, UnreadBytesDoNotSpinTheThread) {
   comm.OnRxChar = nullptr;  // nobody reads
   int statEvents = 0;
-  comm.OnComStatEvent = [&](TThreadComm*, uint32_t, COMSTAT) { ++statEvents; };
+  std::vector<uint32_t> waiting;  // the input queue at each event
+  comm.OnComStatEvent = [&](TThreadComm*, uint32_t, COMSTAT stat) {
+    ++statEvents;
+    waiting.push_back(stat.cbInQue);
+  };
   comm.Open();
   pty.Send("unread");
   ASSERT_TRUE(ui.PumpUntil([&] { return statEvents > 0; }));
@@ -198,7 +205,9 @@ TEST_F(CommFixture, UnreadBytesDoNotSpinTheThread) {
   EXPECT_LT(CpuSeconds() - before, 0.15);
   EXPECT_EQ(statEvents, 1);
   pty.Send("more");  // new bytes are still noticed
-  ASSERT_TRUE(ui.PumpUntil([&] { return statEvents > 1; }));
+  ASSERT_TRUE(ui.PumpUntil([&] { return statEvents > 1 && waiting.back() == 10; }));
+  // A repeat of the first event, however late, shows before this one.
+  EXPECT_EQ(waiting, (std::vector<uint32_t>{6, 10}));
 }
 
 TEST_F(CommFixture, NoMonitoredEventsMeansNoHandOver) {
@@ -207,6 +216,12 @@ TEST_F(CommFixture, NoMonitoredEventsMeansNoHandOver) {
   comm.OnComStatEvent = [&](TThreadComm*, uint32_t, COMSTAT) { ++statEvents; };
   comm.Open();
   pty.Send("quiet");
+  // Waited for in the port itself: no event is there to say they came.
+  ASSERT_TRUE(ui.PumpUntil([&] {
+    COMSTAT stat;
+    comm.ClearCommError(stat);
+    return stat.cbInQue == 5;
+  }));
   ui.PumpUntil([] { return false; }, 200);
   EXPECT_EQ(statEvents, 0);
   char buf[8];

@@ -145,6 +145,11 @@ TEST(TcpLinkTest, AHandlerThatStopsLeavesTheRestForLater) {
   ASSERT_TRUE(server.Accept());
   server.Send(std::string(2000, 'B'));
   ASSERT_TRUE(ui.PumpUntil([&] { return !heard.deliveries.empty(); }));
+  // Every byte in, then the peer's end: the worker hands that over after
+  // any drain its reads asked for, so once it is heard none is on its way.
+  ASSERT_TRUE(ui.PumpUntil([&] { return heard.All().size() + tcp.Received()->Size() == 2000; }));
+  server.ClosePeer();
+  ASSERT_TRUE(ui.PumpUntil([&] { return heard.ends == 1; }));
   ui.WaitAndRun(100);
   // One piece, then the handler said stop: no further drain was asked for.
   EXPECT_EQ(heard.deliveries.size(), 1u);

@@ -48,6 +48,13 @@ struct LoopbackServer {
     }
     return out;
   }
+  // True once the peer's orderly end arrives with nothing before it.
+  bool SeesEnd(int timeoutMs = 10000) const {
+    pollfd p{peer, POLLIN, 0};
+    if (::poll(&p, 1, timeoutMs) <= 0) return false;
+    char c;
+    return ::recv(peer, &c, 1, MSG_DONTWAIT) == 0;
+  }
   void ClosePeer() {
     if (peer >= 0) ::close(peer);
     peer = -1;
@@ -60,9 +67,24 @@ struct LoopbackServer {
   }
 };
 
-// A port nothing listens on.
-inline int UnusedPort() {
-  LoopbackServer s;
-  int p = s.port;
-  return p;
-}
+// A port nothing listens on. Held bound (without SO_REUSEADDR) for its
+// lifetime: a port merely freed could be taken by a parallel test's server.
+struct ClosedPort {
+  int fd = -1;
+  int port = 0;
+  ClosedPort() {
+    fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof sa;
+    ::bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len);
+    port = ntohs(sa.sin_port);
+  }
+  ~ClosedPort() {
+    if (fd >= 0) ::close(fd);
+  }
+  ClosedPort(const ClosedPort&) = delete;
+  ClosedPort& operator=(const ClosedPort&) = delete;
+};

@@ -142,9 +142,11 @@ struct TcpReceiver {
   }
 };
 
-// A send fails while the connection is still being made: tried again for a second.
+// A send fails while the connection is still being made: tried again until
+// it is made, for as long as a busy machine may take to start the worker.
 bool SendOnceConnected(TTCPIPClientThread& t, const std::string& line) {
-  for (int i = 0; i < 200; ++i) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (std::chrono::steady_clock::now() < until) {
     if (t.SendData(line.data(), int(line.size()))) return true;
     if (t.Ended()) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -158,8 +160,9 @@ TEST(SimServer, ServesTheDeviceOnLoopbackTcp) {
   ASSERT_TRUE(server.StartTcp(0)) << server.Error();
   ASSERT_GT(server.Port(), 0);
   for (int round = 0; round < 2; ++round) {  // a second connection after the first
-    TTCPIPClientThread thread(true);
+    // Outlives the client, whose end it is told.
     TcpReceiver rx;
+    TTCPIPClientThread thread(true);
     rx.Start(thread, server.Port());
     ASSERT_TRUE(SendOnceConnected(thread, TransponderSim::WithChecksum("$PKVR,Q,CFG,183,0,0,")));
     EXPECT_TRUE(
@@ -173,10 +176,10 @@ TEST(SimServer, DroppedTcpLinkEndsTheClient) {
   server.tickMs = 0;
   ASSERT_TRUE(server.StartTcp(0));
   server.With([](TransponderSim& s) { return s.faults.dropAfterBytes = 50; });
-  TTCPIPClientThread thread(true);
   TcpReceiver rx;
+  TTCPIPClientThread thread(true);
   rx.Start(thread, server.Port());
-  SendOnceConnected(thread, TransponderSim::WithChecksum("$PTST,,,,,00016"));
+  ASSERT_TRUE(SendOnceConnected(thread, TransponderSim::WithChecksum("$PTST,,,,,00016")));
   ASSERT_TRUE(rx.WaitFor([&] { return rx.ended; }));
   EXPECT_EQ(rx.data.size(), 50u);
 }

@@ -1,10 +1,15 @@
 // Every configuration tab written to the simulated transponder, then read
 // back with Read Device: the values the device kept come back to the pages.
+#include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTabWidget>
+
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 #include "app/pages/TransceiverPage.h"
 #include "tests/app/config_fixture.h"
@@ -15,16 +20,39 @@ namespace {
 
 class ConfigSim : public ConfigFormTest {
  protected:
-  // Carries bytes both ways between the window and the simulator.
-  void Shuttle(int rounds = 4) {
-    for (int i = 0; i < rounds; ++i) {
-      for (const std::string& line : Sent()) sim.Receive(line);
+  // Carries bytes both ways between the window and the simulator until the
+  // window has nothing more to say. Each round ends on what proves it over,
+  // never on time, so a loaded machine only makes it slower.
+  void Shuttle() {
+    for (int round = 0; round < 20; ++round) {
+      Settle();
+      const std::vector<std::string> lines = Sent();
+      if (lines.empty()) return;
+      for (const std::string& line : lines) sim.Receive(line);
       const std::string out = sim.TakeOutput();
-      if (!out.empty()) {
-        ASSERT_EQ(write(master_, out.data(), out.size()), static_cast<ssize_t>(out.size()));
-      }
-      Pump(30);
+      if (out.empty()) continue;
+      ASSERT_EQ(write(master_, out.data(), out.size()), static_cast<ssize_t>(out.size()));
+      // The answer read before the next step, not during it.
+      ASSERT_TRUE(WaitFor([&] { return WindowTookAll(); }, 15000))
+          << "the window left the simulator's answer unread";
     }
+    ADD_FAILURE() << "the window and the simulator never fell silent";
+  }
+  // Runs what the window posted to itself, which may send, until an event
+  // loop pass finds nothing more to do.
+  static void Settle() {
+    QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
+    for (int pass = 0; pass < 100 && loop->processEvents(QEventLoop::AllEvents); ++pass) {
+    }
+  }
+  // Only this thread reads the port (the window's handler runs here). A poll
+  // that finds nothing first lets the pty hand over what it still carries,
+  // so an empty queue after it means the window has read it all.
+  bool WindowTookAll() {
+    pollfd p{slaveKeep_, POLLIN, 0};
+    poll(&p, 1, 0);
+    int waiting = 0;
+    return ioctl(slaveKeep_, FIONREAD, &waiting) == 0 && waiting == 0;
   }
   void ConnectToSim() {
     Find<QRadioButton>(form, "RadioButtonConnectionModeManual")->setChecked(true);
@@ -43,7 +71,7 @@ class ConfigSim : public ConfigFormTest {
   // As a user does: choose the tab (an SRM tab reads the device), edit, configure.
   void Configure(QWidget* tab, const std::function<void()>& edit) {
     ShowConfTab(tab);
-    Shuttle(2);
+    Shuttle();
     edit();
     form->SpeedButtonSettingClick();
     Shuttle();
@@ -131,7 +159,7 @@ TEST_F(ConfigSim, WriteEveryTabThenReadItBack) {
   ShowConfTab(Find<QWidget>(form, "TabSheetStatic"));
   form->SpeedButtonReloadClick();
   EXPECT_EQ(form->ReportCountdown(), 1);
-  Shuttle(8);
+  Shuttle();
   ShowConfTab(Find<QWidget>(form, "TabSheetSRMText"));  // choosing the tab reads the SRM texts
   Shuttle();
   ShowConfTab(Find<QWidget>(form, "TabSheetButtonSRM"));

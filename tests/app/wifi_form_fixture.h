@@ -3,9 +3,11 @@
 // transponder with the simulated Wi-Fi module behind its pass-through.
 // Tick() is one second: the step timer, the replies, the transponder's own
 // sentences, then Timer2.
+#include <QAbstractEventDispatcher>
 #include <QTabWidget>
 
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <memory>
@@ -47,20 +49,14 @@ class WiFiFormTest : public PtyFormTest {
     sent.clear();
   }
 
-  // What the window sent goes to the transponder; its answers come back.
+  // What the window sent goes to the transponder and its answers come back,
+  // until the window has nothing more to say. Each round ends on what proves
+  // it over, never on time, so a loaded machine only makes it slower.
   void Exchange() {
-    for (int round = 0; round < 4; ++round) {
-      Pump(8);
-      std::string bytes;
-      char buffer[4096];
-      for (;;) {
-        pollfd p{master_, POLLIN, 0};
-        if (poll(&p, 1, 8) <= 0) break;
-        ssize_t n = read(master_, buffer, sizeof buffer);
-        if (n <= 0) break;
-        bytes.append(buffer, static_cast<size_t>(n));
-      }
-      if (bytes.empty() && round > 0) break;
+    for (int round = 0; round < 20; ++round) {
+      Settle();
+      const std::string bytes = WindowBytes();
+      if (bytes.empty()) return;
       for (char c : bytes) {
         if (c == '\r') continue;
         if (c != '\n') {
@@ -74,12 +70,46 @@ class WiFiFormTest : public PtyFormTest {
       }
       Reply(sim.TakeOutput());
     }
-    Pump(15);
+    ADD_FAILURE() << "the window and the transponder never fell silent";
   }
 
+  // Runs what the window posted to itself, which may send, until an event
+  // loop pass finds nothing more to do.
+  static void Settle() {
+    QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
+    for (int pass = 0; pass < 100 && loop->processEvents(QEventLoop::AllEvents); ++pass) {
+    }
+  }
+
+  // Every byte the window has sent. A read that finds nothing has first let
+  // the pty hand over what it was still carrying, so empty means none left.
+  std::string WindowBytes() {
+    std::string bytes;
+    char buffer[4096];
+    for (ssize_t n; (n = read(master_, buffer, sizeof buffer)) > 0;)
+      bytes.append(buffer, static_cast<size_t>(n));
+    return bytes;
+  }
+
+  // Returns once the window has read every byte: an answer still in the pty
+  // would reach it only after the test's next step, out of turn.
   void Reply(const std::string& bytes) {
     if (bytes.empty()) return;
     ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    ASSERT_TRUE(WaitFor([&] { return WindowTookAll(); }, 15000))
+        << "the window left the transponder's answer unread";
+  }
+
+  // Only this thread reads the port (the window's handler runs here). A poll
+  // that finds nothing first lets the pty hand over what it still carries,
+  // so an empty queue after it means the window has read it all. A closed
+  // port reads nothing: what waits is the next connection's.
+  bool WindowTookAll() {
+    if (!form->Comm()->IsOpen()) return true;
+    pollfd p{slaveKeep_, POLLIN, 0};
+    poll(&p, 1, 0);
+    int waiting = 0;
+    return ioctl(slaveKeep_, FIONREAD, &waiting) == 0 && waiting == 0;
   }
 
   void Tick() {

@@ -124,9 +124,11 @@ TEST_F(WiFiFormTest, RadioPressAsksBeforeTheModeChanges) {
   EXPECT_EQ(form->WiFi().wifi.operation, WiFiOperation::ChangeMode);
   EXPECT_GT(RunToEnd(), 0);
   EXPECT_EQ(module->settings.opMode, 1);
-  Pump(20);  // the page follows once the progress window has closed
-  EXPECT_EQ(Find<QTabWidget>(form, "PageControl_WiFiMode")->currentWidget(),
-            Find<QWidget>(form, "TabSheet_STA"));
+  // The page follows once the progress window has closed.
+  EXPECT_TRUE(WaitFor([&] {
+    return Find<QTabWidget>(form, "PageControl_WiFiMode")->currentWidget() ==
+           Find<QWidget>(form, "TabSheet_STA");
+  }));
 }
 
 TEST_F(WiFiFormTest, CtrlShiftMTogglesTheReplyMemo) {

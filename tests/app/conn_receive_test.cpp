@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QRadioButton>
 
+#include <sys/ioctl.h>
+
 #include <random>
 
 #include "tests/app/conn_fixture.h"
@@ -26,17 +28,29 @@ class ReceiveTest : public FormTest {
     dev.Received();
     form->WiFi().Memo_WiFi.Clear();
   }
-  // Waits for the window to take the bytes in (a loaded machine, or a
-  // sanitizer build, can take longer than a fixed pause), then lets it settle.
+  // Returns once the window has handled every byte. The window reads the
+  // port only while this thread runs its loop, so the bytes first all reach
+  // the port's queue; it handles what it reads at once, so the queue empty
+  // again means handled. A first change on the window's side would not do:
+  // the rest may still be on its way.
   void Send(PtyDevice& dev, const std::string& bytes) {
-    auto seen = [this] {
-      return Find<QPlainTextEdit>(form, "Memo_WiFi")->toPlainText().toStdString() + "|" +
-             form->SerialLine();
-    };
-    const std::string before = seen();
+    ASSERT_LT(bytes.size(), 4096u) << "more than the port's queue holds";
     dev.Write(bytes);
-    WaitFor([&] { return seen() != before; }, 2000);
-    Pump(40);
+    QElapsedTimer t;
+    t.start();
+    while (Waiting(dev) < static_cast<int>(bytes.size())) {
+      ASSERT_LT(t.elapsed(), 10000) << "the bytes never reached the port";
+      usleep(200);
+    }
+    ASSERT_TRUE(WaitFor([&] { return Waiting(dev) == 0; }, 10000));
+  }
+  // Bytes in the port's input queue, which the window and dev.keep share.
+  // The poll first hands over what the pty still holds on its way there.
+  static int Waiting(const PtyDevice& dev) {
+    pollfd p{dev.keep, POLLIN, 0};
+    poll(&p, 1, 0);
+    int n = 0;
+    return ioctl(dev.keep, FIONREAD, &n) == 0 ? n : -1;
   }
   // A line that the handshake takes as the dump's end, padded to length.
   static std::string EndLine(size_t length) {
@@ -52,11 +66,7 @@ TEST_F(ReceiveTest, SerialLinesAreCutAtLfWithoutCrAndNul) {
   Send(dev, std::string("AB\0C\r\n", 6));
   Send(dev, "\n");  // an empty line
   // One sentence byte by byte.
-  for (char c : std::string("$GPTXT,01*00\r\n")) {
-    dev.Write(std::string(1, c));
-    Pump(3);
-  }
-  Pump(30);
+  for (char c : std::string("$GPTXT,01*00\r\n")) Send(dev, std::string(1, c));
   EXPECT_THAT(MemoLines(Find<QPlainTextEdit>(form, "Memo_WiFi")),
               ElementsAre("ABC", "", "$GPTXT,01*00"));
   EXPECT_TRUE(form->SerialLine().empty());

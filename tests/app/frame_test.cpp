@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <fstream>
 
@@ -236,6 +237,17 @@ TEST(PortDiscoveryTest, EnvironmentAddsPorts) {
 
 namespace {
 
+// Runs the event loop until a timer of ms, started now, has fired n times:
+// a timer of that interval that still ran would have ticked meanwhile,
+// however slowly the machine runs.
+void RunIntervals(int ms, int n) {
+  QTimer probe;
+  int fired = 0;
+  QObject::connect(&probe, &QTimer::timeout, [&] { ++fired; });
+  probe.start(ms);
+  ASSERT_TRUE(WaitFor([&] { return fired >= n; }, 10000));
+}
+
 // A handler that sits in a nested event loop (a modal box) must not stop
 // its own timer from ticking.
 TEST(TTimerTest, KeepsTickingWhileItsHandlerWaitsInANestedLoop) {
@@ -248,16 +260,16 @@ TEST(TTimerTest, KeepsTickingWhileItsHandlerWaitsInANestedLoop) {
     if (nested) ++ticksWhileNested;
     if (ticks == 1) {
       nested = true;
-      Pump(120);  // the modal loop
+      WaitFor([&] { return ticksWhileNested >= 3; }, 10000);  // the modal loop
       nested = false;
     }
   };
   timer.Start();
-  Pump(200);
+  ASSERT_TRUE(WaitFor([&] { return ticks >= 1 && !nested; }, 15000));
   EXPECT_GE(ticksWhileNested, 3);
   timer.Stop();
   const int stopped = ticks;
-  Pump(50);
+  RunIntervals(10, 5);
   EXPECT_EQ(ticks, stopped);
 
   // Without live timers only the state is kept.
@@ -265,7 +277,7 @@ TEST(TTimerTest, KeepsTickingWhileItsHandlerWaitsInANestedLoop) {
   manual.OnTimer = [&] { ++ticks; };
   manual.Start();
   EXPECT_TRUE(manual.Enabled());
-  Pump(50);
+  RunIntervals(10, 5);
   EXPECT_EQ(ticks, stopped);
 }
 

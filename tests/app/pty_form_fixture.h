@@ -4,6 +4,7 @@
 // reads what the window sent.
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRadioButton>
@@ -84,24 +85,33 @@ class PtyFormTest : public ::testing::Test {
     Sent();  // what the connection itself sent
   }
 
-  // The device sends bytes (CR LF included); returns once the window has them.
+  // The device sends bytes (CR LF included); returns once the window has
+  // them and has run what they set off.
   void Device(const std::string& bytes) {
     ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    // The pty moves them to the window's side a little later. Only this
-    // thread reads them (the window's handler runs here), so once they are
-    // all queued, an empty queue means the window has taken them.
-    QElapsedTimer queued;
-    queued.start();
-    for (int waiting = 0; queued.elapsed() < 2000; usleep(200))
-      if (ioctl(slaveKeep_, FIONREAD, &waiting) != 0 || waiting >= static_cast<int>(bytes.size()))
-        break;
-    // Wait until the window has read them (a loaded machine or a sanitizer
-    // build is slower than any fixed pause), then let it handle them.
-    WaitFor([&] {
-      int waiting = 0;
-      return ioctl(slaveKeep_, FIONREAD, &waiting) != 0 || waiting == 0;
-    });
-    Pump(40);
+    ASSERT_TRUE(WaitFor([&] { return WindowTookAll(); }, 15000))
+        << "the window left the device's bytes unread";
+    Settle();
+  }
+
+  // Only this thread reads the port (the window's handler runs here). A poll
+  // that finds nothing first lets the pty hand over what it still carries,
+  // so an empty queue after it means the window has read it all. A closed
+  // port reads nothing: what waits is the next connection's.
+  bool WindowTookAll() {
+    if (!form->Comm()->IsOpen()) return true;
+    pollfd p{slaveKeep_, POLLIN, 0};
+    poll(&p, 1, 0);
+    int waiting = 0;
+    return ioctl(slaveKeep_, FIONREAD, &waiting) == 0 && waiting == 0;
+  }
+
+  // Runs what the window posted to itself, which may send, until an event
+  // loop pass finds nothing more to do.
+  static void Settle() {
+    QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
+    for (int pass = 0; pass < 100 && loop->processEvents(QEventLoop::AllEvents); ++pass) {
+    }
   }
 
   // Every byte the window sent since the last call.

@@ -3,11 +3,9 @@
 // transponder with the simulated Wi-Fi module behind its pass-through.
 // Tick() is one second: the step timer, the replies, the transponder's own
 // sentences, then Timer2.
-#include <QAbstractEventDispatcher>
 #include <QTabWidget>
 
 #include <poll.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <memory>
@@ -73,14 +71,6 @@ class WiFiFormTest : public PtyFormTest {
     ADD_FAILURE() << "the window and the transponder never fell silent";
   }
 
-  // Runs what the window posted to itself, which may send, until an event
-  // loop pass finds nothing more to do.
-  static void Settle() {
-    QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
-    for (int pass = 0; pass < 100 && loop->processEvents(QEventLoop::AllEvents); ++pass) {
-    }
-  }
-
   // Every byte the window has sent. A read that finds nothing has first let
   // the pty hand over what it was still carrying, so empty means none left.
   std::string WindowBytes() {
@@ -94,22 +84,7 @@ class WiFiFormTest : public PtyFormTest {
   // Returns once the window has read every byte: an answer still in the pty
   // would reach it only after the test's next step, out of turn.
   void Reply(const std::string& bytes) {
-    if (bytes.empty()) return;
-    ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    ASSERT_TRUE(WaitFor([&] { return WindowTookAll(); }, 15000))
-        << "the window left the transponder's answer unread";
-  }
-
-  // Only this thread reads the port (the window's handler runs here). A poll
-  // that finds nothing first lets the pty hand over what it still carries,
-  // so an empty queue after it means the window has read it all. A closed
-  // port reads nothing: what waits is the next connection's.
-  bool WindowTookAll() {
-    if (!form->Comm()->IsOpen()) return true;
-    pollfd p{slaveKeep_, POLLIN, 0};
-    poll(&p, 1, 0);
-    int waiting = 0;
-    return ioctl(slaveKeep_, FIONREAD, &waiting) == 0 && waiting == 0;
+    if (!bytes.empty()) Device(bytes);
   }
 
   void Tick() {

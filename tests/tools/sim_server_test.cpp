@@ -82,6 +82,30 @@ TEST(SimServer, DroppedPtyLinkIsAHangUp) {
   EXPECT_EQ(client.received.find("[DEVICE DATA END]"), std::string::npos);
 }
 
+TEST(SimServer, HeldOutputWaitsForAReaderThatFellBehind) {
+  SimServer server;
+  server.tickMs = 0;
+  server.holdStalledOutput = true;
+  std::string made;
+  server.With([&](TransponderSim& s) {
+    s.fleetSize = 400;
+    s.fleetReportsPerTick = 400;  // far more than the terminal holds
+    s.onStreamSentence = [&](const std::string& line) { made += line + "\r\n"; };
+    return 0;
+  });
+  ASSERT_TRUE(server.StartPty()) << server.Error();
+  SerialClient client(server.SlavePath());
+  ASSERT_TRUE(client.comm.IsOpen());
+  server.TickNow();
+  // Nothing is read for many times the wait after which a device drops
+  // its output; then all of it arrives.
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  const size_t whole = server.With([&](TransponderSim&) { return made.size(); });
+  ASSERT_GT(whole, 32u * 1024);
+  ASSERT_TRUE(client.ui.PumpUntil([&] { return client.received.size() >= whole; }, 20000));
+  EXPECT_EQ(client.received, server.With([&](TransponderSim&) { return made; }));
+}
+
 TEST(SimServer, LinkAndSymlinkRules) {
   const std::string link = std::string(KVOR_BINARY_DIR) + "/sim-link-test";
   ::unlink(link.c_str());

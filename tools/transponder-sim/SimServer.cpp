@@ -205,7 +205,9 @@ void SimServer::Send(const std::string& bytes) {
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 && errno == EAGAIN) {
       pollfd p{fd, POLLOUT, 0};
-      if (::poll(&p, 1, kWriteWaitMs) > 0 && !(p.revents & (POLLERR | POLLHUP))) continue;
+      const int ready = ::poll(&p, 1, kWriteWaitMs);
+      if (ready > 0 && !(p.revents & (POLLERR | POLLHUP))) continue;
+      if (ready == 0 && holdStalledOutput) continue;  // slow, not gone
     }
     if (listener_ >= 0) {  // the program went away
       int c = client_.exchange(-1);

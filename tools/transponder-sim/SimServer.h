@@ -27,6 +27,10 @@ class SimServer {
   // than a serial line at this many baud (ten bits a byte). With a tickMs
   // shorter than a second's output takes, the line is kept full.
   int lineRateBaud = 0;
+  // Before Start: output a reader is slow to take waits for it, however
+  // long, instead of being dropped as a device's would be; for a test that
+  // holds the reader to everything that was sent.
+  bool holdStalledOutput = false;
 
   // A pseudo-terminal; linkPath, when given, becomes a symlink to its slave
   // (an existing symlink there is replaced, any other file is left alone

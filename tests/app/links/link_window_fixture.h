@@ -60,18 +60,33 @@ class Flooder {
     stop_ = true;
     if (thread_.joinable()) thread_.join();
   }
+  // Stops once the line in progress has gone out whole: stopped at once, the
+  // flood would end inside a line, and whatever is sent next would join it.
+  // False when the other end did not take that much within ms.
+  bool StopAtLineEnd(int ms = 10000) {
+    atLineEnd_ = true;
+    const bool whole = WaitFor([&] { return stoppedAtLineEnd_ || gone_; }, ms) && !gone_;
+    Stop();
+    return whole;
+  }
   // The other end closed or reset: a send failed.
   bool PeerGone() const { return gone_; }
   // Times the other end took nothing and the flooder had to wait.
   size_t Stalls() const { return stalls_; }
+  // Lines that went out whole.
   unsigned LinesSent() const { return lines_; }
 
  private:
   void Run() {
     std::string pending;
     unsigned next = 0;
+    bool inLine = false;  // part of a line has gone out, not yet its end
     const std::string cycle = floodlines::GpsCycle();
     while (!stop_) {
+      if (atLineEnd_ && !inLine) {
+        stoppedAtLineEnd_ = true;
+        break;
+      }
       if (pending.empty()) {
         if (numbered_) {
           for (int i = 0; i < 256; ++i) pending += floodlines::NumberedLine(next++);
@@ -84,8 +99,9 @@ class Flooder {
       if (socket_ && n < 0 && errno == ENOTSOCK) socket_ = false;
       if (!socket_) n = ::write(fd_, pending.data(), pending.size());
       if (n > 0) {
+        lines_ += static_cast<unsigned>(std::count(pending.begin(), pending.begin() + n, '\n'));
+        inLine = pending[static_cast<size_t>(n) - 1] != '\n';
         pending.erase(0, static_cast<size_t>(n));
-        if (pending.empty() && numbered_) lines_ = next;
         continue;
       }
       if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
@@ -103,21 +119,25 @@ class Flooder {
   bool numbered_;
   bool socket_ = true;  // until send says otherwise
   std::atomic<bool> stop_{false};
+  std::atomic<bool> atLineEnd_{false};
+  std::atomic<bool> stoppedAtLineEnd_{false};
   std::atomic<bool> gone_{false};
   std::atomic<size_t> stalls_{0};
   std::atomic<unsigned> lines_{0};
   std::thread thread_;
 };
 
-// The worst wait of input events sent one after another, at moments of the
-// sender's choosing, for ms milliseconds; each() runs between them.
+// The worst wait the window caused to input events sent one after another,
+// at moments of the sender's choosing, for ms milliseconds (the time other
+// programs had the processors left out); each() runs between them.
 inline double WorstInputWaitMs(int ms, const std::function<void()>& each = {}) {
   InputProbe probe;
   double worst = 0;
   QElapsedTimer t;
   t.start();
   while (t.elapsed() < ms) {
-    worst = std::max(worst, probe.WaitMs());
+    probe.WaitMs();
+    worst = std::max(worst, probe.OwnWaitMs());
     if (each) each();
   }
   return worst;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -37,7 +38,7 @@ TEST(QtUiDispatcher, WorkFromAThreadRunsOnTheWindowsThreadInOrder) {
     }
   });
   // Taken while the thread still posts.
-  const bool all = WaitFor([&] { return ran.size() == kJobs; });
+  const bool all = WaitFor([&] { return ran.size() == kJobs; }, 15000);
   worker.join();
   ASSERT_TRUE(all);
   EXPECT_FALSE(elsewhere);
@@ -83,10 +84,13 @@ TEST(QtUiDispatcher, WorkThatPostsMoreLetsOtherEventsIn) {
 
 TEST(QtUiDispatcher, WorkLeftWhenItGoesNeverRuns) {
   bool ran = false;
+  const auto held = std::make_shared<int>(0);  // held by the work while it may still run
   {
     QtUiDispatcher dispatcher;
-    dispatcher.Post([&] { ran = true; });
+    dispatcher.Post([&ran, held] { ran = true; });
   }
+  // Gone with the dispatcher: nothing is left that could run it later.
+  EXPECT_EQ(held.use_count(), 1);
   Pump(30);
   EXPECT_FALSE(ran);
 }

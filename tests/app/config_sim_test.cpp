@@ -20,7 +20,7 @@ class ConfigSim : public ConfigFormTest {
   // never on time, so a loaded machine only makes it slower.
   void Shuttle() {
     for (int round = 0; round < 20; ++round) {
-      Settle();
+      ASSERT_TRUE(Settle());
       const std::vector<std::string> lines = Sent();
       if (lines.empty()) return;
       for (const std::string& line : lines) sim.Receive(line);

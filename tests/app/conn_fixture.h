@@ -128,11 +128,13 @@ class TcpDevice {
         ms);
     if (!ok) return false;
     client = accept(listener, nullptr, nullptr);
+    written = 0;
     return client >= 0;
   }
   void Write(const std::string& bytes) {
     ASSERT_EQ(send(client, bytes.data(), bytes.size(), MSG_NOSIGNAL),
               static_cast<ssize_t>(bytes.size()));
+    written += bytes.size();
   }
   // Small sends may wait for an acknowledgement on the way (Nagle).
   std::vector<std::string> Received() { return SplitLines(ReadAvailable(client, 80)); }
@@ -151,6 +153,7 @@ class TcpDevice {
   int listener = -1;
   int client = -1;
   int port = 0;
+  uint64_t written = 0;  // to the client accepted last
 };
 
 // A port list that counts how often it was asked.

@@ -5,12 +5,11 @@
 #include <QComboBox>
 #include <QRadioButton>
 
-#include <sys/ioctl.h>
-
 #include <random>
 
 #include "tests/app/conn_fixture.h"
 #include "tests/support/find_control.h"
+#include "tests/support/pty_queue.h"
 #include "wifi/core/WiFiSetup.h"
 
 using namespace conn;
@@ -28,29 +27,13 @@ class ReceiveTest : public FormTest {
     dev.Received();
     form->WiFi().Memo_WiFi.Clear();
   }
-  // Returns once the window has handled every byte. The window reads the
-  // port only while this thread runs its loop, so the bytes first all reach
-  // the port's queue; it handles what it reads at once, so the queue empty
-  // again means handled. A first change on the window's side would not do:
-  // the rest may still be on its way.
+  // Returns once the window has handled every byte: it reads the port only
+  // on this thread and handles what it reads at once, so nothing left in
+  // the port's queue means handled. A first change on the window's side
+  // would not do: the rest may still be on its way.
   void Send(PtyDevice& dev, const std::string& bytes) {
-    ASSERT_LT(bytes.size(), 4096u) << "more than the port's queue holds";
     dev.Write(bytes);
-    QElapsedTimer t;
-    t.start();
-    while (Waiting(dev) < static_cast<int>(bytes.size())) {
-      ASSERT_LT(t.elapsed(), 10000) << "the bytes never reached the port";
-      usleep(200);
-    }
-    ASSERT_TRUE(WaitFor([&] { return Waiting(dev) == 0; }, 10000));
-  }
-  // Bytes in the port's input queue, which the window and dev.keep share.
-  // The poll first hands over what the pty still holds on its way there.
-  static int Waiting(const PtyDevice& dev) {
-    pollfd p{dev.keep, POLLIN, 0};
-    poll(&p, 1, 0);
-    int n = 0;
-    return ioctl(dev.keep, FIONREAD, &n) == 0 ? n : -1;
+    ASSERT_TRUE(WaitFor([&] { return PtyQueued(dev.keep) == 0; }, 10000));
   }
   // A line that the handshake takes as the dump's end, padded to length.
   static std::string EndLine(size_t length) {

@@ -64,7 +64,7 @@ TEST_F(SerialTest, ManualConnectQueriesUntilTheDumpEndsThenShowsConnected) {
 
   // The dump's end, split over two reads.
   dev.Write("[DEVICE DA");
-  Pump(30);
+  ASSERT_TRUE(WaitFor([&] { return form->SerialLine() == "[DEVICE DA"; }));
   dev.Write("TA END]\r\n");
   ASSERT_TRUE(WaitFor([&] { return form->Session().DeviceConnected == 1; }));
   EXPECT_EQ(form->Session().ConnectState, 2);

@@ -7,6 +7,7 @@
 
 #include "tests/app/conn_fixture.h"
 #include "tests/support/find_control.h"
+#include "tests/support/pty_queue.h"
 #include "tools/transponder-sim/TransponderSim.h"
 
 using namespace conn;
@@ -15,15 +16,34 @@ namespace {
 
 class SimTest : public FormTest {
  protected:
-  // Carries bytes both ways between the window and the simulator.
+  // Carries bytes both ways between the window and the simulator until the
+  // window has nothing more to say; each answer is taken in before the next
+  // round, so none is left to reach the window during the test's next step.
   template <class Device>
-  void Shuttle(Device& dev, int rounds = 3) {
-    for (int i = 0; i < rounds; ++i) {
-      for (const auto& line : dev.Received()) sim.Receive(line);
+  void Shuttle(Device& dev) {
+    for (int round = 0; round < 20; ++round) {
+      ASSERT_TRUE(Settle());
+      const std::vector<std::string> lines = dev.Received();
+      if (lines.empty()) return;
+      for (const auto& line : lines) sim.Receive(line);
       const std::string out = sim.TakeOutput();
-      if (!out.empty()) dev.Write(out);
-      Pump(20);
+      if (out.empty()) continue;
+      dev.Write(out);
+      ASSERT_TRUE(WaitFor([&] { return TookAll(dev); }, 15000))
+          << "the window left the simulator's answer unread";
     }
+    ADD_FAILURE() << "the window and the simulator never fell silent";
+  }
+  // The window reads its port on this thread: nothing left in the queue is
+  // all read. A port it has closed, or not this one, reads nothing.
+  bool TookAll(PtyDevice& dev) {
+    return !form->Comm()->IsOpen() || form->Comm()->DeviceName() != dev.path ||
+           PtyQueued(dev.keep) == 0;
+  }
+  // Every byte written since the connection was taken, or dropped.
+  bool TookAll(TcpDevice& dev) {
+    const TcpInbox* inbox = form->Tcp().Received();
+    return !inbox || inbox->Taken() + inbox->Dropped() == dev.written;
   }
   // One second: a Timer1 tick (while it runs), the stream, the exchange.
   template <class Device>
@@ -55,11 +75,10 @@ TEST_F(SimTest, SerialSessionFromConnectToReadDevice) {
   ASSERT_GE(sim.ReceivedLines().size(), 2u);
   EXPECT_EQ(sim.ReceivedLines()[0], "$PDBG,163,0,,,,,,*15");
   EXPECT_EQ(sim.ReceivedLines()[1].rfind("$PTST,,,,,00016*", 0), 0u);
-  // The window asks these as the dump ends, maybe in the exchange's last
-  // round: the next second carries them over.
-  Second(dev);
+  // Asked as the dump ends, and carried over before the exchange fell silent.
   EXPECT_TRUE(SimGot("$AIAIQ,VSD"));
   EXPECT_TRUE(SimGot("$AIAIQ,SSD"));
+  Second(dev);
   EXPECT_EQ(Find<TLabel>(form, "LabelConnectionStatus")->text().toStdString(), "Connected...");
   EXPECT_FALSE(Find<TTimer>(form, "Timer1")->Enabled());
   EXPECT_NE(Find<QLabel>(form, "lblFirmVer")->text().toStdString().find(sim.state.firmwareText),

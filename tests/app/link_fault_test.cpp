@@ -18,6 +18,7 @@
 #include "app/links/link_window_fixture.h"
 #include "links/CommSystem.h"
 #include "tests/support/find_control.h"
+#include "tests/support/poll_until.h"
 
 using namespace conn;
 using ::testing::ElementsAre;
@@ -213,10 +214,7 @@ TEST_F(TcpFaultTest, ConfigurationOnAResetLinkIsReported) {
   // the window handles no event before the click, so it has not yet heard.
   const int postsBefore = handOver.posts;
   ResetPeer();
-  QElapsedTimer waited;
-  waited.start();
-  while (handOver.posts == postsBefore && waited.elapsed() < 10000) usleep(1000);
-  ASSERT_GT(handOver.posts, postsBefore);
+  ASSERT_TRUE(PollUntil([&] { return handOver.posts > postsBefore; }, 10000));
   dialogs.answers = {DialogResult::Ok};
   form->SpeedButtonSettingClick();
   EXPECT_THAT(Captions(), ElementsAre("Configuration: Do you want to configure the device?",

@@ -4,7 +4,6 @@
 // reads what the window sent.
 #include <gtest/gtest.h>
 
-#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRadioButton>
@@ -25,6 +24,7 @@
 #include "app/MainForm.h"
 #include "app/PortDiscovery.h"
 #include "tests/support/find_control.h"
+#include "tests/support/pty_queue.h"
 #include "tests/support/qt_wait.h"
 #include "ui/core/Dialogs.h"
 
@@ -91,40 +91,22 @@ class PtyFormTest : public ::testing::Test {
     ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     ASSERT_TRUE(WaitFor([&] { return WindowTookAll(); }, 15000))
         << "the window left the device's bytes unread";
-    Settle();
+    ASSERT_TRUE(Settle());
   }
 
-  // Only this thread reads the port (the window's handler runs here). A poll
-  // that finds nothing first lets the pty hand over what it still carries,
-  // so an empty queue after it means the window has read it all. A closed
+  // Only this thread reads the port (the window's handler runs here), so
+  // nothing left in its queue means the window has read it all. A closed
   // port reads nothing: what waits is the next connection's.
-  bool WindowTookAll() {
-    if (!form->Comm()->IsOpen()) return true;
-    pollfd p{slaveKeep_, POLLIN, 0};
-    poll(&p, 1, 0);
-    int waiting = 0;
-    return ioctl(slaveKeep_, FIONREAD, &waiting) == 0 && waiting == 0;
-  }
+  bool WindowTookAll() { return !form->Comm()->IsOpen() || PtyQueued(slaveKeep_) == 0; }
 
-  // Runs what the window posted to itself, which may send, until an event
-  // loop pass finds nothing more to do.
-  static void Settle() {
-    QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
-    for (int pass = 0; pass < 100 && loop->processEvents(QEventLoop::AllEvents); ++pass) {
-    }
-  }
-
-  // Every byte the window sent since the last call.
+  // Every byte the window sent since the last call. The window writes on
+  // this thread, and a read that finds nothing has first let the pty hand
+  // over what it was still carrying, so nothing is left behind.
   std::string SentBytes() {
     std::string bytes;
     char buffer[4096];
-    for (;;) {
-      pollfd p{master_, POLLIN, 0};
-      if (poll(&p, 1, 30) <= 0) break;
-      ssize_t n = read(master_, buffer, sizeof buffer);
-      if (n <= 0) break;
+    for (ssize_t n; (n = read(master_, buffer, sizeof buffer)) > 0;)
       bytes.append(buffer, static_cast<size_t>(n));
-    }
     return bytes;
   }
   // The same, as lines (LF included).

@@ -44,7 +44,7 @@ TEST_F(ReadDeviceReport, TheDeviceAsItAnsweredLandsInTheFile) {
   dialogs.answers = {DialogResult::Ok};
   dialogs.saveAnswers.push_back(path);
   form->Timer2Timer();
-  Pump(50);
+  ASSERT_TRUE(Settle());  // the report is written once the tick is over
   ASSERT_EQ(dialogs.saveRequests, std::vector<std::string>{"211234567"});
   ASSERT_EQ(opened, std::vector<std::string>{path});
   std::ifstream in(path, std::ios::binary);

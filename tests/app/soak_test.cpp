@@ -254,12 +254,14 @@ TEST_F(SoakTest, SaturatedNoisyLinkShowsExactlyTheSoundTraffic) {
   // once the window has that reply, it has had everything. The window's
   // state matching the reference on the way would prove nothing: a faulty
   // line still on its way could spoil it after the check.
-  const std::string lastLine = server.With([](TransponderSim& sim) {
-    const std::string reply =
-        sim.HandleLine(TransponderSim::WithChecksum("$PKVR,Q,CFG,183,0,0,")).back();
-    sim.faults.silent = true;
-    return reply.substr(0, reply.size() - 2);
+  const std::vector<std::string> replies = server.With([](TransponderSim& sim) {
+    std::vector<std::string> made =
+        sim.HandleLine(TransponderSim::WithChecksum("$PKVR,Q,CFG,183,0,0,"));
+    sim.faults.silent = true;  // after the reply, which it would withhold
+    return made;
   });
+  ASSERT_FALSE(replies.empty());
+  const std::string lastLine = replies.back().substr(0, replies.back().size() - 2);
   server.TickNow();
   const WiFiMemo& memo = form->WiFi().Memo_WiFi;
   ASSERT_TRUE(WaitFor([&] { return memo.Line(memo.LineCount() - 1) == lastLine; }, 20000));

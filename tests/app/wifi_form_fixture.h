@@ -52,8 +52,8 @@ class WiFiFormTest : public PtyFormTest {
   // it over, never on time, so a loaded machine only makes it slower.
   void Exchange() {
     for (int round = 0; round < 20; ++round) {
-      Settle();
-      const std::string bytes = WindowBytes();
+      ASSERT_TRUE(Settle());
+      const std::string bytes = SentBytes();
       if (bytes.empty()) return;
       for (char c : bytes) {
         if (c == '\r') continue;
@@ -69,16 +69,6 @@ class WiFiFormTest : public PtyFormTest {
       Reply(sim.TakeOutput());
     }
     ADD_FAILURE() << "the window and the transponder never fell silent";
-  }
-
-  // Every byte the window has sent. A read that finds nothing has first let
-  // the pty hand over what it was still carrying, so empty means none left.
-  std::string WindowBytes() {
-    std::string bytes;
-    char buffer[4096];
-    for (ssize_t n; (n = read(master_, buffer, sizeof buffer)) > 0;)
-      bytes.append(buffer, static_cast<size_t>(n));
-    return bytes;
   }
 
   // Returns once the window has read every byte: an answer still in the pty

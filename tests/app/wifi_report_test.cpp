@@ -26,11 +26,11 @@ class WiFiReportTest : public WiFiFormTest {
   // posted runs, both in a box and after the last, so that a box too many
   // shows here however slow the machine.
   void ReadDeviceUntil(size_t boxes) {
-    dialogs.whileOpen = [] { Settle(); };
+    dialogs.whileOpen = [] { EXPECT_TRUE(Settle()); };
     Click(Find<TSpeedButton>(form, "SpeedButtonReload"));
     ASSERT_EQ(form->ReportCountdown(), 1);
     for (int i = 0; i < 30 && dialogs.shown.size() < boxes; ++i) Tick();
-    Settle();
+    ASSERT_TRUE(Settle());
   }
 
   std::vector<std::string> BoxTexts() const {

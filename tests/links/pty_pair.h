@@ -27,13 +27,12 @@ struct PtyPair {
       done += size_t(n);
     }
   }
-  // Reads until n bytes came or five seconds passed without any: the
-  // terminal's hand-over runs on a kernel worker, late on a busy machine.
+  // Reads until n bytes came or a second passed without any.
   std::string Receive(size_t n) const {
     std::string out;
     while (out.size() < n) {
       pollfd p{master, POLLIN, 0};
-      if (::poll(&p, 1, 5000) <= 0) break;
+      if (::poll(&p, 1, 1000) <= 0) break;
       char buf[256];
       ssize_t k = ::read(master, buf, sizeof buf);
       if (k <= 0) break;

@@ -13,6 +13,7 @@
 
 #include "links/TCPIPClientThread.h"
 #include "tests/links/loopback_server.h"
+#include "tests/support/poll_until.h"
 
 namespace {
 
@@ -275,10 +276,7 @@ TEST(TcpClient, ASendWhileStillConnectingFailsAndTheConnectionGoesOn) {
       if (!fillersConnecting.count(local)) return true;
     return false;
   };
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!linkConnecting() && std::chrono::steady_clock::now() < until)
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  ASSERT_TRUE(linkConnecting());
+  ASSERT_TRUE(PollUntil(linkConnecting, 10000));
   const auto before = std::chrono::steady_clock::now();
   EXPECT_FALSE(link.thread.SendData("$AIAIQ,VSD*3C\r\n", 15));
   EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(100));

@@ -38,7 +38,7 @@ TEST(QtUiDispatcher, WorkFromAThreadRunsOnTheWindowsThreadInOrder) {
     }
   });
   // Taken while the thread still posts.
-  const bool all = WaitFor([&] { return ran.size() == kJobs; }, 15000);
+  const bool all = WaitFor([&] { return ran.size() == kJobs; });
   worker.join();
   ASSERT_TRUE(all);
   EXPECT_FALSE(elsewhere);

@@ -94,6 +94,21 @@ class PtyFormTest : public ::testing::Test {
     ASSERT_TRUE(Settle());
   }
 
+  // The window talks with a device that answer() plays: what it sent goes
+  // to answer(), whose reply the window has read before the next round,
+  // until the window has nothing more to say. Each round ends on what
+  // proves it over, never on time, so a loaded machine only makes it slower.
+  void Converse(const std::function<std::string(const std::string& sent)>& answer) {
+    for (int round = 0; round < 20; ++round) {
+      ASSERT_TRUE(Settle());
+      const std::string bytes = SentBytes();
+      if (bytes.empty()) return;
+      const std::string reply = answer(bytes);
+      if (!reply.empty()) Device(reply);
+    }
+    ADD_FAILURE() << "the window and the device never fell silent";
+  }
+
   // Only this thread reads the port (the window's handler runs here), so
   // nothing left in its queue means the window has read it all. A closed
   // port reads nothing: what waits is the next connection's.

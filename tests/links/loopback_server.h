@@ -7,21 +7,27 @@
 #include <unistd.h>
 #include <string>
 
+// A TCP socket bound to 127.0.0.1 and an ephemeral port, which *port gets.
+inline int BindLoopback(int* port) {
+  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_in sa{};
+  sa.sin_family = AF_INET;
+  sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t len = sizeof sa;
+  ::bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+  ::getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len);
+  *port = ntohs(sa.sin_port);
+  return fd;
+}
+
 struct LoopbackServer {
   int listener = -1;
   int peer = -1;
   int port = 0;
 
   LoopbackServer() {
-    listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof sa;
-    ::bind(listener, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    listener = BindLoopback(&port);
     ::listen(listener, 1);
-    ::getsockname(listener, reinterpret_cast<sockaddr*>(&sa), &len);
-    port = ntohs(sa.sin_port);
   }
   ~LoopbackServer() {
     ClosePeer();
@@ -70,18 +76,9 @@ struct LoopbackServer {
 // A port nothing listens on. Held bound (without SO_REUSEADDR) for its
 // lifetime: a port merely freed could be taken by a parallel test's server.
 struct ClosedPort {
-  int fd = -1;
   int port = 0;
-  ClosedPort() {
-    fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof sa;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len);
-    port = ntohs(sa.sin_port);
-  }
+  int fd = BindLoopback(&port);
+  ClosedPort() = default;
   ~ClosedPort() {
     if (fd >= 0) ::close(fd);
   }

@@ -13,6 +13,7 @@
 #include "app/links/link_window_fixture.h"
 #include "links/TcpInbox.h"
 #include "tests/support/find_control.h"
+#include "tests/support/poll_until.h"
 
 using namespace conn;
 using namespace linktest;
@@ -44,10 +45,8 @@ class TcpFloodTest : public TcpFormTest {
   // inbox has overflowed: a starved flooder may need longer to fill it.
   void HoldUp(int ms) {
     const uint64_t before = form->Tcp().Received()->Dropped();
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms || (form->Tcp().Received()->Dropped() == before && t.elapsed() < 10000))
-      usleep(5 * 1000);
+    usleep(ms * 1000);
+    PollUntil([&] { return form->Tcp().Received()->Dropped() > before; }, 10000);
   }
   bool LinkEnded() {
     return !form->Tcp().IsOpen() && Find<TSpeedButton>(form, "OpenPort")->Tag == 0 &&
